@@ -1,0 +1,37 @@
+// DOS paths on the host: a drive letter is a host folder, backslashes are separators,
+// names resolve case-insensitively. Stored texts keep their DOS form; only opening a
+// file goes through here.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace zs::platform {
+
+class DriveMap {
+public:
+    // C: is the user's home folder; with ZAMANSERI_DRIVES set, drive X: is the folder X
+    // under it (tests, portable installs). Other drives live under the program's data folder.
+    static DriveMap fromEnvironment();
+
+    void set(char drive, std::filesystem::path folder);
+    std::filesystem::path root(char drive) const;
+
+private:
+    std::map<char, std::filesystem::path> roots_;
+    std::filesystem::path fallback_; // drive X: is fallback_/X unless set
+};
+
+// The host folder or file of a DOS path text (Windows-1254 bytes). A text without a
+// drive is relative to the current directory; a text starting with "/" is a host path.
+std::filesystem::path hostPath(std::string_view dosText, const DriveMap& drives);
+
+// Whether the DOS path names an existing folder.
+bool folderExists(std::string_view dosText, const DriveMap& drives);
+
+// The same directory text, compared as DOS compares (case-insensitive, "/" as "\").
+bool sameDosPath(std::string_view a, std::string_view b);
+
+} // namespace zs::platform

@@ -1,0 +1,30 @@
+// zamanseri-tool: the program's logic over a working directory, without the screens.
+#include "commands.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+void usage() {
+    std::fputs("Kullanım: zamanseri-tool KOMUT DİZİN\n"
+               "Komutlar:\n"
+               "  check DİZİN   çalışma dizinini yükler, kayıtları sayar, hataları listeler\n",
+               stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        usage();
+        return 2;
+    }
+    const std::string command = args.front();
+    args.erase(args.begin());
+    if (command == "check") return zs::tool::runCheck(args);
+    usage();
+    return 2;
+}
