@@ -1,0 +1,133 @@
+#include "core/cp1254.h"
+#include "core/entities.h"
+#include "core/settings_file.h"
+#include "core/startup.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace zs {
+namespace {
+
+using test::TempDir;
+
+TEST(Startup, EmptyWorkingDirectoryGetsEveryFile) {
+    TempDir dir;
+    Database db;
+    LoadReport report;
+    ASSERT_TRUE(loadWorkingDirectory(db, DataDir(dir.path()), report));
+    for (DataFile f : kLoadOrder) {
+        ASSERT_TRUE(std::filesystem::exists(dir / fileName(f))) << fileName(f);
+        EXPECT_EQ(std::filesystem::file_size(dir / fileName(f)), 0u);
+    }
+    EXPECT_EQ(dir.read("OPTION.PRG"), encodeSettings(Settings{}));
+    EXPECT_EQ(dir.read("ADD.PRG"), Bytes(250, 0));
+}
+
+TEST(Startup, TeachersWithoutTimetablesGetFreshOnes) {
+    TempDir dir;
+    const DataDir dd(dir.path());
+    Database db;
+    addTeacher(db, 3, "A", "", "", "");
+    addTeacher(db, 1, "B", "", "", "");
+    addSchoolClass(db, 2, "9", "A");
+    addRoom(db, 5, "LAB");
+    ASSERT_TRUE(saveTables(db, dd, {DataFile::Teacher, DataFile::Class, DataFile::Room}));
+    Database loaded;
+    LoadReport report;
+    ASSERT_TRUE(loadWorkingDirectory(loaded, dd, report));
+    ASSERT_EQ(loaded.teacherTimetables.count(), 2);
+    EXPECT_EQ(loaded.teacherTimetables.rows[0].teacherId, 3);
+    EXPECT_EQ(loaded.teacherTimetables.rows[1].teacherId, 1);
+    EXPECT_EQ(loaded.teacherTimetables.rows[0].planes[kOpenPlane][79], 1);
+    EXPECT_TRUE(loaded.classTimetables.contains(2));
+    EXPECT_TRUE(loaded.roomTimetables.contains(5));
+    // Held in memory only until the next save of those files.
+    EXPECT_EQ(std::filesystem::file_size(dir / "TPS.PRG"), 0u);
+}
+
+TEST(Startup, ReloadingStartsCleanAndTakesTheNewSettings) {
+    TempDir a, b;
+    Database db;
+    addLesson(db, 1, 0, 1, {1, 0, 0, 0, 0}, "", "X", 1);
+    ASSERT_TRUE(saveTables(db, DataDir(a.path()), {DataFile::Lesson}));
+    Settings other;
+    other.searchLevel = 33;
+    ASSERT_TRUE(saveSettings(DataDir(b.path()), other));
+    Bytes flags(250, 0);
+    flags[4] = 1;
+    b.write("ADD.PRG", flags);
+
+    Database loaded;
+    LoadReport report;
+    ASSERT_TRUE(loadWorkingDirectory(loaded, DataDir(a.path()), report));
+    ASSERT_TRUE(loadWorkingDirectory(loaded, DataDir(a.path()), report));
+    EXPECT_EQ(loaded.lessons.count(), 1);
+    ASSERT_TRUE(loadWorkingDirectory(loaded, DataDir(b.path()), report));
+    EXPECT_EQ(loaded.lessons.count(), 0);
+    EXPECT_EQ(loaded.settings.searchLevel, 33);
+    EXPECT_EQ(loaded.annexFlags[5], 1);
+    EXPECT_EQ(loaded.annexFlags[255], 0);
+}
+
+TEST(Startup, PathFileHoldsTheDosTextByteForByte) {
+    TempDir dir;
+    auto first = readPathFile(dir.path());
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first.value(), "C:\\Zamanseri\\");
+    const Bytes b = dir.read("PATH.PRG");
+    ASSERT_EQ(b.size(), 81u);
+    EXPECT_EQ(b[0], 13);
+    EXPECT_EQ(std::string(b.begin() + 1, b.begin() + 14), "C:\\Zamanseri\\");
+
+    const std::string turkish = cp1254::lit("D:\\OKUL\\ŞUBAT\\");
+    ASSERT_TRUE(writePathFile(dir.path(), turkish));
+    EXPECT_EQ(readPathFile(dir.path()).value(), turkish);
+    // A damaged record never reads past its bytes.
+    dir.write("PATH.PRG", Bytes{200, 'C', ':'});
+    EXPECT_EQ(readPathFile(dir.path()).value(), "C:");
+}
+
+TEST(Startup, WorkDirTextGetsItsFinalBackslash) {
+    struct Case {
+        std::string typed, stored;
+    } cases[] = {
+        {"C:\\Okul", "C:\\Okul\\"},
+        {"C:\\Okul\\", "C:\\Okul\\"},
+        {"C:\\Okul  ", "C:\\Okul\\"},
+        {"", ""},
+        {std::string(85, 'a'), std::string(79, 'a') + "\\"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(normaliseWorkDirText(c.typed), c.stored) << c.typed;
+}
+
+TEST(Startup, ClearAllEmptiesEveryDataFileButTheSettings) {
+    TempDir dir;
+    const DataDir dd(dir.path());
+    Database db;
+    LoadReport report;
+    ASSERT_TRUE(loadWorkingDirectory(db, dd, report));
+    addTeacher(db, 1, "A", "", "", "");
+    addTeacherTimetable(db, 1);
+    ASSERT_TRUE(saveTables(db, dd, {DataFile::Teacher, DataFile::TeacherTimetable}));
+    const Bytes settings = dir.read("OPTION.PRG");
+    ASSERT_TRUE(clearAllData(db, dd));
+    EXPECT_TRUE(db.teachers.empty());
+    for (DataFile f : kClearOrder) EXPECT_EQ(std::filesystem::file_size(dir / fileName(f)), 0u);
+    EXPECT_EQ(dir.read("OPTION.PRG"), settings);
+}
+
+TEST(Startup, AnnexReceivesLessonsOnlyWhenItHasNone) {
+    TempDir main, annex;
+    const Bytes lessons(48, 1);
+    main.write("LESSON.PRG", lessons);
+    ASSERT_TRUE(shareLessonsWithAnnex(DataDir(main.path()), DataDir(annex.path())));
+    EXPECT_EQ(annex.read("LESSON.PRG"), lessons);
+    const Bytes own(96, 2);
+    annex.write("LESSON.PRG", own);
+    ASSERT_TRUE(shareLessonsWithAnnex(DataDir(main.path()), DataDir(annex.path())));
+    EXPECT_EQ(annex.read("LESSON.PRG"), own);
+}
+
+} // namespace
+} // namespace zs
