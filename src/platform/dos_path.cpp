@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-char upperDrive(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+char upperDrive(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
 
 fs::path homeFolder() {
     const char* home = std::getenv("HOME");
@@ -32,7 +34,9 @@ DriveMap DriveMap::fromEnvironment() {
     return map;
 }
 
-void DriveMap::set(char drive, fs::path folder) { roots_[upperDrive(drive)] = std::move(folder); }
+void DriveMap::set(char drive, fs::path folder) {
+    roots_[upperDrive(drive)] = std::move(folder);
+}
 
 fs::path DriveMap::root(char drive) const {
     const char d = upperDrive(drive);

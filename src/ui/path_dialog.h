@@ -1,0 +1,29 @@
+// TPathForm: the working-directory dialog, opened from the main menu's product name.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+
+namespace zs::ui {
+
+class TPathForm : public QDialog {
+    Q_OBJECT
+public:
+    TPathForm(const QString& workDir, QWidget* parent = nullptr);
+
+    QString text() const;
+    QLineEdit* field() const { return field_; }
+
+    // The double-click switch between the main building and the annex; other text stays.
+    static QString toggled(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* field_;
+};
+
+} // namespace zs::ui

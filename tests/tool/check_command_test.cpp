@@ -1,0 +1,82 @@
+// zamanseri-tool check over sound, damaged and unreadable folders.
+#include "core/data_files.h"
+#include "core/entities.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace zs {
+namespace {
+
+using test::TempDir;
+
+struct ToolRun {
+    int exitCode;
+    std::string out;
+};
+
+ToolRun check(const std::filesystem::path& dir) {
+    const std::string cmd = std::string(ZS_TOOL) + " check '" + dir.string() + "' 2>&1";
+    FILE* p = ::popen(cmd.c_str(), "r");
+    std::string out;
+    std::array<char, 512> buf{};
+    while (std::fgets(buf.data(), buf.size(), p)) out += buf.data();
+    const int status = ::pclose(p);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+TEST(CheckCommand, EmptyFolderIsSoundAndGetsEveryFile) {
+    TempDir dir;
+    const ToolRun r = check(dir.path());
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.out.rfind("GROUP.PRG 0\nLESSON.PRG 0\nCLASS.PRG 0\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("RPS.PRG 0\n"), std::string::npos);
+    EXPECT_EQ(std::filesystem::file_size(dir / "OPTION.PRG"), 568u);
+    EXPECT_EQ(std::filesystem::file_size(dir / "ADD.PRG"), 250u);
+}
+
+TEST(CheckCommand, CountsRecordsAndNamesFaults) {
+    TempDir dir;
+    Database db;
+    addSchoolClass(db, 1, "9", "A");
+    addLesson(db, 1, 0, 2, {2, 0, 0, 0, 0}, "", "MAT", 1);
+    addTeacher(db, 1, "A", "", "", "");
+    addClassLesson(db, 1, 1);
+    addTeacherLesson(db, 1, 1, 1);
+    db.teacherLessons.push_back({1, 1, 9}); // no such class lesson
+    ASSERT_TRUE(saveTables(db, DataDir(dir.path()),
+                           {DataFile::Class, DataFile::Lesson, DataFile::Teacher,
+                            DataFile::ClassLesson, DataFile::TeacherLesson}));
+    const ToolRun r = check(dir.path());
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    EXPECT_NE(r.out.find("TELE.PRG 2\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("hata: öğretmen dersi (1,1,9): olmayan sınıf dersi"), std::string::npos)
+        << r.out;
+}
+
+TEST(CheckCommand, DamagedFilesAreReadAndTheirSkipsNamed) {
+    TempDir dir;
+    for (DataFile f : kLoadOrder) {
+        Bytes junk(recordSize(f) * 3 + 1);
+        for (std::size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<u8>(i * 37 + 11);
+        junk[0] = 0; // first record carries identifier 0
+        dir.write(fileName(f), junk);
+    }
+    const ToolRun r = check(dir.path());
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    EXPECT_NE(r.out.find("atlandı: "), std::string::npos) << r.out;
+}
+
+TEST(CheckCommand, UnreadableFileOrFolderExitsTwo) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "CLLE.PRG");
+    EXPECT_EQ(check(dir.path()).exitCode, 2);
+    EXPECT_EQ(check(dir / "nowhere").exitCode, 2);
+}
+
+} // namespace
+} // namespace zs

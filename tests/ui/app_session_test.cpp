@@ -1,0 +1,220 @@
+#include "core/cp1254.h"
+#include "core/entities.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "ui/app_session.h"
+#include "ui_test_support.h"
+
+#include <QTest>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using zs::DataFile;
+using zs::test::readBytes;
+using zs::test::UiFolder;
+using zs::ui::AppSession;
+
+namespace {
+
+zs::Bytes pathRecord(const std::string& text) {
+    return zs::encodePathRecord(text);
+}
+
+zs::Database lessonsOnly(int count) {
+    zs::Database db;
+    for (int i = 1; i <= count; ++i)
+        zs::addLesson(db, zs::Id(i), 0, 1, zs::Pattern{1, 0, 0, 0, 0}, "D",
+                      "DERS" + std::to_string(i), 1);
+    return db;
+}
+
+} // namespace
+
+class AppSessionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartInAnEmptyFolder();
+    void startUsesTheDirectoryOfPathFile();
+    void startInAMissingChosenDirectoryFails();
+    void teachersWithoutTimetablesGetThem();
+    void changeToAMissingDirectoryChangesNothing();
+    void changeReloadsWithoutDoubling();
+    void changeAddsTheFinalBackslash();
+    void annexReceivesTheMainLessonsOnlyWhenItHasNone();
+    void clearAllEmptiesEveryDataFile();
+};
+
+void AppSessionTest::firstStartInAnEmptyFolder() {
+    UiFolder folder;
+    AppSession session(folder.currentDir(), folder.drives());
+    auto s = session.start();
+    QVERIFY2(s.ok(), s.ok() ? "" : s.error().message.c_str());
+
+    const zs::Bytes path = readBytes(folder.currentDir() / "PATH.PRG");
+    QCOMPARE(path.size(), std::size_t(81));
+    QCOMPARE(int(path[0]), 13);
+    QCOMPARE(std::string(path.begin() + 1, path.begin() + 14), std::string("C:\\Zamanseri\\"));
+    QCOMPARE(session.workDir, std::string("C:\\Zamanseri\\"));
+    QVERIFY(!session.restartPending);
+
+    for (DataFile f : zs::kLoadOrder) {
+        const fs::path file = folder.mainFolder() / zs::fileName(f);
+        QVERIFY2(fs::exists(file), zs::fileName(f));
+        QCOMPARE(fs::file_size(file), std::uintmax_t(0));
+    }
+    QCOMPARE(fs::file_size(folder.mainFolder() / "OPTION.PRG"), std::uintmax_t(zs::kSettingsSize));
+    const zs::Bytes add = readBytes(folder.mainFolder() / "ADD.PRG");
+    QCOMPARE(add, zs::Bytes(250, 0));
+    QVERIFY(session.db.lessons.empty());
+    QVERIFY(session.db.teacherTimetables.empty());
+}
+
+void AppSessionTest::startUsesTheDirectoryOfPathFile() {
+    UiFolder folder;
+    zs::test::writeBytes(folder.currentDir() / "PATH.PRG", pathRecord("D:\\OKUL\\"));
+    zs::test::writeTables(lessonsOnly(3), folder.drive('D') / "OKUL", {DataFile::Lesson});
+    AppSession session(folder.currentDir(), folder.drives());
+    QVERIFY(session.start().ok());
+    QCOMPARE(session.workDir, std::string("D:\\OKUL\\"));
+    QCOMPARE(session.db.lessons.count(), 3);
+    QVERIFY(!fs::exists(folder.mainFolder()));
+}
+
+void AppSessionTest::startInAMissingChosenDirectoryFails() {
+    UiFolder folder;
+    zs::test::writeBytes(folder.currentDir() / "PATH.PRG", pathRecord("D:\\YOK\\"));
+    AppSession session(folder.currentDir(), folder.drives());
+    auto s = session.start();
+    QVERIFY(!s.ok());
+    QVERIFY(!s.error().path.empty());
+    QVERIFY(session.db.lessons.empty());
+}
+
+void AppSessionTest::teachersWithoutTimetablesGetThem() {
+    UiFolder folder;
+    const zs::Database school = zs::test::smallSchool();
+    zs::test::writeTables(school, folder.mainFolder(),
+                          {DataFile::Teacher, DataFile::TeacherTimetable});
+    QCOMPARE(fs::file_size(folder.mainFolder() / "TPS.PRG"), std::uintmax_t(0));
+
+    AppSession session(folder.currentDir(), folder.drives());
+    QVERIFY(session.start().ok());
+    QCOMPARE(session.db.teacherTimetables.count(), 2);
+    for (const auto& t : session.db.teachers) {
+        const auto* grid = session.db.teacherTimetables.find(t.id);
+        QVERIFY(grid);
+        for (int slot = 1; slot <= zs::kSlots; ++slot)
+            QCOMPARE(int(grid->planes[zs::kOpenPlane][slot - 1]), 1);
+    }
+    // The new records reach the file with its next save, not at start.
+    QCOMPARE(fs::file_size(folder.mainFolder() / "TPS.PRG"), std::uintmax_t(0));
+}
+
+void AppSessionTest::changeToAMissingDirectoryChangesNothing() {
+    UiFolder folder;
+    zs::test::writeTables(lessonsOnly(2), folder.mainFolder(), {DataFile::Lesson});
+    AppSession session(folder.currentDir(), folder.drives());
+    QVERIFY(session.start().ok());
+    const zs::Bytes before = readBytes(folder.currentDir() / "PATH.PRG");
+
+    for (const char* text : {"D:\\YOK\\", "C:\\Zamanseri\\YOK", ""}) {
+        auto r = session.changeWorkDir(text);
+        QVERIFY(r.ok());
+        QVERIFY(!r.value());
+    }
+    QCOMPARE(readBytes(folder.currentDir() / "PATH.PRG"), before);
+    QCOMPARE(session.workDir, std::string("C:\\Zamanseri\\"));
+    QCOMPARE(session.db.lessons.count(), 2);
+}
+
+void AppSessionTest::changeReloadsWithoutDoubling() {
+    UiFolder folder;
+    zs::test::writeTables(lessonsOnly(1), folder.mainFolder(), {DataFile::Lesson});
+    const fs::path other = folder.drive('D') / "OKUL2";
+    zs::test::writeTables(zs::test::smallSchool(), other,
+                          {DataFile::Lesson, DataFile::Class, DataFile::Teacher,
+                           DataFile::ClassLesson, DataFile::TeacherLesson});
+    AppSession session(folder.currentDir(), folder.drives());
+    QVERIFY(session.start().ok());
+    session.restartPending = true;
+
+    auto r = session.changeWorkDir("D:\\OKUL2\\");
+    QVERIFY(r.ok() && r.value());
+    QCOMPARE(session.workDir, std::string("D:\\OKUL2\\"));
+    QCOMPARE(zs::decodePathRecord(readBytes(folder.currentDir() / "PATH.PRG")),
+             std::string("D:\\OKUL2\\"));
+    QVERIFY(!session.restartPending);
+    QCOMPARE(session.db.lessons.count(), 2);
+    QCOMPARE(session.db.teachers.count(), 2);
+    QCOMPARE(int(session.db.teacherLessons.size()), 1);
+    QCOMPARE(session.db.classLessons.find(1, 1)->teacherCount, zs::u8(1));
+    QVERIFY(fs::exists(other / "OPTION.PRG"));
+
+    QVERIFY(session.changeWorkDir("C:\\Zamanseri\\").value());
+    QCOMPARE(session.db.lessons.count(), 1);
+    QCOMPARE(session.db.teachers.count(), 0);
+    QVERIFY(session.changeWorkDir("D:\\OKUL2\\").value());
+    QVERIFY(session.changeWorkDir("d:\\okul2\\").value());
+    QCOMPARE(session.db.lessons.count(), 2);
+    QCOMPARE(int(session.db.teacherLessons.size()), 1);
+    QCOMPARE(session.db.classLessons.find(1, 1)->teacherCount, zs::u8(1));
+    QCOMPARE(session.db.teacherTimetables.count(), 2);
+}
+
+void AppSessionTest::changeAddsTheFinalBackslash() {
+    UiFolder folder;
+    fs::create_directories(folder.drive('D') / "OKUL");
+    AppSession session(folder.currentDir(), folder.drives());
+    QVERIFY(session.start().ok());
+    QVERIFY(session.changeWorkDir("D:\\OKUL").value());
+    QCOMPARE(session.workDir, std::string("D:\\OKUL\\"));
+    QVERIFY(fs::exists(folder.drive('D') / "OKUL" / "LESSON.PRG"));
+    const zs::Bytes path = readBytes(folder.currentDir() / "PATH.PRG");
+    QCOMPARE(path.size(), std::size_t(81));
+    QCOMPARE(zs::decodePathRecord(path), std::string("D:\\OKUL\\"));
+}
+
+void AppSessionTest::annexReceivesTheMainLessonsOnlyWhenItHasNone() {
+    UiFolder folder;
+    zs::test::writeTables(lessonsOnly(3), folder.mainFolder(), {DataFile::Lesson});
+    const fs::path annex = folder.drive('C') / "ekbina";
+    fs::create_directories(annex);
+    AppSession session(folder.currentDir(), folder.drives());
+    QVERIFY(session.start().ok());
+
+    QVERIFY(session.changeWorkDir("C:\\ekbina\\").value());
+    QCOMPARE(session.db.lessons.count(), 3);
+    QCOMPARE(readBytes(annex / "LESSON.PRG"), readBytes(folder.mainFolder() / "LESSON.PRG"));
+
+    // An annex with lessons of its own keeps them.
+    zs::test::writeTables(lessonsOnly(1), annex, {DataFile::Lesson});
+    QVERIFY(session.changeWorkDir("C:\\Zamanseri\\").value());
+    QVERIFY(session.changeWorkDir("C:\\EKBINA\\").value());
+    QCOMPARE(session.db.lessons.count(), 1);
+}
+
+void AppSessionTest::clearAllEmptiesEveryDataFile() {
+    UiFolder folder;
+    const zs::Database school = zs::test::smallSchool();
+    zs::test::writeTables(school, folder.mainFolder(),
+                          {DataFile::Lesson, DataFile::Class, DataFile::Teacher,
+                           DataFile::ClassLesson, DataFile::TeacherLesson});
+    AppSession session(folder.currentDir(), folder.drives());
+    QVERIFY(session.start().ok());
+    const zs::Bytes option = readBytes(folder.mainFolder() / "OPTION.PRG");
+    const zs::Bytes add = readBytes(folder.mainFolder() / "ADD.PRG");
+    const zs::Bytes path = readBytes(folder.currentDir() / "PATH.PRG");
+
+    QVERIFY(session.clearAll().ok());
+    for (DataFile f : zs::kClearOrder)
+        QCOMPARE(fs::file_size(folder.mainFolder() / zs::fileName(f)), std::uintmax_t(0));
+    QVERIFY(session.db.lessons.empty());
+    QVERIFY(session.db.teacherTimetables.empty());
+    QCOMPARE(readBytes(folder.mainFolder() / "OPTION.PRG"), option);
+    QCOMPARE(readBytes(folder.mainFolder() / "ADD.PRG"), add);
+    QCOMPARE(readBytes(folder.currentDir() / "PATH.PRG"), path);
+}
+
+QTEST_MAIN(AppSessionTest)
+#include "app_session_test.moc"

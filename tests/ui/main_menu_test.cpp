@@ -1,0 +1,344 @@
+#include "core/entities.h"
+#include "core/menu_conditions.h"
+#include "platform/help_viewer.h"
+#include "ui/app_session.h"
+#include "ui/main_menu.h"
+#include "ui/message_dialog.h"
+#include "ui/path_dialog.h"
+#include "ui_test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <filesystem>
+#include <memory>
+
+namespace fs = std::filesystem;
+using zs::DataFile;
+using zs::MenuButton;
+using zs::test::DialogDriver;
+using zs::test::UiFolder;
+using zs::ui::AppSession;
+using zs::ui::TSilForm;
+using zs::ui::TZamanseriForm;
+
+namespace {
+
+// A started program over a folder, with every screen registered as a counter.
+struct Program {
+    UiFolder folder;
+    std::unique_ptr<AppSession> session;
+    std::unique_ptr<TZamanseriForm> menu;
+    std::map<MenuButton, int> opened;
+
+    explicit Program(const zs::Database* data = nullptr) {
+        if (data)
+            zs::test::writeTables(*data, folder.mainFolder(),
+                                  {DataFile::Lesson, DataFile::Class, DataFile::Teacher,
+                                   DataFile::ClassLesson, DataFile::TeacherLesson});
+        session = std::make_unique<AppSession>(folder.currentDir(), folder.drives());
+        if (!session->start().ok()) qFatal("start-up failed");
+        menu = std::make_unique<TZamanseriForm>(*session);
+    }
+    void registerAll() {
+        for (MenuButton b : zs::kMenuButtons)
+            menu->setScreen(b, [this, b](QWidget*) { ++opened[b]; });
+    }
+};
+
+const MenuButton kScreens[] = {MenuButton::Lessons,          MenuButton::ClassesRooms,
+                               MenuButton::Teachers,         MenuButton::DailyLessonCounts,
+                               MenuButton::ClassLessons,     MenuButton::TeacherDistribution,
+                               MenuButton::TeacherTimetable, MenuButton::ClassTimetable,
+                               MenuButton::NewTimetable,     MenuButton::Backup};
+
+} // namespace
+
+class MainMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void captionAndButtonsAsTheProgramShowsThem();
+    void theMenuCanBeFoundByNameAndCaption();
+    void buttonsAreNotClipped();
+    void emptyProgramOpensOnlyTheUnconditionalScreens();
+    void lessonsWithoutClassesLeaveClassLessonsSilent();
+    void fullSchoolOpensEverything();
+    void unregisteredScreenSaysItIsNotReady();
+    void helpButtonAndF1OpenTheContents();
+    void exitEndsWithoutWriting();
+    void restoreEndsTheProgramAfterItsNotice();
+    void backupWithoutRestoreKeepsTheMenu();
+    void panelMenuHoldsOnlyClearAll();
+    void clearAllCancelledChangesNothing();
+    void clearAllConfirmedEmptiesEveryFile();
+    void productDoubleClickChangesTheDirectory();
+    void productDoubleClickRefusesAMissingDirectory();
+};
+
+void MainMenuTest::captionAndButtonsAsTheProgramShowsThem() {
+    Program p;
+    QCOMPARE(p.menu->windowTitle(),
+             QStringLiteral("Zamanseri            HAFTALIK DERS DAĞITIM PROGRAMI"));
+    const QStringList expected = {"&DERSLER",
+                                  "&SINIFLAR - DERSLİKLER",
+                                  "ÖĞ&RETMENLER",
+                                  "&GÜNLÜK DERS SAYILARI",
+                                  "SI&NIFTA OKUTULAN DERSLER",
+                                  "ÖĞR&ETMEN DERS DAĞITIMI",
+                                  "ÖĞRE&TMENLERE GÖRE DERS PROGRAMI",
+                                  "SINI&FLARA GÖRE DERS PROGRAMI",
+                                  "&YENİ TABLO OLUŞTURULMASI",
+                                  "&YEDEKLEME",
+                                  "&YARDIM",
+                                  "ÇI&KIŞ"};
+    for (std::size_t i = 0; i < zs::kMenuButtons.size(); ++i)
+        QCOMPARE(p.menu->button(zs::kMenuButtons[i])->text(), expected[int(i)]);
+    QStringList panelTexts;
+    for (auto* label : p.menu->infoPanel()->findChildren<QLabel*>()) panelTexts << label->text();
+    QVERIFY(panelTexts.contains(QStringLiteral("Zamanseri")));
+    QVERIFY(panelTexts.contains(QStringLiteral("Haftalık Ders Dağıtım Programı")));
+    QVERIFY(panelTexts.contains(QStringLiteral("Sürüm 6.0")));
+    QCOMPARE(p.menu->productLabel()->text(), QStringLiteral("Zamanseri"));
+}
+
+void MainMenuTest::theMenuCanBeFoundByNameAndCaption() {
+    Program p;
+    p.menu->show();
+    QWidget* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("TZamanseriForm") &&
+            w->windowTitle() == TZamanseriForm::caption())
+            found = w;
+    QCOMPARE(found, static_cast<QWidget*>(p.menu.get()));
+}
+
+void MainMenuTest::buttonsAreNotClipped() {
+    Program p;
+    p.menu->show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.menu.get()));
+    for (MenuButton b : zs::kMenuButtons) {
+        QPushButton* button = p.menu->button(b);
+        QVERIFY(button->width() >= button->sizeHint().width());
+        QVERIFY(button->height() >= button->sizeHint().height());
+    }
+    QVERIFY(p.menu->productLabel()->width() >= p.menu->productLabel()->sizeHint().width());
+}
+
+void MainMenuTest::emptyProgramOpensOnlyTheUnconditionalScreens() {
+    Program p;
+    p.registerAll();
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk()).then(DialogDriver::pressOk());
+    for (MenuButton b : kScreens) p.menu->button(b)->click();
+
+    for (MenuButton b :
+         {MenuButton::Lessons, MenuButton::ClassesRooms, MenuButton::Teachers, MenuButton::Backup})
+        QCOMPARE(p.opened[b], 1);
+    for (MenuButton b :
+         {MenuButton::DailyLessonCounts, MenuButton::ClassLessons, MenuButton::TeacherDistribution,
+          MenuButton::TeacherTimetable, MenuButton::ClassTimetable, MenuButton::NewTimetable})
+        QCOMPARE(p.opened[b], 0);
+    QCOMPARE(driver.unexpected, 0);
+    QCOMPARE(driver.seen.size(), std::size_t(2));
+    QCOMPARE(driver.seen[0].text,
+             QStringLiteral("Programda hiçbir SINIF tanımlanmamış. SINIF tanımlamak için "
+                            "SINIFLAR bölümüne giriniz."));
+    QCOMPARE(driver.seen[1].text,
+             QStringLiteral("Programda hiçbir DERS ve SINIF tanımlanmamış. DERS tanımlamak için "
+                            "DERSLER bölümüne, SINIF tanımlamak için SINIFLAR bölümüne giriniz."));
+    for (const auto& s : driver.seen) {
+        QVERIFY(s.information);
+        QVERIFY(!s.cancelVisible);
+    }
+    QVERIFY(!p.session->restartPending);
+}
+
+void MainMenuTest::lessonsWithoutClassesLeaveClassLessonsSilent() {
+    zs::Database data;
+    zs::addLesson(data, 1, 0, 2, zs::Pattern{2, 0, 0, 0, 0}, "MAT", "MATEMATIK", 1);
+    Program p(&data);
+    p.registerAll();
+    DialogDriver driver;
+    p.menu->press(MenuButton::ClassLessons);
+    QCOMPARE(p.opened[MenuButton::ClassLessons], 0);
+    QVERIFY(driver.seen.empty());
+}
+
+void MainMenuTest::fullSchoolOpensEverything() {
+    const zs::Database school = zs::test::smallSchool();
+    Program p(&school);
+    p.registerAll();
+    DialogDriver driver;
+    for (MenuButton b : kScreens) p.menu->press(b);
+    for (MenuButton b : kScreens) QCOMPARE(p.opened[b], 1);
+    QVERIFY(driver.seen.empty());
+}
+
+void MainMenuTest::unregisteredScreenSaysItIsNotReady() {
+    Program p;
+    DialogDriver driver;
+    driver.then(DialogDriver::pressEnter());
+    p.menu->press(MenuButton::Lessons);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].text, TSilForm::notYetAvailableText());
+    QVERIFY(driver.seen[0].information);
+    QCOMPARE(driver.seen[0].focus, QStringLiteral("okButton"));
+}
+
+void MainMenuTest::helpButtonAndF1OpenTheContents() {
+    Program p;
+    p.menu->show();
+    QVERIFY(QTest::qWaitForWindowActive(p.menu.get()));
+    p.menu->button(MenuButton::Help)->click();
+    auto* help = p.menu->findChild<zs::platform::HelpWindow*>();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("contents.html")));
+    help->browser()->setSource(zs::platform::helpTopicUrl(101));
+    QTest::keyClick(p.menu.get(), Qt::Key_F1);
+    QCOMPARE(p.menu->findChildren<zs::platform::HelpWindow*>().size(), 1);
+    QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("contents.html")));
+}
+
+void MainMenuTest::exitEndsWithoutWriting() {
+    const zs::Database school = zs::test::smallSchool();
+    Program p(&school);
+    p.menu->show();
+    const auto before = zs::test::snapshot(p.folder.mainFolder());
+    QSignalSpy ended(p.menu.get(), &TZamanseriForm::ended);
+    p.menu->button(MenuButton::Exit)->click();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!p.menu->isVisible());
+    QCOMPARE(zs::test::snapshot(p.folder.mainFolder()), before);
+}
+
+void MainMenuTest::restoreEndsTheProgramAfterItsNotice() {
+    Program p;
+    p.menu->show();
+    p.menu->setScreen(MenuButton::Backup, [&](QWidget*) { p.session->restartPending = true; });
+    QSignalSpy ended(p.menu.get(), &TZamanseriForm::ended);
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk());
+    p.menu->press(MenuButton::Backup);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].text,
+             QStringLiteral("Geri alma işleminin gerçekleşmesi için program kapatılacak. "
+                            "Programı tekrar açtığınızda önceki bilgileriniz tekrar yüklenmiş "
+                            "olacaktır."));
+    QVERIFY(driver.seen[0].information);
+    QCOMPARE(ended.count(), 1);
+}
+
+void MainMenuTest::backupWithoutRestoreKeepsTheMenu() {
+    Program p;
+    p.menu->show();
+    int opened = 0;
+    p.menu->setScreen(MenuButton::Backup, [&](QWidget*) { ++opened; });
+    QSignalSpy ended(p.menu.get(), &TZamanseriForm::ended);
+    DialogDriver driver;
+    p.menu->press(MenuButton::Backup);
+    QCOMPARE(opened, 1);
+    QVERIFY(driver.seen.empty());
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(p.menu->isVisible());
+}
+
+void MainMenuTest::panelMenuHoldsOnlyClearAll() {
+    Program p;
+    QCOMPARE(p.menu->infoPanel()->contextMenuPolicy(), Qt::CustomContextMenu);
+    auto* menu = qobject_cast<QMenu*>(p.menu->clearAllAction()->parent());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions()[0]->text(), QStringLiteral("BÜTÜN DOSYALARI SİL"));
+}
+
+void MainMenuTest::clearAllCancelledChangesNothing() {
+    const zs::Database school = zs::test::smallSchool();
+    Program p(&school);
+    p.menu->show();
+    const auto before = zs::test::snapshot(p.folder.mainFolder());
+    QSignalSpy ended(p.menu.get(), &TZamanseriForm::ended);
+    DialogDriver driver;
+    driver.then(DialogDriver::pressEnter());
+    p.menu->clearAllAction()->trigger();
+
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QVERIFY(driver.seen[0].text.endsWith(QStringLiteral("silinecek !")));
+    QVERIFY(!driver.seen[0].information);
+    QCOMPARE(driver.seen[0].focus, QStringLiteral("cancelButton"));
+    QCOMPARE(zs::test::snapshot(p.folder.mainFolder()), before);
+    QCOMPARE(p.session->db.lessons.count(), 2);
+    QCOMPARE(ended.count(), 0);
+}
+
+void MainMenuTest::clearAllConfirmedEmptiesEveryFile() {
+    const zs::Database school = zs::test::smallSchool();
+    Program p(&school);
+    p.menu->show();
+    const auto option = zs::test::readBytes(p.folder.mainFolder() / "OPTION.PRG");
+    const auto add = zs::test::readBytes(p.folder.mainFolder() / "ADD.PRG");
+    const auto path = zs::test::readBytes(p.folder.currentDir() / "PATH.PRG");
+    QSignalSpy ended(p.menu.get(), &TZamanseriForm::ended);
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk());
+    p.menu->clearAllAction()->trigger();
+
+    for (DataFile f : zs::kClearOrder)
+        QCOMPARE(fs::file_size(p.folder.mainFolder() / zs::fileName(f)), std::uintmax_t(0));
+    QCOMPARE(zs::test::readBytes(p.folder.mainFolder() / "OPTION.PRG"), option);
+    QCOMPARE(zs::test::readBytes(p.folder.mainFolder() / "ADD.PRG"), add);
+    QCOMPARE(zs::test::readBytes(p.folder.currentDir() / "PATH.PRG"), path);
+    QCOMPARE(ended.count(), 1);
+}
+
+void MainMenuTest::productDoubleClickChangesTheDirectory() {
+    Program p;
+    const zs::Database school = zs::test::smallSchool();
+    zs::test::writeTables(school, p.folder.drive('D') / "OKUL", {DataFile::Lesson});
+    p.menu->show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.menu.get()));
+    DialogDriver driver;
+    QString shown;
+    driver.then([&](QWidget* w) {
+        auto* form = qobject_cast<zs::ui::TPathForm*>(w);
+        shown = form->text();
+        form->field()->setText(QStringLiteral("D:\\OKUL"));
+        DialogDriver::pressOk()(w);
+    });
+    QTest::mouseDClick(p.menu->productLabel(), Qt::LeftButton);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("TPathForm"));
+    QCOMPARE(shown, QStringLiteral("C:\\Zamanseri\\"));
+    QCOMPARE(p.session->workDir, std::string("D:\\OKUL\\"));
+    QCOMPARE(p.session->db.lessons.count(), 2);
+}
+
+void MainMenuTest::productDoubleClickRefusesAMissingDirectory() {
+    Program p;
+    p.menu->show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.menu.get()));
+    const auto path = zs::test::readBytes(p.folder.currentDir() / "PATH.PRG");
+    DialogDriver driver;
+    driver
+        .then([](QWidget* w) {
+            qobject_cast<zs::ui::TPathForm*>(w)->field()->setText(QStringLiteral("D:\\YOK\\"));
+            DialogDriver::pressOk()(w);
+        })
+        .then(DialogDriver::pressOk());
+    p.menu->changeWorkingDirectory();
+    QCOMPARE(driver.seen.size(), std::size_t(2));
+    QVERIFY(driver.seen[1].information);
+    QVERIFY(driver.seen[1].text.contains(QStringLiteral("D:\\YOK\\")));
+    QCOMPARE(zs::test::readBytes(p.folder.currentDir() / "PATH.PRG"), path);
+    QCOMPARE(p.session->workDir, std::string("C:\\Zamanseri\\"));
+}
+
+QTEST_MAIN(MainMenuTest)
+#include "main_menu_test.moc"
