@@ -74,9 +74,7 @@ void BM_EncodeFile(benchmark::State& state) {
     state.SetLabel(fileName(file));
     state.counters["bytes"] = static_cast<double>(bytes);
 }
-BENCHMARK(BM_EncodeFile)
-    ->DenseRange(0, 12)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EncodeFile)->DenseRange(0, 12)->Unit(benchmark::kMicrosecond);
 
 void BM_SafeSaveOneFile(benchmark::State& state) {
     const DataDir dir(benchFolder());

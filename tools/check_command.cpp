@@ -4,6 +4,7 @@
 #include "core/file_io.h"
 #include "core/integrity.h"
 #include "core/startup.h"
+#include "rules/grid_check.h"
 
 #include <cstdio>
 
@@ -13,19 +14,32 @@ namespace {
 
 int recordCount(const Database& db, DataFile f) {
     switch (f) {
-    case DataFile::Group: return db.lessonGroups.count();
-    case DataFile::Lesson: return db.lessons.count();
-    case DataFile::Class: return db.classes.count();
-    case DataFile::Room: return db.rooms.count();
-    case DataFile::Teacher: return db.teachers.count();
-    case DataFile::Duty: return db.dutyPlaces.count();
-    case DataFile::ClassLesson: return db.classLessons.count();
-    case DataFile::CommonGroup: return db.commonGroups.count();
-    case DataFile::TeacherDuty: return static_cast<int>(db.teacherDuties.size());
-    case DataFile::TeacherLesson: return static_cast<int>(db.teacherLessons.size());
-    case DataFile::TeacherTimetable: return db.teacherTimetables.count();
-    case DataFile::ClassTimetable: return db.classTimetables.count();
-    case DataFile::RoomTimetable: return db.roomTimetables.count();
+    case DataFile::Group:
+        return db.lessonGroups.count();
+    case DataFile::Lesson:
+        return db.lessons.count();
+    case DataFile::Class:
+        return db.classes.count();
+    case DataFile::Room:
+        return db.rooms.count();
+    case DataFile::Teacher:
+        return db.teachers.count();
+    case DataFile::Duty:
+        return db.dutyPlaces.count();
+    case DataFile::ClassLesson:
+        return db.classLessons.count();
+    case DataFile::CommonGroup:
+        return db.commonGroups.count();
+    case DataFile::TeacherDuty:
+        return static_cast<int>(db.teacherDuties.size());
+    case DataFile::TeacherLesson:
+        return static_cast<int>(db.teacherLessons.size());
+    case DataFile::TeacherTimetable:
+        return db.teacherTimetables.count();
+    case DataFile::ClassTimetable:
+        return db.classTimetables.count();
+    case DataFile::RoomTimetable:
+        return db.roomTimetables.count();
     }
     return 0;
 }
@@ -50,7 +64,8 @@ int runCheck(const std::vector<std::string>& args) {
         return 2;
     }
     for (DataFile f : kLoadOrder) std::printf("%s %d\n", fileName(f), recordCount(db, f));
-    const auto faults = checkReferences(db);
+    auto faults = checkReferences(db);
+    for (auto& line : checkGridConsistency(db)) faults.push_back(std::move(line));
     for (const auto& note : report.notes) std::printf("atlandı: %s\n", note.c_str());
     for (const auto& fault : faults) std::printf("hata: %s\n", fault.c_str());
     return report.notes.empty() && faults.empty() ? 0 : 1;

@@ -3,6 +3,7 @@
 #include "main_menu.h"
 #include "message_dialog.h"
 #include "platform/single_instance.h"
+#include "screens.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     const zs::Status started = session.start();
 
     zs::ui::TZamanseriForm menu(session);
+    zs::ui::registerScreens(menu, session);
     QObject::connect(&instance, &zs::platform::SingleInstance::raiseRequested, &menu,
                      &zs::ui::TZamanseriForm::bringToFront);
     QObject::connect(&menu, &zs::ui::TZamanseriForm::ended, &app, &QApplication::quit,

@@ -1,0 +1,22 @@
+// A block: the maximal run of consecutive hours of one day in which a class holds the
+// same lesson. Found by walking the class's occupant plane, never from the stored
+// length and start bytes, which a damaged file may hold out of range.
+#pragma once
+
+#include "core/ids.h"
+
+namespace zs {
+
+struct Run {
+    int start = 0; // slot of the first hour
+    int length = 0;
+    bool empty() const { return length == 0; }
+    int end() const { return start + length; } // one past the last slot
+    bool contains(int slot) const { return slot >= start && slot < end(); }
+};
+
+// The run of the value held at `slot`, within the slot's day; empty for an empty cell
+// or a slot outside 1..80.
+Run runAt(const Plane& occupants, int slot);
+
+} // namespace zs
