@@ -31,7 +31,9 @@ constexpr std::array<FileInfo, 13> kFiles = {{
     {DataFile::RoomTimetable, "RPS.PRG", 328},
 }};
 
-const FileInfo& info(DataFile f) { return kFiles[static_cast<std::size_t>(f)]; }
+const FileInfo& info(DataFile f) {
+    return kFiles[static_cast<std::size_t>(f)];
+}
 
 std::string where(DataFile f, std::size_t recordNo) {
     return std::string(fileName(f)) + " kayıt " + std::to_string(recordNo + 1) + ": ";
@@ -52,7 +54,8 @@ void appendKeyed(Table<T>& table, std::vector<T> rows, DataFile f, LoadReport& r
         if (id == 0) {
             report.notes.push_back(where(f, i) + "kimlik 0, atlandı");
         } else if (table.full() || table.contains(id)) {
-            report.notes.push_back(where(f, i) + "kimlik " + std::to_string(id) + " tekrar, atlandı");
+            report.notes.push_back(where(f, i) + "kimlik " + std::to_string(id) +
+                                   " tekrar, atlandı");
         } else {
             table.append(std::move(rows[i]));
         }
@@ -65,21 +68,35 @@ template <class R> std::vector<R> decodeAll(const RecordCodec<R>& codec, const B
 
 } // namespace
 
-const char* fileName(DataFile f) { return info(f).name; }
-std::size_t recordSize(DataFile f) { return info(f).size; }
+const char* fileName(DataFile f) {
+    return info(f).name;
+}
+std::size_t recordSize(DataFile f) {
+    return info(f).size;
+}
 
 Bytes encodeTable(const Database& db, DataFile f) {
     switch (f) {
-    case DataFile::Group: return encodeRecords(lessonGroupCodec(), db.lessonGroups.rows);
-    case DataFile::Lesson: return encodeRecords(lessonCodec(), db.lessons.rows);
-    case DataFile::Class: return encodeRecords(schoolClassCodec(), db.classes.rows);
-    case DataFile::Room: return encodeRecords(roomCodec(), db.rooms.rows);
-    case DataFile::Teacher: return encodeRecords(teacherCodec(), db.teachers.rows);
-    case DataFile::Duty: return encodeRecords(dutyPlaceCodec(), db.dutyPlaces.rows);
-    case DataFile::ClassLesson: return encodeRecords(classLessonCodec(), db.classLessons.rows);
-    case DataFile::CommonGroup: return encodeRecords(commonGroupCodec(), db.commonGroups.rows);
-    case DataFile::TeacherDuty: return encodeRecords(teacherDutyCodec(), db.teacherDuties);
-    case DataFile::TeacherLesson: return encodeRecords(teacherLessonCodec(), db.teacherLessons);
+    case DataFile::Group:
+        return encodeRecords(lessonGroupCodec(), db.lessonGroups.rows);
+    case DataFile::Lesson:
+        return encodeRecords(lessonCodec(), db.lessons.rows);
+    case DataFile::Class:
+        return encodeRecords(schoolClassCodec(), db.classes.rows);
+    case DataFile::Room:
+        return encodeRecords(roomCodec(), db.rooms.rows);
+    case DataFile::Teacher:
+        return encodeRecords(teacherCodec(), db.teachers.rows);
+    case DataFile::Duty:
+        return encodeRecords(dutyPlaceCodec(), db.dutyPlaces.rows);
+    case DataFile::ClassLesson:
+        return encodeRecords(classLessonCodec(), db.classLessons.rows);
+    case DataFile::CommonGroup:
+        return encodeRecords(commonGroupCodec(), db.commonGroups.rows);
+    case DataFile::TeacherDuty:
+        return encodeRecords(teacherDutyCodec(), db.teacherDuties);
+    case DataFile::TeacherLesson:
+        return encodeRecords(teacherLessonCodec(), db.teacherLessons);
     case DataFile::TeacherTimetable:
         return encodeRecords(teacherTimetableCodec(), db.teacherTimetables.rows);
     case DataFile::ClassTimetable:
@@ -95,25 +112,38 @@ void decodeTable(Database& db, DataFile f, const Bytes& data, LoadReport& report
         report.notes.push_back(std::string(fileName(f)) + ": son eksik kayıt atlandı (" +
                                std::to_string(data.size() % recordSize(f)) + " bayt)");
     switch (f) {
-    case DataFile::Group: appendKeyed(db.lessonGroups, decodeAll(lessonGroupCodec(), data), f, report); break;
+    case DataFile::Group:
+        appendKeyed(db.lessonGroups, decodeAll(lessonGroupCodec(), data), f, report);
+        break;
     case DataFile::Lesson: {
         auto rows = decodeAll(lessonCodec(), data);
         for (std::size_t i = 0; i < rows.size(); ++i)
-            clampCount(rows[i].blockCount, kPatternSize,
-                       [&](const std::string& s) { report.notes.push_back(where(f, i) + "blok sayısı " + s); });
+            clampCount(rows[i].blockCount, kPatternSize, [&](const std::string& s) {
+                report.notes.push_back(where(f, i) + "blok sayısı " + s);
+            });
         appendKeyed(db.lessons, std::move(rows), f, report);
         break;
     }
-    case DataFile::Class: appendKeyed(db.classes, decodeAll(schoolClassCodec(), data), f, report); break;
-    case DataFile::Room: appendKeyed(db.rooms, decodeAll(roomCodec(), data), f, report); break;
-    case DataFile::Teacher: appendKeyed(db.teachers, decodeAll(teacherCodec(), data), f, report); break;
-    case DataFile::Duty: appendKeyed(db.dutyPlaces, decodeAll(dutyPlaceCodec(), data), f, report); break;
+    case DataFile::Class:
+        appendKeyed(db.classes, decodeAll(schoolClassCodec(), data), f, report);
+        break;
+    case DataFile::Room:
+        appendKeyed(db.rooms, decodeAll(roomCodec(), data), f, report);
+        break;
+    case DataFile::Teacher:
+        appendKeyed(db.teachers, decodeAll(teacherCodec(), data), f, report);
+        break;
+    case DataFile::Duty:
+        appendKeyed(db.dutyPlaces, decodeAll(dutyPlaceCodec(), data), f, report);
+        break;
     case DataFile::ClassLesson: {
         auto rows = decodeAll(classLessonCodec(), data);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             auto& r = rows[i];
             auto note = [&](const char* what) {
-                return [&, what](const std::string& s) { report.notes.push_back(where(f, i) + what + s); };
+                return [&, what](const std::string& s) {
+                    report.notes.push_back(where(f, i) + what + s);
+                };
             };
             if (r.classId == 0 || r.lessonId == 0) {
                 report.notes.push_back(where(f, i) + "sınıf veya ders 0, atlandı");
@@ -133,8 +163,9 @@ void decodeTable(Database& db, DataFile f, const Bytes& data, LoadReport& report
     case DataFile::CommonGroup: {
         auto rows = decodeAll(commonGroupCodec(), data);
         for (std::size_t i = 0; i < rows.size(); ++i)
-            clampCount(rows[i].memberCount, kMaxGroupMembers,
-                       [&](const std::string& s) { report.notes.push_back(where(f, i) + "üye sayısı " + s); });
+            clampCount(rows[i].memberCount, kMaxGroupMembers, [&](const std::string& s) {
+                report.notes.push_back(where(f, i) + "üye sayısı " + s);
+            });
         appendKeyed(db.commonGroups, std::move(rows), f, report);
         break;
     }

@@ -30,18 +30,25 @@ enum class DataFile {
 };
 
 // Start-up's load order.
-inline constexpr std::array<DataFile, 13> kLoadOrder = {
-    DataFile::Group,       DataFile::Lesson,        DataFile::Class,
-    DataFile::Room,        DataFile::Duty,          DataFile::Teacher,
-    DataFile::ClassLesson, DataFile::CommonGroup,   DataFile::TeacherDuty,
-    DataFile::TeacherLesson, DataFile::TeacherTimetable, DataFile::ClassTimetable,
-    DataFile::RoomTimetable};
+inline constexpr std::array<DataFile, 13> kLoadOrder = {DataFile::Group,
+                                                        DataFile::Lesson,
+                                                        DataFile::Class,
+                                                        DataFile::Room,
+                                                        DataFile::Duty,
+                                                        DataFile::Teacher,
+                                                        DataFile::ClassLesson,
+                                                        DataFile::CommonGroup,
+                                                        DataFile::TeacherDuty,
+                                                        DataFile::TeacherLesson,
+                                                        DataFile::TeacherTimetable,
+                                                        DataFile::ClassTimetable,
+                                                        DataFile::RoomTimetable};
 
 // The order in which "BÜTÜN DOSYALARI SİL" empties the files.
 inline constexpr std::array<DataFile, 13> kClearOrder = {
-    DataFile::Lesson,        DataFile::Group,          DataFile::Class,
-    DataFile::Room,          DataFile::Teacher,        DataFile::ClassLesson,
-    DataFile::CommonGroup,   DataFile::TeacherLesson,  DataFile::TeacherTimetable,
+    DataFile::Lesson,         DataFile::Group,         DataFile::Class,
+    DataFile::Room,           DataFile::Teacher,       DataFile::ClassLesson,
+    DataFile::CommonGroup,    DataFile::TeacherLesson, DataFile::TeacherTimetable,
     DataFile::ClassTimetable, DataFile::RoomTimetable, DataFile::Duty,
     DataFile::TeacherDuty};
 

@@ -19,7 +19,7 @@ struct Database {
     Table<DutyPlace> dutyPlaces;
     ClassLessonTable classLessons;
     Table<CommonGroup> commonGroups;
-    std::vector<TeacherDuty> teacherDuties;     // no index: searched in sequence
+    std::vector<TeacherDuty> teacherDuties;    // no index: searched in sequence
     std::vector<TeacherLesson> teacherLessons; // no index: searched in sequence
     Table<TeacherTimetable> teacherTimetables;
     Table<ClassTimetable> classTimetables;

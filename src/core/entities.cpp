@@ -70,7 +70,8 @@ bool addTeacher(Database& db, Id id, std::string_view name, std::string_view bra
 }
 
 bool addDutyPlace(Database& db, Id id, std::string_view name) {
-    return db.dutyPlaces.append({static_cast<u8>(db.dutyPlaces.count() + 1), id, cut(name, 25), {}});
+    return db.dutyPlaces.append(
+        {static_cast<u8>(db.dutyPlaces.count() + 1), id, cut(name, 25), {}});
 }
 
 namespace {
@@ -118,7 +119,9 @@ bool addClassLesson(Database& db, Id classId, Id lessonId) {
     return true;
 }
 
-bool addCommonGroup(Database& db, Id id) { return db.commonGroups.append({id, 0, {}, {}}); }
+bool addCommonGroup(Database& db, Id id) {
+    return db.commonGroups.append({id, 0, {}, {}});
+}
 
 bool addCommonGroupMember(Database& db, Id groupId, Id classId, Id lessonId) {
     CommonGroup* g = db.commonGroups.find(groupId);
@@ -246,17 +249,41 @@ template <class T> bool moveOrdered(Table<T>& t, int position, int direction) {
 
 } // namespace
 
-void sortByOrder(Table<SchoolClass>& t) { sortOrdered(t); }
-void sortByOrder(Table<Room>& t) { sortOrdered(t); }
-void sortByOrder(Table<Teacher>& t) { sortOrdered(t); }
-void sortByOrder(Table<DutyPlace>& t) { sortOrdered(t); }
-void renumber(Table<SchoolClass>& t) { renumberOrdered(t); }
-void renumber(Table<Room>& t) { renumberOrdered(t); }
-void renumber(Table<Teacher>& t) { renumberOrdered(t); }
-void renumber(Table<DutyPlace>& t) { renumberOrdered(t); }
-bool moveRecord(Table<SchoolClass>& t, int p, int d) { return moveOrdered(t, p, d); }
-bool moveRecord(Table<Room>& t, int p, int d) { return moveOrdered(t, p, d); }
-bool moveRecord(Table<Teacher>& t, int p, int d) { return moveOrdered(t, p, d); }
-bool moveRecord(Table<DutyPlace>& t, int p, int d) { return moveOrdered(t, p, d); }
+void sortByOrder(Table<SchoolClass>& t) {
+    sortOrdered(t);
+}
+void sortByOrder(Table<Room>& t) {
+    sortOrdered(t);
+}
+void sortByOrder(Table<Teacher>& t) {
+    sortOrdered(t);
+}
+void sortByOrder(Table<DutyPlace>& t) {
+    sortOrdered(t);
+}
+void renumber(Table<SchoolClass>& t) {
+    renumberOrdered(t);
+}
+void renumber(Table<Room>& t) {
+    renumberOrdered(t);
+}
+void renumber(Table<Teacher>& t) {
+    renumberOrdered(t);
+}
+void renumber(Table<DutyPlace>& t) {
+    renumberOrdered(t);
+}
+bool moveRecord(Table<SchoolClass>& t, int p, int d) {
+    return moveOrdered(t, p, d);
+}
+bool moveRecord(Table<Room>& t, int p, int d) {
+    return moveOrdered(t, p, d);
+}
+bool moveRecord(Table<Teacher>& t, int p, int d) {
+    return moveOrdered(t, p, d);
+}
+bool moveRecord(Table<DutyPlace>& t, int p, int d) {
+    return moveOrdered(t, p, d);
+}
 
 } // namespace zs

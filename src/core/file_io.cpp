@@ -89,7 +89,9 @@ fs::path resolveName(const fs::path& dir, std::string_view name) {
     return direct;
 }
 
-void WriteBatch::add(fs::path path, Bytes bytes) { files_.emplace_back(std::move(path), std::move(bytes)); }
+void WriteBatch::add(fs::path path, Bytes bytes) {
+    files_.emplace_back(std::move(path), std::move(bytes));
+}
 
 Status WriteBatch::commit() {
     std::vector<fs::path> temps;

@@ -23,9 +23,17 @@ inline constexpr int kDutyDays = 7;
 using Pattern = std::array<u8, kPatternSize>;
 using Plane = std::array<u8, kSlots>; // slot s lives at index s - 1
 
-inline constexpr int slotOf(int day, int hour) { return (day - 1) * kHoursPerDay + hour; }
-inline constexpr int dayOf(int slot) { return (slot - 1) / kHoursPerDay + 1; }
-inline constexpr int hourOf(int slot) { return (slot - 1) % kHoursPerDay + 1; }
-inline constexpr bool validSlot(int slot) { return slot >= 1 && slot <= kSlots; }
+inline constexpr int slotOf(int day, int hour) {
+    return (day - 1) * kHoursPerDay + hour;
+}
+inline constexpr int dayOf(int slot) {
+    return (slot - 1) / kHoursPerDay + 1;
+}
+inline constexpr int hourOf(int slot) {
+    return (slot - 1) % kHoursPerDay + 1;
+}
+inline constexpr bool validSlot(int slot) {
+    return slot >= 1 && slot <= kSlots;
+}
 
 } // namespace zs

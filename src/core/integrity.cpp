@@ -16,8 +16,12 @@ public:
     void add(std::string s) { lines.push_back(std::move(s)); }
 };
 
-std::string n(int v) { return std::to_string(v); }
-std::string cl(Id c, Id l) { return "sınıf dersi (" + n(c) + "," + n(l) + ")"; }
+std::string n(int v) {
+    return std::to_string(v);
+}
+std::string cl(Id c, Id l) {
+    return "sınıf dersi (" + n(c) + "," + n(l) + ")";
+}
 
 template <class T> void checkOrder(const Table<T>& t, const char* what, Faults& f) {
     for (int i = 0; i < t.count(); ++i)
@@ -32,7 +36,8 @@ void checkLessons(const Database& db, Faults& f) {
             f.add("ders " + n(l.id) + ": olmayan ders grubu " + n(l.groupId));
         bool ordered = true;
         for (int i = 1; i < kPatternSize; ++i)
-            if (l.pattern[i] > l.pattern[i - 1] || (l.pattern[i] && !l.pattern[i - 1])) ordered = false;
+            if (l.pattern[i] > l.pattern[i - 1] || (l.pattern[i] && !l.pattern[i - 1]))
+                ordered = false;
         if (!ordered) f.add("ders " + n(l.id) + ": yerleştirme biçimi sıralı değil");
         if (patternBlockCount(l.pattern) != l.blockCount)
             f.add("ders " + n(l.id) + ": blok sayısı biçime uymuyor");
@@ -72,7 +77,8 @@ void checkClassLessons(const Database& db, Faults& f) {
             if (g)
                 for (int i = 0; i < g->memberCount; ++i)
                     member |= g->memberClass[i] == r.classId && g->memberLesson[i] == r.lessonId;
-            if (!member) f.add(who + ": ortak ders " + n(r.commonGroupId) + " bu dersi üye saymıyor");
+            if (!member)
+                f.add(who + ": ortak ders " + n(r.commonGroupId) + " bu dersi üye saymıyor");
         }
     }
 }
@@ -82,7 +88,8 @@ void checkCommonGroups(const Database& db, Faults& f) {
         for (int i = 0; i < g.memberCount; ++i) {
             const ClassLesson* r = db.classLessons.find(g.memberClass[i], g.memberLesson[i]);
             if (!r)
-                f.add("ortak ders " + n(g.id) + ": olmayan üye " + cl(g.memberClass[i], g.memberLesson[i]));
+                f.add("ortak ders " + n(g.id) + ": olmayan üye " +
+                      cl(g.memberClass[i], g.memberLesson[i]));
             else if (r->commonGroupId != g.id)
                 f.add("ortak ders " + n(g.id) + ": üye " + cl(r->classId, r->lessonId) +
                       " başka gruba bağlı (" + n(r->commonGroupId) + ")");
@@ -93,7 +100,8 @@ void checkCommonGroups(const Database& db, Faults& f) {
 void checkTeacherLessons(const Database& db, Faults& f) {
     std::set<std::tuple<Id, Id, Id>> seen;
     for (const auto& r : db.teacherLessons) {
-        const std::string who = "öğretmen dersi (" + n(r.teacherId) + "," + n(r.classId) + "," + n(r.lessonId) + ")";
+        const std::string who =
+            "öğretmen dersi (" + n(r.teacherId) + "," + n(r.classId) + "," + n(r.lessonId) + ")";
         if (!seen.insert({r.teacherId, r.classId, r.lessonId}).second) f.add(who + ": iki kez");
         if (!db.teachers.contains(r.teacherId)) f.add(who + ": olmayan öğretmen");
         const ClassLesson* c = db.classLessons.find(r.classId, r.lessonId);
@@ -110,14 +118,16 @@ void checkTeacherLessons(const Database& db, Faults& f) {
 void checkDuties(const Database& db, Faults& f) {
     for (const auto& p : db.dutyPlaces)
         for (int d = 1; d <= kDutyDays; ++d) {
-            const auto count = std::count_if(db.teacherDuties.begin(), db.teacherDuties.end(),
-                                             [&](const TeacherDuty& t) { return t.dutyPlaceId == p.id && t.day == d; });
+            const auto count = std::count_if(
+                db.teacherDuties.begin(), db.teacherDuties.end(),
+                [&](const TeacherDuty& t) { return t.dutyPlaceId == p.id && t.day == d; });
             if (count != p.dutyCount[d - 1])
-                f.add("nöbet yeri " + n(p.id) + ", gün " + n(d) + ": sayı " + n(p.dutyCount[d - 1]) +
-                      ", kayıt " + n(static_cast<int>(count)));
+                f.add("nöbet yeri " + n(p.id) + ", gün " + n(d) + ": sayı " +
+                      n(p.dutyCount[d - 1]) + ", kayıt " + n(static_cast<int>(count)));
         }
     for (const auto& t : db.teacherDuties) {
-        if (!db.dutyPlaces.contains(t.dutyPlaceId)) f.add("nöbet: olmayan nöbet yeri " + n(t.dutyPlaceId));
+        if (!db.dutyPlaces.contains(t.dutyPlaceId))
+            f.add("nöbet: olmayan nöbet yeri " + n(t.dutyPlaceId));
         if (!db.teachers.contains(t.teacherId)) f.add("nöbet: olmayan öğretmen " + n(t.teacherId));
     }
 }
@@ -126,9 +136,11 @@ template <class T, class E>
 void checkTimetableOwners(const Table<T>& grids, const Table<E>& owners, const char* grid,
                           const char* owner, Faults& f) {
     for (const auto& g : grids)
-        if (!owners.contains(recordId(g))) f.add(std::string(grid) + " " + n(recordId(g)) + ": olmayan " + owner);
+        if (!owners.contains(recordId(g)))
+            f.add(std::string(grid) + " " + n(recordId(g)) + ": olmayan " + owner);
     for (const auto& o : owners)
-        if (!grids.contains(o.id)) f.add(std::string(owner) + " " + n(o.id) + ": " + grid + " kaydı yok");
+        if (!grids.contains(o.id))
+            f.add(std::string(owner) + " " + n(o.id) + ": " + grid + " kaydı yok");
 }
 
 // Whether class c holds, at slot s, an hour of a class lesson that lists teacher t
@@ -178,7 +190,8 @@ void checkGrids(const Database& db, Faults& f) {
                 for (int i = 0; i < g->memberCount; ++i) {
                     const ClassTimetable* mt = db.classTimetables.find(g->memberClass[i]);
                     if (!mt || mt->planes[kOccupantPlane][s - 1] != g->memberLesson[i])
-                        f.add(where + ": ortak ders üyesi sınıf " + n(g->memberClass[i]) + " programında yok");
+                        f.add(where + ": ortak ders üyesi sınıf " + n(g->memberClass[i]) +
+                              " programında yok");
                 }
             }
         }
@@ -190,13 +203,14 @@ void checkGrids(const Database& db, Faults& f) {
             if (!c) continue;
             const ClassLesson* r = nullptr;
             if (!classLessonAt(db, c, s, r) || !r) {
-                f.add("öğretmen " + n(tt.teacherId) + " hücre " + n(s) + ": sınıf " + n(c) + " programında ders yok");
+                f.add("öğretmen " + n(tt.teacherId) + " hücre " + n(s) + ": sınıf " + n(c) +
+                      " programında ders yok");
                 continue;
             }
             const auto end = r->teachers.begin() + r->teacherCount;
             if (std::find(r->teachers.begin(), end, tt.teacherId) == end)
-                f.add("öğretmen " + n(tt.teacherId) + " hücre " + n(s) + ": " + cl(r->classId, r->lessonId) +
-                      " öğretmeni değil");
+                f.add("öğretmen " + n(tt.teacherId) + " hücre " + n(s) + ": " +
+                      cl(r->classId, r->lessonId) + " öğretmeni değil");
         }
     }
     for (const auto& rt : db.roomTimetables) {
@@ -205,13 +219,14 @@ void checkGrids(const Database& db, Faults& f) {
             if (!c) continue;
             const ClassLesson* r = nullptr;
             if (!classLessonAt(db, c, s, r) || !r) {
-                f.add("derslik " + n(rt.roomId) + " hücre " + n(s) + ": sınıf " + n(c) + " programında ders yok");
+                f.add("derslik " + n(rt.roomId) + " hücre " + n(s) + ": sınıf " + n(c) +
+                      " programında ders yok");
                 continue;
             }
             const auto end = r->rooms.begin() + r->roomCount;
             if (std::find(r->rooms.begin(), end, rt.roomId) == end)
-                f.add("derslik " + n(rt.roomId) + " hücre " + n(s) + ": " + cl(r->classId, r->lessonId) +
-                      " dersliği değil");
+                f.add("derslik " + n(rt.roomId) + " hücre " + n(s) + ": " +
+                      cl(r->classId, r->lessonId) + " dersliği değil");
         }
     }
 }

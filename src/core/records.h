@@ -142,6 +142,11 @@ struct RoomTimetable {
 };
 
 // Plane numbers shared by the three grids.
-enum PlaneIndex : int { kOpenPlane = 0, kOccupantPlane = 1, kBlockLengthPlane = 2, kBlockStartPlane = 3 };
+enum PlaneIndex : int {
+    kOpenPlane = 0,
+    kOccupantPlane = 1,
+    kBlockLengthPlane = 2,
+    kBlockStartPlane = 3
+};
 
 } // namespace zs

@@ -30,6 +30,8 @@ private:
 // Success without a value.
 struct Done {};
 using Status = Result<Done>;
-inline Status success() { return Done{}; }
+inline Status success() {
+    return Done{};
+}
 
 } // namespace zs

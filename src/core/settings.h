@@ -73,7 +73,7 @@ struct Settings {
     std::array<u8, 20> reserved548{};
 
     RuleBytes ruleBytes() const {
-        return {allowGaps,      maxGapsPerWeek,    maxGapBetween, sameClassOtherDay,
+        return {allowGaps,       maxGapsPerWeek,    maxGapBetween, sameClassOtherDay,
                 dayBetweenParts, otherHourOtherDay, groupOtherDay, maxHoursPerDay};
     }
     void setRuleBytes(const RuleBytes& r) {

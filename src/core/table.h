@@ -11,16 +11,36 @@
 
 namespace zs {
 
-inline Id recordId(const LessonGroup& r) { return r.id; }
-inline Id recordId(const Lesson& r) { return r.id; }
-inline Id recordId(const SchoolClass& r) { return r.id; }
-inline Id recordId(const Room& r) { return r.id; }
-inline Id recordId(const Teacher& r) { return r.id; }
-inline Id recordId(const DutyPlace& r) { return r.id; }
-inline Id recordId(const CommonGroup& r) { return r.id; }
-inline Id recordId(const TeacherTimetable& r) { return r.teacherId; }
-inline Id recordId(const ClassTimetable& r) { return r.classId; }
-inline Id recordId(const RoomTimetable& r) { return r.roomId; }
+inline Id recordId(const LessonGroup& r) {
+    return r.id;
+}
+inline Id recordId(const Lesson& r) {
+    return r.id;
+}
+inline Id recordId(const SchoolClass& r) {
+    return r.id;
+}
+inline Id recordId(const Room& r) {
+    return r.id;
+}
+inline Id recordId(const Teacher& r) {
+    return r.id;
+}
+inline Id recordId(const DutyPlace& r) {
+    return r.id;
+}
+inline Id recordId(const CommonGroup& r) {
+    return r.id;
+}
+inline Id recordId(const TeacherTimetable& r) {
+    return r.teacherId;
+}
+inline Id recordId(const ClassTimetable& r) {
+    return r.classId;
+}
+inline Id recordId(const RoomTimetable& r) {
+    return r.roomId;
+}
 
 template <class T> class Table {
 public:

@@ -9,14 +9,22 @@ namespace zs {
 char upperTurkish(char c) {
     const auto b = static_cast<unsigned char>(c);
     switch (b) {
-    case 'i': return static_cast<char>(0xDD); // İ
-    case 0xFD: return 'I';                     // ı
-    case 0xE7: return static_cast<char>(0xC7); // ç
-    case 0xF0: return static_cast<char>(0xD0); // ğ
-    case 0xF6: return static_cast<char>(0xD6); // ö
-    case 0xFC: return static_cast<char>(0xDC); // ü
-    case 0xFE: return static_cast<char>(0xDE); // ş
-    default: break;
+    case 'i':
+        return static_cast<char>(0xDD); // İ
+    case 0xFD:
+        return 'I'; // ı
+    case 0xE7:
+        return static_cast<char>(0xC7); // ç
+    case 0xF0:
+        return static_cast<char>(0xD0); // ğ
+    case 0xF6:
+        return static_cast<char>(0xD6); // ö
+    case 0xFC:
+        return static_cast<char>(0xDC); // ü
+    case 0xFE:
+        return static_cast<char>(0xDE); // ş
+    default:
+        break;
     }
     if (b >= 'a' && b <= 'z') return static_cast<char>(b - 'a' + 'A');
     return c;
@@ -33,13 +41,27 @@ std::string sortKey(std::string_view s) {
     key.reserve(s.size() * 3);
     for (char c : s) {
         switch (static_cast<unsigned char>(c)) {
-        case 0xC7: key += "135"; break; // Ç
-        case 0xD0: key += "143"; break; // Ğ
-        case 0xDD: key += "147"; break; // İ
-        case 0xD6: key += "159"; break; // Ö
-        case 0xDE: key += "167"; break; // Ş
-        case 0xDC: key += "171"; break; // Ü
-        default: key += std::to_string(2 * static_cast<unsigned char>(c)); break;
+        case 0xC7:
+            key += "135";
+            break; // Ç
+        case 0xD0:
+            key += "143";
+            break; // Ğ
+        case 0xDD:
+            key += "147";
+            break; // İ
+        case 0xD6:
+            key += "159";
+            break; // Ö
+        case 0xDE:
+            key += "167";
+            break; // Ş
+        case 0xDC:
+            key += "171";
+            break; // Ü
+        default:
+            key += std::to_string(2 * static_cast<unsigned char>(c));
+            break;
         }
     }
     return key;
@@ -87,25 +109,27 @@ const std::string& pick(const Names& names, int day) {
 } // namespace
 
 const std::string& dayName(int day) {
-    static const Names names = makeNames(
-        {"PAZARTESİ", "SALI", "ÇARŞAMBA", "PERŞEMBE", "CUMA", "CUMARTESİ", "PAZAR"});
+    static const Names names =
+        makeNames({"PAZARTESİ", "SALI", "ÇARŞAMBA", "PERŞEMBE", "CUMA", "CUMARTESİ", "PAZAR"});
     return pick(names, day);
 }
 
 const std::string& dayShortName(int day) {
-    static const Names names =
-        makeNames({"PZT.", "SALI", "ÇAR.", "PER.", "CUMA", "CMT.", "PAZ."});
+    static const Names names = makeNames({"PZT.", "SALI", "ÇAR.", "PER.", "CUMA", "CMT.", "PAZ."});
     return pick(names, day);
 }
 
 const std::string& dayPrintName(int day) {
-    static const Names names =
-        makeNames({"PZT.", "SAL.", "ÇAR.", "PER.", "CUM.", "CMT.", "PAZ."});
+    static const Names names = makeNames({"PZT.", "SAL.", "ÇAR.", "PER.", "CUM.", "CMT.", "PAZ."});
     return pick(names, day);
 }
 
-std::string yesNoText(u8 value) { return value ? "E" : "H"; }
-u8 yesNoValue(std::string_view text) { return text == "H" ? 0 : 1; }
+std::string yesNoText(u8 value) {
+    return value ? "E" : "H";
+}
+u8 yesNoValue(std::string_view text) {
+    return text == "H" ? 0 : 1;
+}
 
 std::string cut(std::string_view s, std::size_t capacity) {
     return std::string(s.substr(0, capacity));

@@ -91,9 +91,12 @@ TEST(CodecLayout, EveryRecordRoundTripsByteForByte) {
         Bytes expected = b;
         std::fill(expected.begin() + link, expected.end(), 0);
         Bytes out(codecSize);
-        if (codecSize == 464) teacherTimetableCodec().encode(teacherTimetableCodec().decode(b.data()), out.data());
-        if (codecSize == 344) classTimetableCodec().encode(classTimetableCodec().decode(b.data()), out.data());
-        if (codecSize == 328) roomTimetableCodec().encode(roomTimetableCodec().decode(b.data()), out.data());
+        if (codecSize == 464)
+            teacherTimetableCodec().encode(teacherTimetableCodec().decode(b.data()), out.data());
+        if (codecSize == 344)
+            classTimetableCodec().encode(classTimetableCodec().decode(b.data()), out.data());
+        if (codecSize == 328)
+            roomTimetableCodec().encode(roomTimetableCodec().decode(b.data()), out.data());
         EXPECT_EQ(out, expected) << codecSize;
     }
 }

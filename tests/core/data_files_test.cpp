@@ -91,7 +91,8 @@ TEST(DataFiles, EveryTableRoundTripsThroughItsFile) {
     LoadReport report;
     for (DataFile f : kLoadOrder) ASSERT_TRUE(loadTable(back, dd, f, report));
     EXPECT_TRUE(report.notes.empty());
-    for (DataFile f : kLoadOrder) EXPECT_EQ(encodeTable(back, f), encodeTable(db, f)) << fileName(f);
+    for (DataFile f : kLoadOrder)
+        EXPECT_EQ(encodeTable(back, f), encodeTable(db, f)) << fileName(f);
     EXPECT_EQ(back.dutyPlaces.find(1)->dutyCount[5], 1);
 }
 
@@ -166,7 +167,8 @@ TEST(DataFiles, ReadOnlyFolderReportsTheErrorAndKeepsTheFile) {
     TempDir dir;
     const Bytes old = {9, 9};
     dir.write("ROOM.PRG", old);
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
     Database db;
     addRoom(db, 1, "A");
     EXPECT_FALSE(saveTables(db, DataDir(dir.path()), {DataFile::Room}));

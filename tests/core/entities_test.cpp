@@ -8,7 +8,9 @@ namespace {
 
 using cp1254::lit;
 
-Pattern pat(u8 a, u8 b = 0, u8 c = 0) { return {a, b, c, 0, 0}; }
+Pattern pat(u8 a, u8 b = 0, u8 c = 0) {
+    return {a, b, c, 0, 0};
+}
 
 std::vector<std::string> lessonNames(const Database& db) {
     std::vector<std::string> names;
@@ -106,7 +108,8 @@ TEST(Entities, ClassLessonsOfAClassStandInLessonNameOrder) {
     addClassLesson(db, 1, 2);
     std::vector<std::pair<int, int>> order;
     for (const auto& r : db.classLessons) order.emplace_back(r.classId, r.lessonId);
-    // Class 1's lessons are BİYOLOJİ, KİMYA, TARİH in the places class 1 held; class 2 keeps its place.
+    // Class 1's lessons are BİYOLOJİ, KİMYA, TARİH in the places class 1 held; class 2 keeps its
+    // place.
     EXPECT_EQ(order, (std::vector<std::pair<int, int>>{{1, 2}, {2, 1}, {1, 3}, {1, 1}}));
     EXPECT_EQ(db.classLessons.find(1, 1), &db.classLessons.rows[3]);
     EXPECT_EQ(db.classLessons.find(1, 2)->pattern, pat(1));

@@ -29,7 +29,9 @@ bool mentions(const std::vector<std::string>& faults, const std::string& text) {
     return false;
 }
 
-TEST(Integrity, SoundSchoolHasNoFaults) { EXPECT_TRUE(checkReferences(school()).empty()); }
+TEST(Integrity, SoundSchoolHasNoFaults) {
+    EXPECT_TRUE(checkReferences(school()).empty());
+}
 
 TEST(Integrity, EachBrokenReferenceIsNamed) {
     struct Case {
@@ -63,7 +65,8 @@ TEST(Integrity, EachBrokenReferenceIsNamed) {
          "öğretmen 1 programında yok"},
         {"room missing its timetable", [](Database& db) { db.roomTimetables.erase(1); },
          "derslik programı kaydı yok"},
-        {"duty count off", [](Database& db) {
+        {"duty count off",
+         [](Database& db) {
              addDutyPlace(db, 1, "BAHÇE");
              db.dutyPlaces.find(1)->dutyCount[2] = 4;
          },

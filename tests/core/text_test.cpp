@@ -13,7 +13,7 @@ TEST(Text, UpperTurkishFollowsTurkishRules) {
         const char* typed;
         const char* stored;
     } cases[] = {
-        {"çiğdem", "ÇİĞDEM"}, {"ı", "I"},         {"i", "İ"},       {"öğüş", "ÖĞÜŞ"},
+        {"çiğdem", "ÇİĞDEM"},   {"ı", "I"},         {"i", "İ"},           {"öğüş", "ÖĞÜŞ"},
         {"abc xyz", "ABC XYZ"}, {"9-a/B", "9-A/B"}, {"ÇİĞDEM", "ÇİĞDEM"},
     };
     for (const auto& c : cases) EXPECT_EQ(upperTurkish(lit(c.typed)), lit(c.stored)) << c.typed;

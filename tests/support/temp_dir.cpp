@@ -27,7 +27,8 @@ Bytes TempDir::read(const std::string& name) const {
 
 void TempDir::write(const std::string& name, const Bytes& bytes) const {
     std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace zs::test
