@@ -35,7 +35,9 @@ TEST(Patterns, ParseAcceptsOnlyDescendingBlocksAddingUpToTheWeek) {
     for (const auto& c : cases) {
         const ParsedPattern p = parsePattern(c.hours, c.text);
         EXPECT_EQ(p.valid, c.valid) << c.hours << " " << c.text;
-        if (c.valid) EXPECT_EQ(p.pattern, c.pattern) << c.text;
+        if (c.valid) {
+            EXPECT_EQ(p.pattern, c.pattern) << c.text;
+        }
     }
     EXPECT_EQ(formatPattern({2, 2, 0, 0, 0}), "2+2");
     EXPECT_EQ(formatPattern({}), "");
