@@ -1,13 +1,14 @@
 #include "screens.h"
 
 #include "app_session.h"
+#include "daily_hours_screen.h"
 #include "main_menu.h"
 
 namespace zs::ui {
 
 void registerScreens(TZamanseriForm& menu, AppSession& session) {
-    (void)menu;
-    (void)session;
+    menu.setScreen(MenuButton::DailyLessonCounts,
+                   [&session](QWidget* parent) { openDailyHoursScreen(parent, session); });
 }
 
 } // namespace zs::ui

@@ -1,0 +1,262 @@
+#include "platform/help_viewer.h"
+#include "settings_test_support.h"
+#include "ui/auto_settings_screen.h"
+#include "ui/setting_boxes.h"
+#include "ui/settings_details_screen.h"
+#include "ui/settings_screen.h"
+#include "ui/start_times_screen.h"
+#include "ui/teacher_settings_screen.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <memory>
+
+using zs::Bytes;
+using zs::test::clickLater;
+using zs::test::DialogDriver;
+using zs::test::onScreen;
+using zs::test::SettingsProgram;
+using zs::test::typeKeys;
+using zs::ui::AutoSettingsScreen;
+using zs::ui::SettingsDetailsScreen;
+using zs::ui::SettingsScreen;
+using zs::ui::StartTimesScreen;
+using zs::ui::TeacherSettingsScreen;
+
+// AYARLAR (AYRINTILAR), OTOMATİK AYARLAR, ÖZEL AYARLAR and DERS BAŞLANGIÇ SAATLERİ.
+class SettingsSubscreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void detailsOpenFromSettings();
+    void detailsStoreEachBoxInItsField_data();
+    void detailsStoreEachBoxInItsField();
+
+    void automaticOpensFromDetails();
+    void automaticShowsAndKeepsTheNineBytes_data();
+    void automaticShowsAndKeepsTheNineBytes();
+    void automaticTickStoresItsByte();
+
+    void teacherSettingsWriteTheTeachersRules();
+    void teacherSettingsRefuseAnEmptyHourBox();
+    void teacherSettingsCancelChangesNothing();
+
+    void startTimesAreCutToFiveCharacters();
+
+    void f1OpensEachScreensTopic_data();
+    void f1OpensEachScreensTopic();
+};
+
+void SettingsSubscreensTest::detailsOpenFromSettings() {
+    SettingsProgram p;
+    SettingsScreen screen(*p.session);
+    DialogDriver driver;
+    driver.then(DialogDriver::pressCancel());
+    screen.findChild<QPushButton*>(QStringLiteral("detailsButton"))->click();
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("SettingsDetailsScreen"));
+}
+
+void SettingsSubscreensTest::detailsStoreEachBoxInItsField_data() {
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("offset");
+    const char* const names[] = {"mergeOnePlusOne", "splitBlock",   "moreThanTwoPerDay",
+                                 "gapLimitPerDay",  "autoAdjust",   "evenSpread",
+                                 "blocksOnPairs",   "longRearrange"};
+    for (int i = 0; i < SettingsDetailsScreen::kCount; ++i)
+        QTest::newRow(names[i]) << i + 1 << 10 + i;
+}
+
+void SettingsSubscreensTest::detailsStoreEachBoxInItsField() {
+    QFETCH(int, box);
+    QFETCH(int, offset);
+    SettingsProgram p;
+    const Bytes before = p.option();
+    SettingsDetailsScreen screen(*p.session);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    const auto at = std::size_t(offset);
+    QCOMPARE(screen.box(box)->text(), before[at] ? QStringLiteral("E") : QStringLiteral("H"));
+    typeKeys(screen.box(box), before[at] ? QStringLiteral("h") : QStringLiteral("e"));
+    screen.okButton()->click();
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+    Bytes expected = before;
+    expected[at] = before[at] ? 0 : 1;
+    QCOMPARE(p.option(), expected);
+}
+
+void SettingsSubscreensTest::automaticOpensFromDetails() {
+    SettingsProgram p;
+    SettingsDetailsScreen screen(*p.session);
+    DialogDriver driver;
+    driver.then(DialogDriver::pressCancel());
+    screen.findChild<QPushButton*>(QStringLiteral("autoButton"))->click();
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("AutoSettingsScreen"));
+}
+
+void SettingsSubscreensTest::automaticShowsAndKeepsTheNineBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("mixed") << QByteArray("\1\0\1\1\0\0\1\0\1", 9);
+    QTest::newRow("all on") << QByteArray("\1\1\1\1\1\1\1\1\1", 9);
+    QTest::newRow("all off") << QByteArray(9, '\0');
+    QTest::newRow("other than one") << QByteArray("\2\0\1\xff\0\0\1\0\7", 9);
+}
+
+void SettingsSubscreensTest::automaticShowsAndKeepsTheNineBytes() {
+    QFETCH(QByteArray, bytes);
+    zs::Settings settings = zs::test::distinctSettings();
+    for (int i = 0; i < 9; ++i) settings.autoOptions[std::size_t(i)] = zs::u8(bytes[i]);
+    SettingsProgram p(zs::test::smallSchool(), settings);
+    const Bytes before = p.option();
+    AutoSettingsScreen screen(*p.session);
+    for (int i = 0; i < 9; ++i) QCOMPARE(screen.box(i + 1)->isChecked(), bytes[i] != 0);
+    screen.okButton()->click();
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+    QCOMPARE(p.option(), before);
+}
+
+void SettingsSubscreensTest::automaticTickStoresItsByte() {
+    SettingsProgram p;
+    const Bytes before = p.option();
+    {
+        AutoSettingsScreen screen(*p.session);
+        screen.box(2)->setChecked(true);
+        screen.box(9)->setChecked(false);
+        screen.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    }
+    QCOMPARE(p.option(), before);
+    AutoSettingsScreen screen(*p.session);
+    screen.box(2)->setChecked(true);
+    screen.box(9)->setChecked(false);
+    screen.okButton()->click();
+    Bytes expected = before;
+    expected[21] = 1;
+    expected[28] = 0;
+    QCOMPARE(p.option(), expected);
+}
+
+void SettingsSubscreensTest::teacherSettingsWriteTheTeachersRules() {
+    SettingsProgram p;
+    QVERIFY(p.session->db.teacherTimetables.contains(1));
+    const auto files = zs::test::snapshot(p.folder.mainFolder());
+    TeacherSettingsScreen screen(*p.session, 1);
+    QCOMPARE(screen.heading()->text(),
+             QStringLiteral("Sadece AYSE KAYA, adındaki öğretmen için geçerli olan ayarlar"));
+    QCOMPARE(screen.ruleBoxes()->values(), zs::kDefaultTeacherRules);
+    zs::ui::RuleBoxes* rules = screen.ruleBoxes();
+    typeKeys(rules->box(1), QStringLiteral("e"));
+    typeKeys(rules->box(2), QStringLiteral("9"));
+    typeKeys(rules->box(3), QStringLiteral("5"));
+    // Lowered afterwards: the teacher's values are stored as typed, without the clamping.
+    typeKeys(rules->box(2), QStringLiteral("3"));
+    typeKeys(rules->box(4), QStringLiteral("h"));
+    typeKeys(rules->box(8), QStringLiteral("\b8"));
+    screen.okButton()->click();
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+    const zs::RuleBytes expected{1, 3, 5, 0, 1, 1, 1, 8};
+    QCOMPARE(p.session->db.teacherTimetables.find(1)->teacherRules, expected);
+    QCOMPARE(p.session->db.teacherTimetables.find(2)->teacherRules, zs::kDefaultTeacherRules);
+    // TPS.PRG is written by the timetable screen, not here.
+    QCOMPARE(zs::test::snapshot(p.folder.mainFolder()), files);
+}
+
+void SettingsSubscreensTest::teacherSettingsRefuseAnEmptyHourBox() {
+    SettingsProgram p;
+    TeacherSettingsScreen screen(*p.session, 2);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    typeKeys(screen.ruleBoxes()->box(1), QStringLiteral("e"));
+    typeKeys(screen.ruleBoxes()->box(8), QStringLiteral("\b"));
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk());
+    screen.okButton()->click();
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].text, zs::ui::emptyNumberBoxText(QStringLiteral(
+                                      "Bu öğretmene günde en fazla kaç saat ders verilsin ?")));
+    QVERIFY(screen.isVisible());
+    QCOMPARE(p.session->db.teacherTimetables.find(2)->teacherRules, zs::kDefaultTeacherRules);
+}
+
+void SettingsSubscreensTest::teacherSettingsCancelChangesNothing() {
+    SettingsProgram p;
+    DialogDriver driver;
+    driver.then(onScreen<TeacherSettingsScreen>([](TeacherSettingsScreen* s) {
+        typeKeys(s->ruleBoxes()->box(1), QStringLiteral("e"));
+        clickLater(s->findChild<QPushButton*>(QStringLiteral("cancelButton")));
+    }));
+    zs::ui::openTeacherSettingsScreen(nullptr, *p.session, 1);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].focus, QStringLiteral("box1"));
+    QCOMPARE(p.session->db.teacherTimetables.find(1)->teacherRules, zs::kDefaultTeacherRules);
+    // A teacher without a timetable record has nothing to show.
+    zs::ui::openTeacherSettingsScreen(nullptr, *p.session, 9);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+}
+
+void SettingsSubscreensTest::startTimesAreCutToFiveCharacters() {
+    SettingsProgram p;
+    const Bytes before = p.option();
+    StartTimesScreen screen(*p.session);
+    QCOMPARE(screen.box(1)->text(), QStringLiteral("08:30"));
+    QCOMPARE(screen.box(16)->text(), QStringLiteral("17:05"));
+    screen.box(1)->clear();
+    typeKeys(screen.box(1), QStringLiteral("08.45.00"));
+    QCOMPARE(screen.box(1)->text(), QStringLiteral("08.45"));
+    typeKeys(screen.box(9), QStringLiteral("1345678"));
+    screen.okButton()->click();
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+    Bytes expected = before;
+    const Bytes first{5, '0', '8', '.', '4', '5'};
+    const Bytes ninth{5, '1', '3', '4', '5', '6'};
+    std::copy(first.begin(), first.end(), expected.begin() + 227);
+    std::copy(ninth.begin(), ninth.end(), expected.begin() + 227 + 6 * 8);
+    QCOMPARE(p.option(), expected);
+}
+
+void SettingsSubscreensTest::f1OpensEachScreensTopic_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("topic");
+    QTest::newRow("AYARLAR") << 0 << 121;
+    QTest::newRow("AYRINTILAR") << 1 << 124;
+    QTest::newRow("OTOMATİK AYARLAR") << 2 << 139;
+    QTest::newRow("ÖZEL AYARLAR") << 3 << 125;
+    QTest::newRow("DERS BAŞLANGIÇ SAATLERİ") << 4 << 134;
+}
+
+void SettingsSubscreensTest::f1OpensEachScreensTopic() {
+    QFETCH(int, screen);
+    QFETCH(int, topic);
+    SettingsProgram p;
+    std::unique_ptr<QDialog> dialog;
+    switch (screen) {
+    case 0:
+        dialog = std::make_unique<SettingsScreen>(*p.session);
+        break;
+    case 1:
+        dialog = std::make_unique<SettingsDetailsScreen>(*p.session);
+        break;
+    case 2:
+        dialog = std::make_unique<AutoSettingsScreen>(*p.session);
+        break;
+    case 3:
+        dialog = std::make_unique<TeacherSettingsScreen>(*p.session, 1);
+        break;
+    default:
+        dialog = std::make_unique<StartTimesScreen>(*p.session);
+        break;
+    }
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClick(dialog.get(), Qt::Key_F1);
+    auto* help = dialog->findChild<zs::platform::HelpWindow*>();
+    QVERIFY(help);
+    QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("/%1.html").arg(topic)));
+}
+
+QTEST_MAIN(SettingsSubscreensTest)
+#include "settings_subscreens_test.moc"
