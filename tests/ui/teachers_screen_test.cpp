@@ -1,0 +1,207 @@
+#include "editor_program.h"
+
+#include "core/cascade.h"
+#include "editors/used_school.h"
+#include "platform/help_viewer.h"
+#include "ui/teachers_screen.h"
+
+#include <QTextBrowser>
+#include <QToolButton>
+
+using zs::DataFile;
+using zs::test::child;
+using zs::test::columnTexts;
+using zs::test::DialogDriver;
+using zs::test::EditorProgram;
+using zs::test::enterRow;
+using zs::test::type;
+using zs::ui::ListScheme;
+using zs::ui::TeachersScreen;
+
+namespace {
+
+constexpr int kOrder = 1;
+constexpr int kName = 2;
+
+struct Teachers {
+    EditorProgram program;
+    TeachersScreen screen;
+    explicit Teachers(const zs::Database& school = zs::Database())
+        : program(school), screen(*program.session) {
+        zs::test::showActive(&screen);
+    }
+    ListScheme* list() { return screen.list(); }
+    QLineEdit* field(const char* name) { return child<QLineEdit>(&screen, name); }
+    QStringList names() { return columnTexts(list(), kName); }
+};
+
+void retype(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    type(field, text);
+}
+
+} // namespace
+
+class TeachersScreenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithTitleColumnsAndHelpLine();
+    void keyboardEntryAddsWithATimetable();
+    void printAndDutiesAreNotYetAvailable();
+    void editStoresTheFourTexts();
+    void movesKeepTheMovedTeacherSelected();
+    void deletingATeacherUsedEverywhere();
+};
+
+void TeachersScreenTest::opensWithTitleColumnsAndHelpLine() {
+    Teachers s(zs::test::usedSchool());
+    QCOMPARE(s.screen.windowTitle(), QStringLiteral("ÖĞRETMENLER"));
+    QCOMPARE(zs::test::columnTitles(s.list()),
+             (QStringList{"-NO", "NO", "ADI SOYADI", "BRANŞI", "SINIF ÖĞR.", "EĞİTSEL KOLU"}));
+    QCOMPARE(s.list()->helpLine()->text(),
+             QStringLiteral("F1 = Yardım      F2 = Yazdır       F4 = Kaydet       F7 = Sil       "
+                            "F9 = Nöbet Yerleri       Enter = Düzelt "));
+    QCOMPARE(s.names(), (QStringList{"AYŞE KAYA", "ALİ CAN", "ZEYNEP ÖZ"}));
+    QCOMPARE(columnTexts(s.list(), kOrder), (QStringList{"1", "2", "3"}));
+    QVERIFY(s.field("nameField")->hasFocus());
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F1);
+    auto* help = s.screen.findChild<zs::platform::HelpWindow*>();
+    QVERIFY(help);
+    QCOMPARE(help->browser()->source().fileName(), QStringLiteral("109.html"));
+
+    enterRow(s.list(), 0);
+    type(s.list()->grid(), QStringLiteral("z"));
+    QVERIFY(s.list()->searchBox()->isVisible());
+    QCOMPARE(s.list()->currentRow(), 2);
+}
+
+void TeachersScreenTest::keyboardEntryAddsWithATimetable() {
+    Teachers s(zs::test::usedSchool());
+    QVERIFY(!child<QPushButton>(&s.screen, "saveButton")->isEnabled());
+    type(s.field("nameField"), QStringLiteral("çiğdem ılgaz"));
+    QCOMPARE(s.field("nameField")->text(), QStringLiteral("ÇİĞDEM ILGAZ"));
+    QTest::keyClick(s.field("nameField"), Qt::Key_Return);
+    type(s.field("branchField"), QStringLiteral("türkçe"));
+    QTest::keyClick(s.field("branchField"), Qt::Key_Return);
+    type(s.field("homeroomField"), QStringLiteral("9-a"));
+    QTest::keyClick(s.field("homeroomField"), Qt::Key_Return);
+    QVERIFY(s.field("clubField")->hasFocus());
+    type(s.field("clubField"), QStringLiteral("satranç kulübü xyz"));
+    QCOMPARE(s.field("clubField")->text(), QStringLiteral("SATRANÇ KULÜBÜ "));
+    QTest::keyClick(s.field("clubField"), Qt::Key_Return);
+
+    QCOMPARE(s.names(), (QStringList{"AYŞE KAYA", "ALİ CAN", "ZEYNEP ÖZ", "ÇİĞDEM ILGAZ"}));
+    QCOMPARE(zs::test::rowTextsOf(s.list(), 3),
+             (QStringList{"4", "ÇİĞDEM ILGAZ", "TÜRKÇE", "9-A", "SATRANÇ KULÜ"}));
+    QVERIFY(s.field("nameField")->hasFocus());
+    for (const char* f : {"nameField", "branchField", "homeroomField", "clubField"})
+        QVERIFY2(s.field(f)->text().isEmpty(), f);
+    for (DataFile f : {DataFile::Teacher, DataFile::TeacherTimetable})
+        QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
+    const zs::Database written = s.program.written();
+    QCOMPARE(written.teachers.rows.back().club, zs::cp1254::lit("SATRANÇ KULÜ"));
+    const zs::TeacherTimetable* grid = written.teacherTimetables.find(4);
+    QVERIFY(grid);
+    for (zs::u8 open : grid->planes[zs::kOpenPlane]) QCOMPARE(int(open), 1);
+
+    // A name alone is enough; F4 adds as well.
+    type(s.field("nameField"), QStringLiteral("veli"));
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
+    QCOMPARE(s.names().last(), QStringLiteral("VELİ"));
+    QCOMPARE(zs::test::faults(s.program.db()), QString());
+}
+
+void TeachersScreenTest::printAndDutiesAreNotYetAvailable() {
+    Teachers s(zs::test::usedSchool());
+    const auto before = s.program.snapshot();
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk()).then(DialogDriver::pressOk());
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F2);
+    child<QPushButton>(&s.screen, "dutiesButton")->click();
+    QCOMPARE(driver.seen.size(), std::size_t(2));
+    for (const auto& seen : driver.seen) {
+        QVERIFY(seen.information);
+        QVERIFY(!seen.cancelVisible);
+        QCOMPARE(seen.text, zs::ui::TSilForm::notYetAvailableText());
+    }
+    driver.then(DialogDriver::pressOk());
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F9);
+    QCOMPARE(driver.seen.size(), std::size_t(3));
+    QCOMPARE(child<QPushButton>(&s.screen, "printButton")->text(), QStringLiteral("Yazdır"));
+    QCOMPARE(child<QPushButton>(&s.screen, "dutiesButton")->text(), QStringLiteral("Nöbet"));
+    QVERIFY(s.program.snapshot() == before);
+}
+
+void TeachersScreenTest::editStoresTheFourTexts() {
+    Teachers s(zs::test::usedSchool());
+    QString title;
+    QStringList fields;
+    bool okWhenEmpty = true;
+    DialogDriver driver;
+    driver.then([&](QWidget* w) {
+        title = w->windowTitle();
+        for (const char* f : {"nameField", "branchField", "homeroomField", "clubField"})
+            fields << child<QLineEdit>(w, f)->text();
+        retype(child<QLineEdit>(w, "nameField"), QString());
+        okWhenEmpty = child<QPushButton>(w, "okButton")->isEnabled();
+        type(child<QLineEdit>(w, "nameField"), QStringLiteral("ali can"));
+        retype(child<QLineEdit>(w, "branchField"), QStringLiteral("fizik"));
+        retype(child<QLineEdit>(w, "clubField"), QStringLiteral("bilim ve teknoloji"));
+        zs::test::pressFunctionKey(w, Qt::Key_F1);
+        auto* help = w->findChild<zs::platform::HelpWindow*>();
+        if (help) fields << help->browser()->source().fileName();
+        DialogDriver::pressOk()(w);
+    });
+    enterRow(s.list(), 1);
+    QTest::keyClick(s.list()->grid(), Qt::Key_Return);
+    QCOMPARE(title, QStringLiteral("DÜZELT"));
+    QCOMPARE(fields, (QStringList{"ALİ CAN", "", "", "", "110.html"}));
+    QVERIFY(!okWhenEmpty);
+    QCOMPARE(zs::test::rowTextsOf(s.list(), 1),
+             (QStringList{"2", "ALİ CAN", "FİZİK", "", "BİLİM VE TEK"}));
+    QCOMPARE(s.list()->currentRow(), 1);
+    QVERIFY(s.program.fileHoldsTable(DataFile::Teacher));
+}
+
+void TeachersScreenTest::movesKeepTheMovedTeacherSelected() {
+    Teachers s(zs::test::usedSchool());
+    enterRow(s.list(), 0);
+    QTest::keyClick(s.list()->grid(), Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(s.names(), (QStringList{"ALİ CAN", "AYŞE KAYA", "ZEYNEP ÖZ"}));
+    QCOMPARE(columnTexts(s.list(), kOrder), (QStringList{"1", "2", "3"}));
+    QCOMPARE(s.list()->currentId(), zs::Id(1));
+    child<QToolButton>(&s.screen, "downButton")->click();
+    QCOMPARE(s.names(), (QStringList{"ALİ CAN", "ZEYNEP ÖZ", "AYŞE KAYA"}));
+    QCOMPARE(s.list()->currentRow(), 2);
+    QVERIFY(s.program.fileHoldsTable(DataFile::Teacher));
+    const zs::Database written = s.program.written();
+    QCOMPARE(int(written.teachers.rows[2].id), 1);
+    QCOMPARE(int(written.teachers.rows[2].order), 3);
+}
+
+void TeachersScreenTest::deletingATeacherUsedEverywhere() {
+    Teachers s(zs::test::usedSchool());
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk());
+    enterRow(s.list(), 0);
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].text, QStringLiteral("AYŞE KAYA adındaki öğretmen silinecek !"));
+    QVERIFY(!driver.seen[0].information);
+    QCOMPARE(zs::test::faults(s.program.db()), QString());
+    for (const zs::TeacherDuty& d : s.program.db().teacherDuties) QVERIFY(d.teacherId != 1);
+    for (DataFile f : zs::filesOf(zs::CascadeChange::TeacherDeleted))
+        QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
+    const zs::Database written = s.program.written();
+    QCOMPARE(zs::test::faults(written), QString());
+    QCOMPARE(written.teacherDuties.size(), std::size_t(1));
+    QVERIFY(!written.teacherTimetables.contains(1));
+    QCOMPARE(s.names(), (QStringList{"ALİ CAN", "ZEYNEP ÖZ"}));
+    QCOMPARE(columnTexts(s.list(), kOrder), (QStringList{"1", "2"}));
+    QCOMPARE(s.list()->currentRow(), 0);
+}
+
+QTEST_MAIN(TeachersScreenTest)
+#include "teachers_screen_test.moc"
