@@ -10,4 +10,14 @@ namespace zs::tool {
 // 0 sound, 1 faults found, 2 a file could not be read or created.
 int runCheck(const std::vector<std::string>& args);
 
+// sample DIR --classes N [--seed S]: write a generated school; the same arguments give the
+// same bytes. 0 written, 2 bad arguments or a file error.
+int runSample(const std::vector<std::string>& args);
+
+// schedule DIR [--teacher ID] [--level N] [--quiet]: the automatic run (or the run for one
+// teacher), then the timetable files written as the teacher screen writes them on closing.
+// 0 the run finished, 1 nothing to schedule or the capacity check refused, 2 bad arguments
+// or a file error.
+int runSchedule(const std::vector<std::string>& args);
+
 } // namespace zs::tool

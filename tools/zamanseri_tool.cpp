@@ -10,7 +10,9 @@ namespace {
 void usage() {
     std::fputs("Kullanım: zamanseri-tool KOMUT DİZİN\n"
                "Komutlar:\n"
-               "  check DİZİN   çalışma dizinini yükler, kayıtları sayar, hataları listeler\n",
+               "  check DİZİN   çalışma dizinini yükler, kayıtları sayar, hataları listeler\n"
+               "  sample DİZİN --classes N [--seed S]   örnek bir okul yazar\n"
+               "  schedule DİZİN [--teacher NO] [--level N] [--quiet]   otomatik dağıtım\n",
                stderr);
 }
 
@@ -25,6 +27,8 @@ int main(int argc, char** argv) {
     const std::string command = args.front();
     args.erase(args.begin());
     if (command == "check") return zs::tool::runCheck(args);
+    if (command == "sample") return zs::tool::runSample(args);
+    if (command == "schedule") return zs::tool::runSchedule(args);
     usage();
     return 2;
 }

@@ -1,0 +1,221 @@
+#include "attempt.h"
+
+#include "day_rules.h"
+#include "journal_ops.h"
+#include "repair.h"
+#include "rules/daily_hours.h"
+#include "rules/prepare_teacher.h"
+#include "rules/slots.h"
+
+#include <algorithm>
+
+namespace zs::sched {
+
+namespace rv = run_values;
+
+TeacherTimetable& firstTeacherGrid(AutoRun& run, const PlacementAttempt& a) {
+    return run.db.teacherTimetables.rows[a.teacherRow[0]];
+}
+const TeacherTimetable& firstTeacherGrid(const AutoRun& run, const PlacementAttempt& a) {
+    return run.db.teacherTimetables.rows[a.teacherRow[0]];
+}
+ClassTimetable& firstClassGrid(AutoRun& run, const PlacementAttempt& a) {
+    return run.db.classTimetables.rows[a.classRow[0]];
+}
+const ClassTimetable& firstClassGrid(const AutoRun& run, const PlacementAttempt& a) {
+    return run.db.classTimetables.rows[a.classRow[0]];
+}
+
+namespace {
+
+void addClass(const Database& db, PlacementAttempt& a, Id classId, Id lessonId) {
+    const int row = db.classTimetables.positionOf(classId);
+    if (classId == 0 || row < 0 || a.classes >= kMaxGroupMembers) return;
+    for (int c = 0; c < a.classes; ++c)
+        if (a.classIds[c] == classId) return;
+    a.classRow[a.classes] = static_cast<std::int16_t>(row);
+    a.classIds[a.classes] = classId;
+    a.classLesson[a.classes] = lessonId;
+    ++a.classes;
+}
+
+// The fields from the class lesson, its lesson and its common group. False when the
+// attempt has no grid to work on: no teacher or class with a timetable record.
+bool fill(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId) {
+    const Database& db = run.db;
+    a.classLessonRecord = db.classLessons.find(classId, lessonId);
+    a.lesson = db.lessons.find(lessonId);
+    if (!a.classLessonRecord || !a.lesson) return false;
+    const ClassLesson& cl = *a.classLessonRecord;
+    a.teacherCount = cl.teacherCount;
+    a.roomCount = cl.roomCount;
+    a.lessonId = lessonId;
+    a.lessonGroup = a.lesson->groupId;
+    a.commonGroupId = cl.commonGroupId;
+    a.weeklyHours = a.lesson->weeklyHours;
+    a.patternBlocks = cl.blockCount;
+    for (int t = 0; t < std::min<int>(cl.teacherCount, kMaxTeachersPerClassLesson); ++t) {
+        const int row = db.teacherTimetables.positionOf(cl.teachers[t]);
+        if (cl.teachers[t] == 0 || row < 0) continue;
+        if (std::find(a.teacherRow.begin(), a.teacherRow.begin() + a.teachers, row) !=
+            a.teacherRow.begin() + a.teachers)
+            continue;
+        a.teacherRow[a.teachers++] = static_cast<std::int16_t>(row);
+    }
+    for (int r = 0; r < std::min<int>(cl.roomCount, kMaxRoomsPerClassLesson); ++r) {
+        const int row = db.roomTimetables.positionOf(cl.rooms[r]);
+        if (cl.rooms[r] == 0 || row < 0) continue;
+        if (std::find(a.roomRow.begin(), a.roomRow.begin() + a.rooms, row) !=
+            a.roomRow.begin() + a.rooms)
+            continue;
+        a.roomRow[a.rooms++] = static_cast<std::int16_t>(row);
+    }
+    const CommonGroup* group = db.commonGroups.find(cl.commonGroupId);
+    if (group && group->memberCount > 0) {
+        for (int m = 0; m < std::min<int>(group->memberCount, kMaxGroupMembers); ++m)
+            addClass(db, a, group->memberClass[m], group->memberLesson[m]);
+    } else {
+        addClass(db, a, classId, lessonId);
+    }
+    a.classCount = a.classes;
+    if (a.teachers == 0 || a.classes == 0) return false;
+    a.annex = db.annexFlags[a.firstClass()];
+    return true;
+}
+
+// A block goes beyond the lesson's last hour only when no day offers the teacher enough
+// free early hours.
+bool earlyRoom(const AutoRun& run, const PlacementAttempt& a) {
+    const TeacherTimetable& tt = firstTeacherGrid(run, a);
+    if (rv::bothShifts(tt) == 1) return false;
+    if (run.state.attemptDepth == 1 && a.targetCell != 0) return false;
+    const ClassLesson& cl = *a.classLessonRecord;
+    const int lastBlock = cl.blockCount >= 1 && cl.blockCount <= kPatternSize
+                              ? a.lesson->pattern[cl.blockCount - 1]
+                              : 0;
+    const ClassTimetable& ct = firstClassGrid(run, a);
+    int count = 0;
+    for (int d = 1; d <= kDays; ++d) {
+        if (lastBlock > 1) count = 0;
+        const int first = ct.firstHour[d - 1];
+        for (int h = first; first != 0 && h < first + a.lesson->notAfterHour; ++h) {
+            if (!validHour(h)) break;
+            const int i = slotIndex(slotOf(d, h));
+            if (tt.planes[kOpenPlane][i] != 0 && tt.planes[kOccupantPlane][i] == 0) ++count;
+        }
+        if (a.length <= count) return true;
+    }
+    return false;
+}
+
+template <std::size_t N> bool blockClosed(const std::array<Plane, N>& p, int cell, int length) {
+    for (int k = 0; k < length; ++k)
+        if (p[kOpenPlane][slotIndex(cell + k)] == 0) return true;
+    return false;
+}
+
+template <std::size_t N> bool blockEmpty(const std::array<Plane, N>& p, int cell, int length) {
+    for (int k = 0; k < length; ++k)
+        if (p[kOccupantPlane][slotIndex(cell + k)] != 0) return false;
+    return true;
+}
+
+void tryCell(AutoRun& run, PlacementAttempt& a) {
+    const Database& db = run.db;
+    if (run.state.pairsOnly && a.length % 2 == 0 && a.hour % 2 == 0) return;
+    if (run.journal->guardReached()) return;
+    const auto& first = firstTeacherGrid(run, a).planes;
+    const int i = slotIndex(a.cell);
+    if (first[kOccupantPlane][i] == a.firstClass() && first[kBlockStartPlane][i] == a.cell &&
+        first[kBlockLengthPlane][i] == a.length)
+        return;
+    bool empty = true;
+    for (int t = 0; t < a.teachers; ++t) {
+        const auto& p = db.teacherTimetables.rows[a.teacherRow[t]].planes;
+        if (blockClosed(p, a.cell, a.length)) return;
+        empty = empty && blockEmpty(p, a.cell, a.length);
+    }
+    for (int c = 0; c < a.classes; ++c) {
+        const auto& p = db.classTimetables.rows[a.classRow[c]].planes;
+        if (blockClosed(p, a.cell, a.length)) return;
+        empty = empty && blockEmpty(p, a.cell, a.length);
+    }
+    for (int r = 0; r < a.rooms; ++r) {
+        const auto& p = db.roomTimetables.rows[a.roomRow[r]].planes;
+        if (blockClosed(p, a.cell, a.length)) return;
+        empty = empty && blockEmpty(p, a.cell, a.length);
+    }
+    if (empty && sameLessonPerDay(run, a) && ruleChain(run, a)) {
+        a.success = commitBlock(run, a);
+        return;
+    }
+    repairMoves(run, a);
+}
+
+void walkWeek(AutoRun& run, PlacementAttempt& a) {
+    run.observer.pump();
+    if (run.state.stopCode != 0) return;
+    const TeacherTimetable& tt = firstTeacherGrid(run, a);
+    const ClassTimetable& ct = firstClassGrid(run, a);
+    const int notAtHour = a.lesson->notAtHour;
+    const int notAfterHour = a.lesson->notAfterHour;
+    int early = -1; // unknown until a cell needs it; the walk does not change it
+    for (int day = 1; day <= kDays; ++day) {
+        if (rv::dayFirstHour(tt, day) == 0) continue;
+        const DayWindow w = dayWindow(ct, day);
+        if (w.empty() || w.hours() < a.length) continue;
+        for (int hour = w.first; hour <= w.last - a.length + 1; ++hour) {
+            const int cell = slotOf(day, hour);
+            if (a.targetCell != 0 && cell != a.targetCell) continue;
+            if (notAtHour != 0 && a.length >= 2 && hour == notAtHour) continue;
+            if (notAfterHour != 0 && hour + a.length - w.first > notAfterHour) {
+                if (early < 0) early = earlyRoom(run, a) ? 1 : 0;
+                if (early == 1) continue;
+            }
+            if (run.state.attemptDepth == 1) run.observer.cellTried(cell);
+            a.day = day;
+            a.hour = hour;
+            a.cell = cell;
+            tryCell(run, a);
+            if (a.success) return;
+        }
+    }
+}
+
+} // namespace
+
+bool runAttempt(AutoRun& run, int targetCell, int length, Id classId, Id lessonId) {
+    RunState& st = run.state;
+    ++st.attemptDepth;
+    st.deepestAttempt = std::max(st.deepestAttempt, st.attemptDepth);
+    st.rearrangeLimit = run.db.settings.longRearrange;
+    if (st.attemptDepth == 1) {
+        run.journal->clear();
+        st.displacedTotal = 0;
+        st.dayRearrangeBusy = false;
+        st.rearrangeNesting = 0;
+        if (targetCell != 0) {
+            st.rearrangeLimit = 1;
+            st.pairsOnly = false;
+        }
+        st.displaceBudget = (st.currentLevel - 1) * (2 - (st.pairsOnly ? 1 : 0)) + 1;
+    }
+    PlacementAttempt a;
+    a.targetCell = targetCell;
+    a.length = length;
+    const bool usable = length >= 1 && length <= kHoursPerDay &&
+                        st.attemptDepth <= kMaxAttemptDepth && fill(run, a, classId, lessonId);
+    if (usable) {
+        if (rv::bothShifts(firstTeacherGrid(run, a)) == 1) st.rearrangeLimit = 1;
+        a.sweep = 0;
+        walkWeek(run, a);
+        if (!a.success && st.sweepNo == 2) {
+            a.sweep = 1;
+            walkWeek(run, a);
+        }
+    }
+    --st.attemptDepth;
+    return a.success;
+}
+
+} // namespace zs::sched

@@ -1,0 +1,67 @@
+// The search object for placing one block of one class lesson: it walks the week and
+// tries each cell, directly and then with the repair moves.
+#pragma once
+
+#include "run.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zs::sched {
+
+inline constexpr int kMaxDisplaced = 4; // a fifth block in the way ends a displacement
+
+struct PlacementAttempt {
+    bool success = false;
+    bool displaceOk = false;
+    int day = 0;
+    int hour = 0;
+    int displacedCount = 0;
+    int cell = 0;
+    int length = 0;
+    int teacherCount = 0; // ClassLesson.teacherCount
+    int classCount = 0;
+    int roomCount = 0;
+    Id lessonId = 0;
+    Id lessonGroup = 0;
+    int sweep = 0;
+    Id commonGroupId = 0;
+    std::array<u8, 10> displacedStart{};
+    std::array<u8, 10> displacedLength{};
+    std::array<Id, 10> displacedClass{};
+    std::array<Id, 10> displacedLesson{};
+    std::array<u8, 10> displacedNeedsDay{};
+    int targetCell = 0;
+    int weeklyHours = 0;
+    int patternBlocks = 0; // ClassLesson.blockCount
+    u8 annex = 0;
+
+    // The grids concerned, as table rows: the teachers and rooms with a timetable, and
+    // the class itself or every member class of its common group with the lesson it holds.
+    int teachers = 0;
+    std::array<std::int16_t, kMaxTeachersPerClassLesson> teacherRow{};
+    int classes = 0;
+    std::array<std::int16_t, kMaxGroupMembers> classRow{};
+    std::array<Id, kMaxGroupMembers> classIds{};
+    std::array<Id, kMaxGroupMembers> classLesson{};
+    int rooms = 0;
+    std::array<std::int16_t, kMaxRoomsPerClassLesson> roomRow{};
+
+    const Lesson* lesson = nullptr;
+    const ClassLesson* classLessonRecord = nullptr;
+
+    Id firstClass() const { return classIds[0]; }
+    Id firstClassLesson() const { return classLesson[0]; }
+};
+
+// Creates the attempt for a block of `length` hours of (class, lesson), at `targetCell`
+// only when it is not 0, walks the week once or twice, and answers whether it placed.
+bool runAttempt(AutoRun& run, int targetCell, int length, Id classId, Id lessonId);
+
+// The grids of the attempt's first teacher and first class.
+TeacherTimetable& firstTeacherGrid(AutoRun& run, const PlacementAttempt& a);
+const TeacherTimetable& firstTeacherGrid(const AutoRun& run, const PlacementAttempt& a);
+ClassTimetable& firstClassGrid(AutoRun& run, const PlacementAttempt& a);
+const ClassTimetable& firstClassGrid(const AutoRun& run, const PlacementAttempt& a);
+
+} // namespace zs::sched

@@ -1,0 +1,175 @@
+#include "attempt.h"
+#include "passes.h"
+#include "rules/guidance.h"
+#include "rules/placement.h"
+#include "rules/prepare_teacher.h"
+#include "rules/settings_rules.h"
+#include "scheduler.h"
+
+#include "core/cp1254.h"
+
+#include <algorithm>
+
+namespace zs::sched {
+
+namespace {
+
+BlockLengthTable blockLengthTable(const Database& db) {
+    std::array<bool, 256> seen{};
+    for (const ClassLesson& cl : db.classLessons)
+        for (int k = 0; k < std::min<int>(cl.blockCount, kPatternSize); ++k)
+            if (cl.pattern[k] != 0) seen[cl.pattern[k]] = true;
+    BlockLengthTable t;
+    for (int len = 1; len < 256 && t.count < static_cast<int>(t.lengths.size()); ++len)
+        if (seen[len]) t.lengths[t.count++] = static_cast<u8>(len);
+    return t;
+}
+
+void prepareTeachers(AutoRun& run, const std::vector<Id>& order) {
+    for (Id id : order)
+        if (PrepareTeacher(run.db, id).cannotFit) run.state.problemTeacher = id;
+}
+
+std::vector<Id> teachersInListOrder(const Database& db) {
+    std::vector<Id> ids;
+    ids.reserve(db.teachers.rows.size());
+    for (const Teacher& t : db.teachers) ids.push_back(t.id);
+    return ids;
+}
+
+void beginRun(AutoRun& run) {
+    RunState& st = run.state;
+    Database& db = run.db;
+    st.elapsedSeconds = 0;
+    st.splitCount = 0;
+    st.stopCode = 0;
+    st.running = true;
+    st.blockLengths = blockLengthTable(db);
+    st.pairsOnly = effectiveBlocksOnPairs(db) != 0;
+    st.annexInUse = std::any_of(db.classes.begin(), db.classes.end(),
+                                [&](const SchoolClass& c) { return db.annexFlags[c.id] != 0; });
+    const HourSums sums = teacherHourSums(db);
+    st.totalHours = sums.total;
+    st.placedTotal = sums.placed;
+    run.observer.schoolHours(st.totalHours, st.placedTotal);
+    run.reloadSettings();
+    placeGuidanceLessons(run);
+}
+
+void endRun(AutoRun& run) {
+    run.state.running = false;
+    const HourSums sums = teacherHourSums(run.db);
+    run.observer.runEnded(closingMessage(sums), sums.total - sums.placed);
+}
+
+} // namespace
+
+HourSums teacherHourSums(const Database& db) {
+    HourSums s;
+    for (const TeacherTimetable& tt : db.teacherTimetables) {
+        s.total += tt.totalHours;
+        s.placed += tt.placedHours;
+    }
+    return s;
+}
+
+std::string closingMessage(const HourSums& sums) {
+    if (sums.total == sums.placed) return cp1254::lit("Yerleşmeyen ders kalmadı.");
+    return cp1254::lit("Yerleşmeyen ") + std::to_string(sums.total - sums.placed) +
+           cp1254::lit(" ders saati kaldı.");
+}
+
+void placeGuidanceLessons(AutoRun& run) {
+    RunState& st = run.state;
+    st.currentLevel = 2;
+    st.sweepNo = 2;
+    st.settingsPhase = 0;
+    st.blockPass = 1;
+    const int screenTarget = st.targetCell;
+    placeGuidanceStep(run.db, [&](Id teacherId, Id classId, Id lessonId, int cell) {
+        st.targetCell = cell;
+        const bool placed = placeBlock(run, teacherId, classId, lessonId);
+        st.targetCell = screenTarget;
+        return placed;
+    });
+}
+
+void runAutomatic(AutoRun& run) {
+    RunState& st = run.state;
+    run.reloadSettings();
+    prepareTeachers(run, teachersInListOrder(run.db));
+    beginRun(run);
+    st.stopCode = 0;
+    st.teacherOrder = teacherRunOrder(run.db, teachersInListOrder(run.db));
+    st.groupLevel = 0;
+    mainPass(run);
+    for (;;) {
+        prepareTeachers(run, st.teacherOrder);
+        if (relaxStep(run)) mainPass(run);
+        if (!relaxStep(run)) break;
+    }
+    endRun(run);
+    run.reloadSettings();
+    run.observer.gridChanged();
+}
+
+void runTeacher(AutoRun& run, Id teacherId) {
+    RunState& st = run.state;
+    run.reloadSettings();
+    if (PrepareTeacher(run.db, teacherId).cannotFit) st.problemTeacher = teacherId;
+    st.groupLevel = 0;
+    beginRun(run);
+    run.observer.teacherCount(0);
+    run.observer.teacherNumber(0);
+    run.reloadSettings();
+    for (st.blockPass = st.blockLengths.count; st.blockPass >= 0; --st.blockPass)
+        scheduleTeacher(run, teacherId);
+    endRun(run);
+    run.reloadSettings();
+    run.observer.gridChanged();
+}
+
+bool placeAtCell(AutoRun& run, Id teacherId, Id classId, Id lessonId, int cell) {
+    RunState& st = run.state;
+    st.targetCell = cell;
+    run.observer.gridChanged();
+    beginRun(run);
+    const TeacherTimetable* tt = run.db.teacherTimetables.find(teacherId);
+    const Lesson* lesson = run.db.lessons.find(lessonId);
+    if (tt) run.observer.teacherShown(teacherId, tt->totalHours, tt->placedHours);
+    run.observer.lessonShown(classId, lessonId, lesson ? lesson->weeklyHours : 0);
+    run.observer.teacherCount(0);
+    run.observer.teacherNumber(0);
+    st.blockPass = 1;
+    st.settingsPhase = 1;
+    st.currentLevel = 0;
+    const int before = placedCount(run.db, classId, lessonId);
+    const int lastLevel = std::max<int>(run.db.settings.searchLevel, 1);
+    do {
+        ++st.currentLevel;
+        for (int sweep = 1; sweep <= 2 && st.stopCode != kStopRun; ++sweep) {
+            st.sweepNo = sweep;
+            run.observer.levelShown(st.currentLevel);
+            placeLesson(run, teacherId, classId, lessonId);
+        }
+        if (st.stopCode == kStopRun) break;
+    } while (st.currentLevel < lastLevel);
+    endRun(run);
+    st.targetCell = 0;
+    return placedCount(run.db, classId, lessonId) > before;
+}
+
+void requestStop(AutoRun& run) {
+    run.state.stopCode = kStopRun;
+}
+
+void requestSkip(AutoRun& run) {
+    run.state.stopCode = kStopSkip;
+}
+
+std::string timerTick(AutoRun& run) {
+    if (run.state.running) ++run.state.elapsedSeconds;
+    return elapsedText(run.state.elapsedSeconds);
+}
+
+} // namespace zs::sched

@@ -1,0 +1,48 @@
+// An automatic run over the tables in memory: the database it changes, the observer it
+// reports to, where it reloads the settings from, its state and its undo journal.
+#pragma once
+
+#include "core/database.h"
+#include "observer.h"
+#include "run_state.h"
+#include "undo_journal.h"
+
+#include <functional>
+#include <memory>
+
+namespace zs::sched {
+
+// Where a run reloads the settings from: OPTION.PRG on disk for the program, a fixed
+// record for a run over tables built in memory.
+using SettingsSource = std::function<Settings()>;
+
+// After every commit, removal and roll-back; a test build checks the grids here.
+using ChangeHook = std::function<void(const char* what)>;
+
+// Nested attempts beyond this depth fail: the journal guard already keeps chains well
+// below it, and it keeps the call stack bounded whatever the data.
+inline constexpr int kMaxAttemptDepth = 1100;
+
+struct AutoRun {
+    Database& db;
+    RunObserver& observer;
+    SettingsSource loadSettings;
+    RunState state;
+    std::unique_ptr<UndoJournal> journal = std::make_unique<UndoJournal>();
+    ChangeHook afterChange;
+
+    AutoRun(Database& database, RunObserver& obs, SettingsSource source)
+        : db(database), observer(obs), loadSettings(std::move(source)) {}
+    AutoRun(const AutoRun&) = delete;
+    AutoRun& operator=(const AutoRun&) = delete;
+
+    void reloadSettings() { db.settings = loadSettings(); }
+    void changed(const char* what) {
+        if (afterChange) afterChange(what);
+    }
+};
+
+// A source that always gives back the settings as they are now.
+SettingsSource fixedSettings(const Settings& settings);
+
+} // namespace zs::sched

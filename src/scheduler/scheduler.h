@@ -1,0 +1,45 @@
+// The automatic scheduler: the run for all teachers ("Otomat"), the run for one teacher
+// ("Öğretmen"), the placement of one lesson at a chosen cell ("BURAYA YERLEŞTİR"), the
+// stop and skip requests and the elapsed-time tick. Everything runs on the caller's
+// thread; the observer's pump is where the requests come in.
+#pragma once
+
+#include "run.h"
+
+namespace zs::sched {
+
+// The whole automatic run. The weekly totals of the teachers and classes must be up to
+// date (the teacher screen computes them when it opens).
+void runAutomatic(AutoRun& run);
+
+// The run for one teacher, without relaxation steps.
+void runTeacher(AutoRun& run, Id teacherId);
+
+// Places the next block of one class lesson exactly at `cell`, or nowhere; answers
+// whether it did.
+bool placeAtCell(AutoRun& run, Id teacherId, Id classId, Id lessonId, int cell);
+
+// The guidance lessons at their fixed cells, each locked there once placed.
+void placeGuidanceLessons(AutoRun& run);
+
+// One relaxation step of the settings in memory; false when there is none to make.
+bool relaxStep(AutoRun& run);
+
+// "&Durdur" and "&Geç".
+void requestStop(AutoRun& run);
+void requestSkip(AutoRun& run);
+
+// The one-second timer: counts and answers the elapsed time as shown.
+std::string timerTick(AutoRun& run);
+
+// Sums of totalHours and placedHours over the teachers.
+struct HourSums {
+    int total = 0;
+    int placed = 0;
+};
+HourSums teacherHourSums(const Database& db);
+
+// The closing message of a run, Windows-1254.
+std::string closingMessage(const HourSums& sums);
+
+} // namespace zs::sched
