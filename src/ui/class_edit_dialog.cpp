@@ -1,17 +1,16 @@
 #include "class_edit_dialog.h"
 
+#include "platform/help_viewer.h"
 #include "qt_text.h"
 
 #include <QLineEdit>
 
 namespace zs::ui {
 
-namespace {
-constexpr int kClassEditTopic = 106;
-} // namespace
+namespace {} // namespace
 
 ClassEditDialog::ClassEditDialog(const SchoolClass& schoolClass, QWidget* parent)
-    : RecordDialog(QStringLiteral("SINIFLAR (DÜZELT)"), kClassEditTopic, parent) {
+    : RecordDialog(QStringLiteral("SINIFLAR (DÜZELT)"), platform::help::ClassEdit, parent) {
     setObjectName(QStringLiteral("ClassEditDialog"));
     name_ = addNameField(QStringLiteral("SINIFIN ADI"), editors::kClassNameField,
                          QStringLiteral("nameField"), fromCodePage(schoolClass.name));

@@ -1,17 +1,16 @@
 #include "room_edit_dialog.h"
 
 #include "editors/room_editor.h"
+#include "platform/help_viewer.h"
 
 #include <QLineEdit>
 
 namespace zs::ui {
 
-namespace {
-constexpr int kRoomEditTopic = 108;
-} // namespace
+namespace {} // namespace
 
 RoomEditDialog::RoomEditDialog(const QString& name, QWidget* parent)
-    : RecordDialog(QStringLiteral("DÜZELT"), kRoomEditTopic, parent) {
+    : RecordDialog(QStringLiteral("DÜZELT"), platform::help::RoomEdit, parent) {
     setObjectName(QStringLiteral("RoomEditDialog"));
     name_ = addNameField(QStringLiteral("DERSLİK ADI"), editors::kRoomNameLength,
                          QStringLiteral("nameField"), name);

@@ -1,15 +1,21 @@
 #include "screens.h"
 
 #include "app_session.h"
+#include "class_lessons_screen.h"
+#include "class_timetable_screen.h"
 #include "classes_screen.h"
 #include "daily_hours_screen.h"
 #include "lessons_screen.h"
 #include "main_menu.h"
+#include "teacher_distribution_screen.h"
+#include "teacher_timetable_screen.h"
 #include "teachers_screen.h"
 
 namespace zs::ui {
 
 void registerScreens(TZamanseriForm& menu, AppSession& session) {
+    (void)menu;
+    (void)session;
     menu.setScreen(MenuButton::Lessons,
                    [&session](QWidget* parent) { LessonsScreen(session, parent).exec(); });
     menu.setScreen(MenuButton::ClassesRooms,
@@ -18,6 +24,14 @@ void registerScreens(TZamanseriForm& menu, AppSession& session) {
                    [&session](QWidget* parent) { TeachersScreen(session, parent).exec(); });
     menu.setScreen(MenuButton::DailyLessonCounts,
                    [&session](QWidget* parent) { openDailyHoursScreen(parent, session); });
+    menu.setScreen(MenuButton::ClassLessons,
+                   [&session](QWidget* parent) { openClassLessonsScreen(parent, session); });
+    menu.setScreen(MenuButton::TeacherDistribution,
+                   [&session](QWidget* parent) { openTeacherDistributionScreen(parent, session); });
+    menu.setScreen(MenuButton::TeacherTimetable,
+                   [&session](QWidget* parent) { openTeacherTimetableScreen(parent, session); });
+    menu.setScreen(MenuButton::ClassTimetable,
+                   [&session](QWidget* parent) { openClassTimetableScreen(parent, session); });
 }
 
 } // namespace zs::ui

@@ -3,6 +3,7 @@
 #include "app_session.h"
 #include "core/settings_file.h"
 #include "core/text.h"
+#include "guidance_screen.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
 #include "qt_text.h"
@@ -116,9 +117,9 @@ SettingsScreen::SettingsScreen(AppSession& session, QWidget* parent)
     auto* help = screenButton(QStringLiteral("Yardım"), QStringLiteral("helpButton"), this);
     connect(ok_, &QPushButton::clicked, this, &SettingsScreen::store);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    // The printer settings and the guidance lessons are screens of their own, not here yet.
+    // The printer settings come with the printouts.
     connect(printer, &QPushButton::clicked, this, [this] { TSilForm::notYetAvailable(this); });
-    connect(guidance, &QPushButton::clicked, this, [this] { TSilForm::notYetAvailable(this); });
+    connect(guidance, &QPushButton::clicked, this, [this] { openGuidanceScreen(this, session_); });
     connect(details, &QPushButton::clicked, this, [this] {
         SettingsDetailsScreen screen(session_, this);
         screen.exec();

@@ -61,6 +61,7 @@ private slots:
     void failedSaveKeepsTheScreenOpen();
     void laterScreensAreNotYetAvailable_data();
     void laterScreensAreNotYetAvailable();
+    void guidanceButtonOpensTheGuidanceScreen();
     void cancelStoresNothing();
 };
 
@@ -310,7 +311,6 @@ void SettingsScreensTest::failedSaveKeepsTheScreenOpen() {
 void SettingsScreensTest::laterScreensAreNotYetAvailable_data() {
     QTest::addColumn<QString>("button");
     QTest::newRow("Yazıcı") << QStringLiteral("printerButton");
-    QTest::newRow("Rehberlik") << QStringLiteral("guidanceButton");
 }
 
 void SettingsScreensTest::laterScreensAreNotYetAvailable() {
@@ -323,6 +323,16 @@ void SettingsScreensTest::laterScreensAreNotYetAvailable() {
     QCOMPARE(driver.seen.size(), std::size_t(1));
     QCOMPARE(driver.seen[0].text, TSilForm::notYetAvailableText());
     QVERIFY(driver.seen[0].information);
+}
+
+void SettingsScreensTest::guidanceButtonOpensTheGuidanceScreen() {
+    SettingsProgram p;
+    SettingsScreen screen(*p.session);
+    DialogDriver driver;
+    driver.then(DialogDriver::pressCancel());
+    screen.findChild<QPushButton*>(QStringLiteral("guidanceButton"))->click();
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("GuidanceScreen"));
 }
 
 void SettingsScreensTest::cancelStoresNothing() {

@@ -1,0 +1,55 @@
+// Why the next block of a lesson cannot go to a cell: for every cell of the week, the
+// first check of the automatic search that refuses it there, or that it fits. Nothing
+// in the tables changes.
+#pragma once
+
+#include "core/database.h"
+
+#include <array>
+#include <string>
+
+namespace zs::sched {
+
+enum class CellReason {
+    Fits,
+    NothingLeft,       // the lesson has all its hours placed
+    OutsideClassHours, // the block does not lie within the class's hours that day
+    TeacherNoHours,    // the teacher has no working hours that day
+    NotAtHour,         // the lesson's blocks may not start at this hour
+    TeacherClosed,
+    ClassClosed,
+    RoomClosed,
+    TeacherBusy,
+    ClassBusy,
+    RoomBusy,
+    SameLessonDay, // the lesson already stands on this day
+    DailyMaximum,
+    BuildingChange,
+    Gaps,
+    DayBetweenParts,
+    OtherHourOtherDay,
+    SameClassOtherLesson,
+    LessonGroup,
+};
+
+struct CellExplanation {
+    CellReason reason = CellReason::Fits;
+    Id teacherId = 0; // the teacher, class or room concerned, where there is one
+    Id classId = 0;
+    Id lessonId = 0; // what stands in the way
+    Id roomId = 0;
+};
+
+struct LessonExplanation {
+    int blockLength = 0;
+    std::array<CellExplanation, kSlots> cells{}; // index slot - 1
+};
+
+// The checks the search makes for the block its next run would place, in the search's
+// order, with the rules of the settings phase at the settings in memory.
+LessonExplanation explainLesson(const Database& db, Id classId, Id lessonId);
+
+// One line for the cell, Windows-1254.
+std::string explanationText(const Database& db, const CellExplanation& e);
+
+} // namespace zs::sched

@@ -1,0 +1,25 @@
+#include "unplaced_report.h"
+
+#include "timetable_view.h"
+
+namespace zs::sched {
+
+UnplacedReport unplacedReport(const Database& db) {
+    UnplacedReport report;
+    for (const Teacher& t : db.teachers) {
+        for (const TeacherLesson& tl : db.teacherLessons) {
+            if (tl.teacherId != t.id) continue;
+            const int remaining = lessonRemaining(db, tl.classId, tl.lessonId);
+            if (remaining <= 0) continue;
+            UnplacedRow row{tl.teacherId, tl.classId, tl.lessonId, t.name, {}, {}, remaining};
+            if (const SchoolClass* c = db.classes.find(tl.classId))
+                row.className = c->name + " " + c->section;
+            if (const Lesson* l = db.lessons.find(tl.lessonId)) row.lessonName = l->name;
+            report.rows.push_back(std::move(row));
+            report.total += remaining;
+        }
+    }
+    return report;
+}
+
+} // namespace zs::sched

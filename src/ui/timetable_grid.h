@@ -1,0 +1,54 @@
+// The 6 × 17 week grid of the timetable screens: hour titles on top, day titles on the
+// left, 80 owner-drawn cells. What a cell shows comes from the screen.
+#pragma once
+
+#include "scheduler/timetable_view.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace zs::ui {
+
+class TimetableGrid : public QWidget {
+    Q_OBJECT
+public:
+    using CellSource = std::function<sched::CellView(int slot)>;
+
+    explicit TimetableGrid(QWidget* parent = nullptr);
+
+    void setCellSource(CellSource source) { source_ = std::move(source); }
+    int currentSlot() const { return slot_; }
+    void setCurrentSlot(int slot);
+    // The cell the search is trying: its row and column titles are highlighted.
+    void setTriedCell(int slot);
+    // Only the titles, for the tick of the run's timer.
+    void repaintTitles();
+    QRect cellRect(int row, int column) const;
+    static QColor colour(sched::CellColour c, const QPalette& palette);
+    static QString dayTitle(int day);
+
+signals:
+    void currentSlotChanged(int slot);
+    // A double click on a cell, or Enter.
+    void activated(int slot);
+    // A click or double click, which ends the analysis figures.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QSize sizeHint() const override;
+
+private:
+    int slotAt(const QPoint& p) const;
+    void paintTitle(QPainter& painter, int row, int column);
+    void paintCell(QPainter& painter, int slot);
+    CellSource source_;
+    int slot_ = 1;
+    int tried_ = 0;
+};
+
+} // namespace zs::ui

@@ -1,0 +1,112 @@
+#include "unplaced_report_screen.h"
+
+#include "app_session.h"
+#include "platform/help_viewer.h"
+#include "qt_text.h"
+#include "scheduler/explain.h"
+#include "timetable_grid.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace zs::ui {
+
+UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
+    : QDialog(parent), session_(session), report_(sched::unplacedReport(session.db)) {
+    setObjectName(QStringLiteral("UnplacedReportScreen"));
+    setWindowTitle(QStringLiteral("YERLEŞMEYEN DERSLER"));
+    grid_ = new QTableWidget(this);
+    grid_->setObjectName(QStringLiteral("Grid"));
+    grid_->setColumnCount(7);
+    grid_->setHorizontalHeaderLabels({QStringLiteral("TeacherNo"), QStringLiteral("ClassNo"),
+                                      QStringLiteral("LessonNo"), QStringLiteral("ADI SOYADI"),
+                                      QStringLiteral("SINIFI"), QStringLiteral("DERSİN ADI"),
+                                      QStringLiteral("KALAN")});
+    for (int c = 0; c < 3; ++c) grid_->setColumnHidden(c, true);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->verticalHeader()->hide();
+    grid_->setRowCount(std::max<int>(1, static_cast<int>(report_.rows.size())));
+    for (int r = 0; r < static_cast<int>(report_.rows.size()); ++r) {
+        const sched::UnplacedRow& row = report_.rows[std::size_t(r)];
+        const QString cells[] = {QString::number(row.teacherId), QString::number(row.classId),
+                                 QString::number(row.lessonId),  fromCodePage(row.teacherName),
+                                 fromCodePage(row.className),    fromCodePage(row.lessonName),
+                                 QString::number(row.remaining)};
+        for (int c = 0; c < 7; ++c) grid_->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+    grid_->resizeColumnsToContents();
+    label_ = new QLabel(QStringLiteral("TOPLAM = %1").arg(report_.total), this);
+    label_->setObjectName(QStringLiteral("ReportLabel"));
+    explanation_ = new QPlainTextEdit(this);
+    explanation_->setObjectName(QStringLiteral("Explanation"));
+    explanation_->setReadOnly(true);
+
+    go_ = new QPushButton(QStringLiteral("&Git"), this);
+    go_->setObjectName(QStringLiteral("goButton"));
+    go_->setEnabled(report_.total > 0);
+    auto* close = new QPushButton(QStringLiteral("Ka&pat"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    connect(go_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+            [this] { platform::showHelp(platform::help::UnplacedLessons, this); });
+    connect(grid_, &QTableWidget::currentCellChanged, this, &UnplacedReportScreen::explain);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(label_);
+    buttons->addStretch();
+    buttons->addWidget(go_);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 2);
+    layout->addWidget(explanation_, 1);
+    layout->addLayout(buttons);
+    resize(760, 560);
+    if (!report_.rows.empty()) grid_->setCurrentCell(0, 3);
+}
+
+const sched::UnplacedRow* UnplacedReportScreen::chosen() const {
+    const int row = grid_->currentRow();
+    if (row < 0 || row >= static_cast<int>(report_.rows.size())) return nullptr;
+    return &report_.rows[std::size_t(row)];
+}
+
+void UnplacedReportScreen::explain() {
+    const sched::UnplacedRow* row = chosen();
+    if (!row) {
+        explanation_->clear();
+        return;
+    }
+    const Database& db = session_.db;
+    const sched::LessonExplanation e = sched::explainLesson(db, row->classId, row->lessonId);
+    QStringList lines;
+    lines << QStringLiteral("Sıradaki blok: %1 saat").arg(e.blockLength);
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        const sched::CellExplanation& c = e.cells[std::size_t(slot - 1)];
+        if (c.reason == sched::CellReason::OutsideClassHours) continue;
+        lines << QStringLiteral("%1 %2. saat: %3")
+                     .arg(TimetableGrid::dayTitle(dayOf(slot)))
+                     .arg(hourOf(slot))
+                     .arg(fromCodePage(sched::explanationText(db, c)));
+    }
+    explanation_->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+GoTo openUnplacedReport(QWidget* parent, AppSession& session) {
+    UnplacedReportScreen screen(session, parent);
+    if (screen.exec() != QDialog::Accepted) return {};
+    const sched::UnplacedRow* row = screen.chosen();
+    if (!row) return {};
+    return {true, row->teacherId, row->classId, row->lessonId};
+}
+
+} // namespace zs::ui

@@ -1,0 +1,50 @@
+// YERLEŞMEYEN DERSLER: the lessons with hours left to place, and for the selected one
+// why its next block cannot go to each cell of the week.
+#pragma once
+
+#include "scheduler/unplaced_report.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace zs::ui {
+
+class AppSession;
+
+class UnplacedReportScreen : public QDialog {
+    Q_OBJECT
+public:
+    explicit UnplacedReportScreen(AppSession& session, QWidget* parent = nullptr);
+    QTableWidget* grid() const { return grid_; }
+    QLabel* reportLabel() const { return label_; }
+    QPushButton* goButton() const { return go_; }
+    QPlainTextEdit* explanation() const { return explanation_; }
+    const sched::UnplacedReport& report() const { return report_; }
+    // The row "&Git" hands back; nothing when no row is selected.
+    const sched::UnplacedRow* chosen() const;
+
+private:
+    void explain();
+    AppSession& session_;
+    sched::UnplacedReport report_;
+    QTableWidget* grid_;
+    QLabel* label_;
+    QPushButton* go_;
+    QPlainTextEdit* explanation_;
+};
+
+struct GoTo {
+    bool go = false;
+    Id teacherId = 0;
+    Id classId = 0;
+    Id lessonId = 0;
+};
+
+// Opens the report; what "&Git" chose, or go = false.
+GoTo openUnplacedReport(QWidget* parent, AppSession& session);
+
+} // namespace zs::ui

@@ -1,0 +1,66 @@
+#include "scheduler/timetable_view.h"
+#include "views_school.h"
+
+#include "rules/lock.h"
+
+#include <gtest/gtest.h>
+
+namespace zs::test {
+namespace {
+
+using sched::CellColour;
+
+TEST(TeacherCell, ClosedEmptyHourShowsTheMarkInLimeOnRed) {
+    auto db = viewsSchool();
+    const TeacherLesson* tl = plainLesson(*db);
+    ASSERT_NE(tl, nullptr);
+    const int slot = freeSlot(*db, *tl);
+    ASSERT_TRUE(ToggleLock(*db, CellOf::Teacher, tl->teacherId, slot));
+    const sched::TimetableSelection sel{tl->teacherId, tl->classId, tl->lessonId, 0, slot};
+    const sched::CellView v = sched::teacherCellView(*db, sel, slot);
+    EXPECT_EQ(v.text, "   _");
+    EXPECT_EQ(v.textColour, CellColour::Lime);
+    EXPECT_EQ(v.background, CellColour::Red);
+    EXPECT_FALSE(v.frame);
+}
+
+TEST(TeacherCell, SelectedLessonIsYellowAndFreeCellIsLimeWithFrame) {
+    auto db = viewsSchool();
+    const TeacherLesson* tl = plainLesson(*db);
+    const int slot = freeSlot(*db, *tl);
+    sched::TimetableSelection sel{tl->teacherId, tl->classId, tl->lessonId, 0, slot};
+    sched::CellView v = sched::teacherCellView(*db, sel, slot);
+    EXPECT_EQ(v.background, CellColour::Lime);
+    EXPECT_TRUE(v.frame);
+    ASSERT_TRUE(Place(*db, slot, tl->classId, tl->lessonId));
+    v = sched::teacherCellView(*db, sel, slot);
+    EXPECT_EQ(v.textColour, CellColour::Yellow);
+    EXPECT_EQ(v.background, CellColour::Black);
+    EXPECT_EQ(v.text, db->classes.find(tl->classId)->name.substr(0, 4));
+    EXPECT_FALSE(v.frame);
+}
+
+TEST(Counters, FollowAPlacement) {
+    auto db = viewsSchool();
+    const TeacherLesson* tl = plainLesson(*db);
+    const sched::TimetableSelection sel{tl->teacherId, tl->classId, tl->lessonId, 0, 0};
+    const sched::TeacherCounters before = sched::teacherCounters(*db, sel);
+    ASSERT_TRUE(Place(*db, freeSlot(*db, *tl), tl->classId, tl->lessonId));
+    const sched::TeacherCounters after = sched::teacherCounters(*db, sel);
+    EXPECT_EQ(after.remaining, before.remaining - 1);
+    EXPECT_EQ(after.lessonRemaining, before.lessonRemaining - 1);
+    EXPECT_EQ(after.total, after.morning + after.afternoon);
+}
+
+TEST(ClassCell, ClosedClassCellIsRed) {
+    auto db = viewsSchool();
+    const TeacherLesson* tl = plainLesson(*db);
+    const int slot = freeSlot(*db, *tl);
+    ASSERT_TRUE(ToggleLock(*db, CellOf::Class, tl->classId, slot));
+    const sched::TimetableSelection sel{tl->teacherId, tl->classId, tl->lessonId, 0, slot};
+    const sched::CellView v = sched::classCellView(*db, sel, slot);
+    EXPECT_EQ(v.background, CellColour::Red);
+}
+
+} // namespace
+} // namespace zs::test

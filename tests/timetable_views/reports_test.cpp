@@ -1,0 +1,116 @@
+#include "scheduler/explain.h"
+#include "scheduler/scheduler.h"
+#include "scheduler/unplaced_report.h"
+#include "views_school.h"
+
+#include "rules/lock.h"
+
+#include <gtest/gtest.h>
+
+namespace zs::test {
+namespace {
+
+TEST(UnplacedReport, ListsEveryTeacherLessonWithItsTrueRemainder) {
+    auto db = viewsSchool();
+    const TeacherLesson* tl = plainLesson(*db);
+    ASSERT_NE(tl, nullptr);
+    ASSERT_TRUE(Place(*db, freeSlot(*db, *tl), tl->classId, tl->lessonId));
+    const sched::UnplacedReport r = sched::unplacedReport(*db);
+    int total = 0;
+    std::size_t expectedRows = 0;
+    for (const TeacherLesson& each : db->teacherLessons) {
+        const int left = db->lessons.find(each.lessonId)->weeklyHours -
+                         placedCount(*db, each.classId, each.lessonId);
+        if (left > 0 && db->teachers.contains(each.teacherId)) ++expectedRows;
+    }
+    for (const sched::UnplacedRow& row : r.rows) {
+        // A recount over the class grid, cell by cell.
+        int placed = 0;
+        for (int s = 1; s <= kSlots; ++s)
+            placed += db->classTimetables.find(row.classId)->planes[kOccupantPlane][s - 1] ==
+                      row.lessonId;
+        EXPECT_EQ(row.remaining, db->lessons.find(row.lessonId)->weeklyHours - placed);
+        EXPECT_GT(row.remaining, 0);
+        total += row.remaining;
+    }
+    EXPECT_EQ(r.rows.size(), expectedRows);
+    EXPECT_EQ(r.total, total);
+    const auto it = std::find_if(r.rows.begin(), r.rows.end(), [&](const sched::UnplacedRow& x) {
+        return x.classId == tl->classId && x.lessonId == tl->lessonId;
+    });
+    if (it != r.rows.end()) {
+        EXPECT_EQ(it->remaining, db->lessons.find(tl->lessonId)->weeklyHours - 1);
+    }
+}
+
+TEST(UnplacedReport, EmptyWhenEverythingIsPlaced) {
+    auto db = viewsSchool();
+    for (const TeacherLesson& tl : db->teacherLessons)
+        while (const int s = freeSlot(*db, tl))
+            if (!Place(*db, s, tl.classId, tl.lessonId)) break;
+    const sched::UnplacedReport r = sched::unplacedReport(*db);
+    for (const auto& row : r.rows) EXPECT_GT(row.remaining, 0);
+    EXPECT_EQ(r.total == 0, r.rows.empty());
+}
+
+TEST(Explain, NamesTheBusyTeacherAndTheClosedCell) {
+    auto db = viewsSchool();
+    const TeacherLesson* tl = plainLesson(*db);
+    ASSERT_NE(tl, nullptr);
+    // Another lesson of the same teacher in another class, placed by hand.
+    const TeacherLesson* other = nullptr;
+    for (const TeacherLesson& x : db->teacherLessons)
+        if (x.teacherId == tl->teacherId && x.classId != tl->classId &&
+            db->classLessons.find(x.classId, x.lessonId)->teacherCount == 1)
+            other = &x;
+    ASSERT_NE(other, nullptr);
+    const int busy = freeSlot(*db, *other);
+    ASSERT_TRUE(Place(*db, busy, other->classId, other->lessonId));
+    // On a later day, so that no block reaches both.
+    const int closed = freeSlot(*db, *tl, slotOf(dayOf(busy) + 1, 1));
+    ASSERT_GT(closed, 0);
+    ASSERT_TRUE(ToggleLock(*db, CellOf::Teacher, tl->teacherId, closed));
+
+    const Bytes before = encodeTable(*db, DataFile::TeacherTimetable);
+    const sched::LessonExplanation e = sched::explainLesson(*db, tl->classId, tl->lessonId);
+    EXPECT_EQ(encodeTable(*db, DataFile::TeacherTimetable), before);
+    ASSERT_GE(e.blockLength, 1);
+
+    // Every block that covers the busy cell names the teacher and what it teaches there.
+    const sched::CellExplanation& atBusy = e.cells[busy - 1];
+    if (atBusy.reason != sched::CellReason::OutsideClassHours &&
+        atBusy.reason != sched::CellReason::TeacherNoHours) {
+        EXPECT_EQ(atBusy.reason, sched::CellReason::TeacherBusy);
+        EXPECT_EQ(atBusy.teacherId, tl->teacherId);
+        EXPECT_EQ(atBusy.classId, other->classId);
+        EXPECT_EQ(atBusy.lessonId, other->lessonId);
+        EXPECT_NE(sched::explanationText(*db, atBusy).find(db->classes.find(other->classId)->name),
+                  std::string::npos)
+            << sched::explanationText(*db, atBusy) << " / "
+            << db->classes.find(other->classId)->name;
+    }
+    const sched::CellExplanation& atClosed = e.cells[closed - 1];
+    if (atClosed.reason != sched::CellReason::OutsideClassHours &&
+        atClosed.reason != sched::CellReason::TeacherNoHours) {
+        EXPECT_EQ(atClosed.reason, sched::CellReason::TeacherClosed);
+    }
+}
+
+TEST(Explain, NamesARuleOfTheChain) {
+    auto db = viewsSchool();
+    const TeacherLesson* tl = plainLesson(*db);
+    ASSERT_NE(tl, nullptr);
+    // The rules of the settings phase as strict as they go: a free day between parts.
+    db->settings.dayBetweenParts = 1;
+    const int first = freeSlot(*db, *tl);
+    ASSERT_TRUE(Place(*db, first, tl->classId, tl->lessonId));
+    const sched::LessonExplanation e = sched::explainLesson(*db, tl->classId, tl->lessonId);
+    if (e.blockLength == 0) GTEST_SKIP() << "the lesson is complete";
+    int rules = 0;
+    for (const auto& c : e.cells)
+        if (c.reason >= sched::CellReason::SameLessonDay) ++rules;
+    EXPECT_GT(rules, 0);
+}
+
+} // namespace
+} // namespace zs::test

@@ -1,0 +1,212 @@
+#include "core/data_files.h"
+#include "core/settings_file.h"
+#include "core/startup.h"
+#include "rules/grid_check.h"
+#include "rules/placement.h"
+#include "rules/totals.h"
+#include "scheduler/run.h"
+#include "scheduler/sample_school.h"
+#include "scheduler/scheduler.h"
+#include "scheduler/timetable_view.h"
+#include "ui/app_session.h"
+#include "ui/class_timetable_screen.h"
+#include "ui/list_scheme.h"
+#include "ui/oto_panel.h"
+#include "ui/teacher_timetable_screen.h"
+#include "ui/timetable_grid.h"
+#include "ui/unplaced_report_screen.h"
+#include "ui_test_support.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using zs::DataFile;
+using zs::Id;
+using zs::ui::TeacherTimetableScreen;
+
+namespace {
+
+struct Program {
+    zs::test::UiFolder folder;
+    std::unique_ptr<zs::ui::AppSession> session;
+
+    Program() {
+        std::filesystem::create_directories(folder.mainFolder());
+        const auto written = zs::sched::writeSampleSchool(zs::DataDir(folder.mainFolder()), {4, 3});
+        Q_ASSERT(written.ok());
+        session = std::make_unique<zs::ui::AppSession>(folder.currentDir(), folder.drives());
+        const auto started = session->start();
+        Q_ASSERT(started.ok());
+    }
+    zs::Bytes file(const char* name) const {
+        return zs::test::readBytes(folder.mainFolder() / name);
+    }
+};
+
+// The first lesson row of the screen's teacher with hours left and a free cell for it.
+int freeCellOfSelection(const TeacherTimetableScreen& s, const zs::Database& db) {
+    const auto sel = s.selection();
+    for (int slot = 1; slot <= zs::kSlots; ++slot)
+        if (zs::CanPlace(db, slot, sel.classId, sel.lessonId)) return slot;
+    return 0;
+}
+
+void showActive(QWidget* screen) {
+    screen->show();
+    if (!QTest::qWaitForWindowExposed(screen)) qFatal("screen not shown");
+}
+
+} // namespace
+
+class TimetableScreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void handPlacementShowsOnTheClassScreen();
+    void automaticRunGivesTheHeadlessRunsFiles();
+    void stopDuringARunLeavesConsistentGrids();
+    void storeChangeRestoreRoundTripsTheFiles();
+    void unplacedReportAfterARun();
+};
+
+void TimetableScreensTest::handPlacementShowsOnTheClassScreen() {
+    Program p;
+    TeacherTimetableScreen s(*p.session);
+    showActive(&s);
+    QCOMPARE(s.windowTitle(), QStringLiteral("ÖĞRETMENLERE GÖRE DERS PROGRAMI"));
+    QVERIFY(s.teacherList()->rowCount() > 0);
+    QVERIFY(s.lessonList()->rowCount() > 0);
+    const auto sel = s.selection();
+    const int slot = freeCellOfSelection(s, p.session->db);
+    QVERIFY(slot > 0);
+    const int before = s.counter("LessonRemainingCount")->text().toInt();
+    s.placeOrRemove(slot);
+    QCOMPARE(s.counter("LessonRemainingCount")->text().toInt(), before - 1);
+    QCOMPARE(zs::placedCount(p.session->db, sel.classId, sel.lessonId) > 0, true);
+
+    zs::ui::classHandOver() = {sel.teacherId, sel.classId, sel.lessonId};
+    zs::ui::ClassTimetableScreen c(*p.session);
+    QCOMPARE(c.selection().classId, sel.classId);
+    QCOMPARE(c.selection().lessonId, sel.lessonId);
+    QVERIFY(c.linkAction()->isEnabled());
+    const zs::sched::CellView v = zs::sched::classCellView(p.session->db, c.selection(), slot);
+    QCOMPARE(v.text, p.session->db.lessons.find(sel.lessonId)->shortName);
+    QCOMPARE(v.textColour, zs::sched::CellColour::Yellow);
+
+    s.placeOrRemove(slot);
+    QCOMPARE(s.counter("LessonRemainingCount")->text().toInt(), before);
+    QVERIFY(zs::checkGridConsistency(p.session->db).empty());
+}
+
+void TimetableScreensTest::automaticRunGivesTheHeadlessRunsFiles() {
+    Program p;
+    // The same data, run without a screen the way the command line does.
+    zs::Database headless;
+    zs::LoadReport report;
+    QVERIFY(zs::loadWorkingDirectory(headless, zs::DataDir(p.folder.mainFolder()), report).ok());
+    zs::updateAllTeacherWeeklyTotals(headless);
+    zs::updateClassWeeklyHours(headless);
+    zs::sched::RunObserver quiet;
+    zs::sched::AutoRun run(headless, quiet, zs::sched::fixedSettings(headless.settings));
+    zs::sched::runAutomatic(run);
+
+    {
+        TeacherTimetableScreen s(*p.session);
+        showActive(&s);
+        zs::test::DialogDriver driver;
+        driver.then(zs::test::DialogDriver::pressOk());
+        QTimer::singleShot(0, &s, [&] {
+            QVERIFY(s.running());
+            QVERIFY(s.panel()->isVisible());
+            QVERIFY(!s.button("automaticButton")->isVisible());
+            QVERIFY(s.button("stopButton")->isVisible());
+            s.grab().save(QStringLiteral("/tmp/tt-during.png"));
+        });
+        s.startAutomatic();
+        QVERIFY(!s.running());
+        QCOMPARE(driver.seen.size(), std::size_t(1));
+        QVERIFY(driver.seen[0].information);
+        QVERIFY(driver.seen[0].text.startsWith(QStringLiteral("Yerleşmeyen")));
+        s.grab().save(QStringLiteral("/tmp/tt-after.png"));
+        s.close();
+    }
+    QCOMPARE(p.file("TPS.PRG"), zs::encodeTable(headless, DataFile::TeacherTimetable));
+    QCOMPARE(p.file("CPS.PRG"), zs::encodeTable(headless, DataFile::ClassTimetable));
+    QCOMPARE(p.file("RPS.PRG"), zs::encodeTable(headless, DataFile::RoomTimetable));
+}
+
+void TimetableScreensTest::stopDuringARunLeavesConsistentGrids() {
+    Program p;
+    TeacherTimetableScreen s(*p.session);
+    showActive(&s);
+    zs::test::DialogDriver driver;
+    driver.then(zs::test::DialogDriver::pressOk());
+    bool pressed = false;
+    QTimer::singleShot(0, &s, [&] {
+        pressed = s.running();
+        s.button("stopButton")->click();
+    });
+    s.startAutomatic();
+    QVERIFY(pressed);
+    QVERIFY(!s.running());
+    QVERIFY(s.button("automaticButton")->isVisible());
+    QVERIFY(zs::checkGridConsistency(p.session->db).empty());
+    const auto sums = zs::sched::teacherHourSums(p.session->db);
+    QCOMPARE(s.counter("RemainingCount")->text().isEmpty(), false);
+    QVERIFY(sums.placed <= sums.total);
+}
+
+void TimetableScreensTest::storeChangeRestoreRoundTripsTheFiles() {
+    Program p;
+    TeacherTimetableScreen s(*p.session);
+    showActive(&s);
+    QVERIFY(s.writeTimetables());
+    const zs::Bytes tps = p.file("TPS.PRG"), cps = p.file("CPS.PRG"), rps = p.file("RPS.PRG");
+    s.storeCopies();
+    QCOMPARE(p.file("TPS.OLD"), tps);
+    QCOMPARE(p.file("CPS.OLD"), cps);
+    QCOMPARE(p.file("RPS.OLD"), rps);
+
+    const int slot = freeCellOfSelection(s, p.session->db);
+    s.placeOrRemove(slot);
+    QVERIFY(s.writeTimetables());
+    QVERIFY(p.file("TPS.PRG") != tps);
+
+    zs::test::DialogDriver driver;
+    driver.then(zs::test::DialogDriver::pressOk());
+    s.restoreCopies();
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QVERIFY(!driver.seen[0].information);
+    QCOMPARE(p.file("TPS.PRG"), tps);
+    QCOMPARE(p.file("CPS.PRG"), cps);
+    QCOMPARE(p.file("RPS.PRG"), rps);
+}
+
+void TimetableScreensTest::unplacedReportAfterARun() {
+    Program p;
+    TeacherTimetableScreen s(*p.session);
+    showActive(&s);
+    zs::test::DialogDriver driver;
+    driver.then(zs::test::DialogDriver::pressOk());
+    s.startAutomatic();
+    const auto sums = zs::sched::teacherHourSums(p.session->db);
+
+    zs::ui::UnplacedReportScreen r(*p.session);
+    int total = 0;
+    for (const auto& row : r.report().rows) {
+        QCOMPARE(row.remaining, p.session->db.lessons.find(row.lessonId)->weeklyHours -
+                                    zs::placedCount(p.session->db, row.classId, row.lessonId));
+        total += row.remaining;
+    }
+    QCOMPARE(r.reportLabel()->text(), QStringLiteral("TOPLAM = %1").arg(total));
+    QCOMPARE(r.goButton()->isEnabled(), total > 0);
+    if (sums.placed == sums.total) QCOMPARE(total, 0);
+    if (!r.report().rows.empty()) QVERIFY(!r.explanation()->toPlainText().isEmpty());
+}
+
+QTEST_MAIN(TimetableScreensTest)
+#include "timetable_screens_test.moc"
