@@ -7,8 +7,6 @@
 
 namespace zs::ui {
 
-namespace {} // namespace
-
 ClassEditDialog::ClassEditDialog(const SchoolClass& schoolClass, QWidget* parent)
     : RecordDialog(QStringLiteral("SINIFLAR (DÜZELT)"), platform::help::ClassEdit, parent) {
     setObjectName(QStringLiteral("ClassEditDialog"));

@@ -2,16 +2,13 @@
 
 #include "app_session.h"
 #include "class_edit_dialog.h"
-#include "message_dialog.h"
 #include "platform/help_viewer.h"
-#include "qt_text.h"
 #include "rooms_screen.h"
 
 #include "core/entities.h"
 
 #include <QAction>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace zs::ui {
 
@@ -32,21 +29,16 @@ QString ClassesScreen::helpLineText() {
 }
 
 ClassesScreen::ClassesScreen(AppSession& session, QWidget* parent)
-    : ListScreen(session, QStringLiteral("SINIFLAR"), columns(), helpLineText(),
-                 platform::help::Classes, parent) {
+    : RecordListScreen(session, QStringLiteral("SINIFLAR"), columns(), helpLineText(),
+                       platform::help::Classes, parent) {
     setObjectName(QStringLiteral("ClassesScreen"));
     name_ = addEntryField(QStringLiteral("SINIFIN ADI"), editors::kClassNameField,
                           QStringLiteral("nameField"), 0, 0);
     section_ = addEntryField(QStringLiteral("BÖLÜMÜ"), editors::kClassSectionField,
                              QStringLiteral("sectionField"), 0, 1);
-    connect(name_, &QLineEdit::textChanged, this, &ClassesScreen::validate);
+    watchEntry({name_});
 
-    save_ = addButton(QStringLiteral("Kaydet"), QStringLiteral("saveButton"),
-                      QKeySequence(Qt::Key_F4), [this] { add(); });
-    edit_ =
-        addButton(QStringLiteral("Düzelt"), QStringLiteral("editButton"), {}, [this] { edit(); });
-    delete_ = addButton(QStringLiteral("Sil"), QStringLiteral("deleteButton"),
-                        QKeySequence(Qt::Key_F7), [this] { remove(); });
+    addRecordButtons([this] { add(); }, [this] { edit(); }, [this] { remove(); });
     addButton(QStringLiteral("Derslikler"), QStringLiteral("roomsButton"), QKeySequence(Qt::Key_F9),
               [this] { openRooms(); });
     addMoveButtons([this](int direction) { move(direction); });
@@ -60,7 +52,7 @@ ClassesScreen::ClassesScreen(AppSession& session, QWidget* parent)
     setEntryOrder({name_, section_}, [this] { add(); });
 
     sortByOrder(session.db.classes);
-    list()->setRows(editors::classRows(session.db), 0);
+    list()->setRows(rows(), 0);
     validate();
 }
 
@@ -68,25 +60,25 @@ editors::ClassEntry ClassesScreen::entry() const {
     return {fieldBytes(name_), fieldBytes(section_)};
 }
 
-void ClassesScreen::validate() {
-    save_->setEnabled(editors::classEntryValid(entry()));
-    const bool any = !session().db.classes.empty();
-    edit_->setEnabled(any);
-    delete_->setEnabled(any);
-    annex_->setEnabled(any);
+editors::ListRows ClassesScreen::rows() const {
+    return editors::classRows(session().db);
 }
 
-void ClassesScreen::refresh() {
-    list()->keepRow(editors::classRows(session().db));
-    validate();
+bool ClassesScreen::entryValid() const {
+    return editors::classEntryValid(entry());
+}
+
+bool ClassesScreen::hasRecords() const {
+    return !session().db.classes.empty();
+}
+
+void ClassesScreen::validate() {
+    RecordListScreen::validate();
+    annex_->setEnabled(hasRecords());
 }
 
 void ClassesScreen::add() {
-    const editors::Outcome outcome = editors::addEnteredClass(session().db, entry());
-    if (!accepted(outcome)) return;
-    const bool written = write(outcome.change);
-    refresh();
-    if (written) clearEntry();
+    added(editors::addEnteredClass(session().db, entry()));
 }
 
 void ClassesScreen::edit() {
@@ -94,38 +86,23 @@ void ClassesScreen::edit() {
     if (!c) return;
     ClassEditDialog dialog(*c, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const editors::Outcome outcome = editors::editClass(session().db, c->id, dialog.entry());
-    if (!outcome.done()) return;
-    write(outcome.change);
-    refresh();
+    edited(editors::editClass(session().db, c->id, dialog.entry()));
 }
 
 void ClassesScreen::remove() {
     const int row = list()->currentRow();
     const SchoolClass* c = session().db.classes.find(list()->currentId());
-    if (!c) return;
-    if (!TSilForm::confirm(this, fromCodePage(editors::classDeleteQuestion(*c)))) return;
-    const editors::Outcome outcome = editors::removeClass(session().db, c->id);
-    if (!outcome.done()) return;
-    write(outcome.change);
-    list()->afterDeletion(editors::classRows(session().db), row);
-    validate();
-    if (session().db.classes.empty()) focusEntry();
+    if (!c || !confirmDeletion(editors::classDeleteQuestion(*c))) return;
+    removed(editors::removeClass(session().db, c->id), row);
 }
 
 void ClassesScreen::move(int direction) {
     const int row = list()->currentRow();
-    const editors::Outcome outcome = editors::moveClass(session().db, row, direction);
-    if (!outcome.done()) return;
-    write(outcome.change);
-    list()->setRows(editors::classRows(session().db), row + direction);
+    moved(editors::moveClass(session().db, row, direction), row, direction);
 }
 
 void ClassesScreen::toggleAnnex() {
-    const editors::Outcome outcome = editors::toggleAnnex(session().db, list()->currentId());
-    if (!outcome.done()) return;
-    write(outcome.change);
-    refresh();
+    edited(editors::toggleAnnex(session().db, list()->currentId()));
 }
 
 void ClassesScreen::openRooms() {

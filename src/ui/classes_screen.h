@@ -2,17 +2,16 @@
 // annex building; the way to the rooms.
 #pragma once
 
-#include "list_scheme.h"
+#include "record_list_screen.h"
 
 #include "editors/class_editor.h"
 
 class QAction;
 class QLineEdit;
-class QPushButton;
 
 namespace zs::ui {
 
-class ClassesScreen : public ListScreen {
+class ClassesScreen : public RecordListScreen {
     Q_OBJECT
 public:
     explicit ClassesScreen(AppSession& session, QWidget* parent = nullptr);
@@ -29,14 +28,13 @@ public:
 
 private:
     editors::ClassEntry entry() const;
-    void validate();
-    void refresh();
+    editors::ListRows rows() const override;
+    bool entryValid() const override;
+    bool hasRecords() const override;
+    void validate() override;
 
     QLineEdit* name_;
     QLineEdit* section_;
-    QPushButton* save_;
-    QPushButton* edit_;
-    QPushButton* delete_;
     QAction* annex_;
 };
 

@@ -2,14 +2,12 @@
 
 #include "app_session.h"
 #include "lesson_group_edit_dialog.h"
-#include "message_dialog.h"
 #include "platform/help_viewer.h"
 #include "qt_text.h"
 
 #include "editors/lesson_group_editor.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace zs::ui {
 
@@ -18,47 +16,38 @@ QString LessonGroupsScreen::helpLineText() {
 }
 
 LessonGroupsScreen::LessonGroupsScreen(AppSession& session, QWidget* parent)
-    : ListScreen(session, QStringLiteral("DERS GRUPLARI"),
-                 {{QStringLiteral("NO"), 3, true},
-                  {QStringLiteral("DERS GRUBU"), editors::kLessonGroupNameLength}},
-                 helpLineText(), platform::help::LessonGroups, parent) {
+    : RecordListScreen(session, QStringLiteral("DERS GRUPLARI"),
+                       {{QStringLiteral("NO"), 3, true},
+                        {QStringLiteral("DERS GRUBU"), editors::kLessonGroupNameLength}},
+                       helpLineText(), platform::help::LessonGroups, parent) {
     setObjectName(QStringLiteral("LessonGroupsScreen"));
     name_ = addEntryField(QStringLiteral("DERS GRUBU"), editors::kLessonGroupNameLength,
                           QStringLiteral("nameField"), 0, 0);
-    connect(name_, &QLineEdit::textChanged, this, &LessonGroupsScreen::validate);
+    watchEntry({name_});
 
-    save_ = addButton(QStringLiteral("Kaydet"), QStringLiteral("saveButton"),
-                      QKeySequence(Qt::Key_F4), [this] { add(); });
-    edit_ =
-        addButton(QStringLiteral("Düzelt"), QStringLiteral("editButton"), {}, [this] { edit(); });
-    delete_ = addButton(QStringLiteral("Sil"), QStringLiteral("deleteButton"),
-                        QKeySequence(Qt::Key_F7), [this] { remove(); });
+    addRecordButtons([this] { add(); }, [this] { edit(); }, [this] { remove(); });
     finishButtons();
 
     connect(list(), &ListScheme::editRequested, this, &LessonGroupsScreen::edit);
     setEntryOrder({name_}, [this] { add(); });
-    list()->setRows(editors::lessonGroupRows(session.db), 0);
+    list()->setRows(rows(), 0);
     validate();
 }
 
-void LessonGroupsScreen::validate() {
-    save_->setEnabled(editors::groupNameValid(fieldBytes(name_)));
-    const bool any = !session().db.lessonGroups.empty();
-    edit_->setEnabled(any);
-    delete_->setEnabled(any);
+editors::ListRows LessonGroupsScreen::rows() const {
+    return editors::lessonGroupRows(session().db);
 }
 
-void LessonGroupsScreen::refresh() {
-    list()->keepRow(editors::lessonGroupRows(session().db));
-    validate();
+bool LessonGroupsScreen::entryValid() const {
+    return editors::groupNameValid(fieldBytes(name_));
+}
+
+bool LessonGroupsScreen::hasRecords() const {
+    return !session().db.lessonGroups.empty();
 }
 
 void LessonGroupsScreen::add() {
-    const editors::Outcome outcome = editors::addEnteredGroup(session().db, fieldBytes(name_));
-    if (!accepted(outcome)) return;
-    const bool written = write(outcome.change);
-    refresh();
-    if (written) clearEntry();
+    added(editors::addEnteredGroup(session().db, fieldBytes(name_)));
 }
 
 void LessonGroupsScreen::edit() {
@@ -66,23 +55,14 @@ void LessonGroupsScreen::edit() {
     if (!group) return;
     LessonGroupEditDialog dialog(fromCodePage(group->name), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const editors::Outcome outcome = editors::renameGroup(session().db, group->id, dialog.name());
-    if (!outcome.done()) return;
-    write(outcome.change);
-    refresh();
+    edited(editors::renameGroup(session().db, group->id, dialog.name()));
 }
 
 void LessonGroupsScreen::remove() {
     const int row = list()->currentRow();
     const LessonGroup* group = session().db.lessonGroups.find(list()->currentId());
-    if (!group) return;
-    if (!TSilForm::confirm(this, fromCodePage(editors::groupDeleteQuestion(*group)))) return;
-    const editors::Outcome outcome = editors::removeGroup(session().db, group->id);
-    if (!outcome.done()) return;
-    write(outcome.change);
-    list()->afterDeletion(editors::lessonGroupRows(session().db), row);
-    validate();
-    if (session().db.lessonGroups.empty()) focusEntry();
+    if (!group || !confirmDeletion(editors::groupDeleteQuestion(*group))) return;
+    removed(editors::removeGroup(session().db, group->id), row);
 }
 
 } // namespace zs::ui

@@ -1,14 +1,13 @@
 // "DERS GRUPLARI": the named groups lessons may belong to.
 #pragma once
 
-#include "list_scheme.h"
+#include "record_list_screen.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace zs::ui {
 
-class LessonGroupsScreen : public ListScreen {
+class LessonGroupsScreen : public RecordListScreen {
     Q_OBJECT
 public:
     explicit LessonGroupsScreen(AppSession& session, QWidget* parent = nullptr);
@@ -20,13 +19,11 @@ public:
     void remove();
 
 private:
-    void validate();
-    void refresh();
+    editors::ListRows rows() const override;
+    bool entryValid() const override;
+    bool hasRecords() const override;
 
     QLineEdit* name_;
-    QPushButton* save_;
-    QPushButton* edit_;
-    QPushButton* delete_;
 };
 
 } // namespace zs::ui

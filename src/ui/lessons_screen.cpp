@@ -3,12 +3,9 @@
 #include "app_session.h"
 #include "lesson_edit_dialog.h"
 #include "lesson_groups_screen.h"
-#include "message_dialog.h"
 #include "platform/help_viewer.h"
-#include "qt_text.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace zs::ui {
 
@@ -31,8 +28,8 @@ QString LessonsScreen::helpLineText() {
 }
 
 LessonsScreen::LessonsScreen(AppSession& session, QWidget* parent)
-    : ListScreen(session, QStringLiteral("DERSLER"), columns(), helpLineText(),
-                 platform::help::Lessons, parent) {
+    : RecordListScreen(session, QStringLiteral("DERSLER"), columns(), helpLineText(),
+                       platform::help::Lessons, parent) {
     setObjectName(QStringLiteral("LessonsScreen"));
     name_ = addEntryField(QStringLiteral("DERSİN ADI"), editors::kLessonNameLength,
                           QStringLiteral("nameField"), 0, 0);
@@ -46,15 +43,9 @@ LessonsScreen::LessonsScreen(AppSession& session, QWidget* parent)
     pattern_->setObjectName(QStringLiteral("patternField"));
     filterPatternField(pattern_);
     addEntryWidget(QStringLiteral("YERLEŞTİRME BİÇİMİ"), pattern_, editors::kPatternLength, 1, 1);
-    for (QLineEdit* field : {name_, shortName_, hours_, pattern_})
-        connect(field, &QLineEdit::textChanged, this, &LessonsScreen::validate);
+    watchEntry({name_, shortName_, hours_, pattern_});
 
-    save_ = addButton(QStringLiteral("Kaydet"), QStringLiteral("saveButton"),
-                      QKeySequence(Qt::Key_F4), [this] { add(); });
-    edit_ =
-        addButton(QStringLiteral("Düzelt"), QStringLiteral("editButton"), {}, [this] { edit(); });
-    delete_ = addButton(QStringLiteral("Sil"), QStringLiteral("deleteButton"),
-                        QKeySequence(Qt::Key_F7), [this] { remove(); });
+    addRecordButtons([this] { add(); }, [this] { edit(); }, [this] { remove(); });
     addButton(QStringLiteral("Gruplar"), QStringLiteral("groupsButton"), QKeySequence(Qt::Key_F9),
               [this] { openGroups(); });
     finishButtons();
@@ -63,7 +54,7 @@ LessonsScreen::LessonsScreen(AppSession& session, QWidget* parent)
     connect(list(), &ListScheme::editRequested, this, &LessonsScreen::edit);
     setEntryOrder({name_, shortName_, hours_, pattern_}, [this] { add(); });
 
-    list()->setRows(editors::lessonRows(session.db), 0);
+    list()->setRows(rows(), 0);
     validate();
 }
 
@@ -71,24 +62,20 @@ editors::LessonEntry LessonsScreen::entry() const {
     return {fieldBytes(name_), fieldBytes(shortName_), fieldBytes(hours_), fieldBytes(pattern_)};
 }
 
-void LessonsScreen::validate() {
-    save_->setEnabled(editors::entryValid(entry()));
-    const bool any = !session().db.lessons.empty();
-    edit_->setEnabled(any);
-    delete_->setEnabled(any);
+editors::ListRows LessonsScreen::rows() const {
+    return editors::lessonRows(session().db);
 }
 
-void LessonsScreen::refresh() {
-    list()->keepRow(editors::lessonRows(session().db));
-    validate();
+bool LessonsScreen::entryValid() const {
+    return editors::entryValid(entry());
+}
+
+bool LessonsScreen::hasRecords() const {
+    return !session().db.lessons.empty();
 }
 
 void LessonsScreen::add() {
-    const editors::Outcome outcome = editors::addEnteredLesson(session().db, entry());
-    if (!accepted(outcome)) return;
-    const bool written = write(outcome.change);
-    refresh();
-    if (written) clearEntry();
+    added(editors::addEnteredLesson(session().db, entry()));
 }
 
 void LessonsScreen::edit() {
@@ -96,23 +83,14 @@ void LessonsScreen::edit() {
     if (!lesson) return;
     LessonEditDialog dialog(session().db, *lesson, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const editors::Outcome outcome = editors::editLesson(session().db, lesson->id, dialog.edit());
-    if (!outcome.done()) return;
-    refresh();
-    write(outcome.change);
+    edited(editors::editLesson(session().db, lesson->id, dialog.edit()));
 }
 
 void LessonsScreen::remove() {
     const int row = list()->currentRow();
     const Lesson* lesson = session().db.lessons.find(list()->currentId());
-    if (!lesson) return;
-    if (!TSilForm::confirm(this, fromCodePage(editors::lessonDeleteQuestion(*lesson)))) return;
-    const editors::Outcome outcome = editors::removeLesson(session().db, lesson->id);
-    if (!outcome.done()) return;
-    write(outcome.change);
-    list()->afterDeletion(editors::lessonRows(session().db), row);
-    validate();
-    if (session().db.lessons.empty()) focusEntry();
+    if (!lesson || !confirmDeletion(editors::lessonDeleteQuestion(*lesson))) return;
+    removed(editors::removeLesson(session().db, lesson->id), row);
 }
 
 void LessonsScreen::openGroups() {

@@ -1,16 +1,15 @@
 // "DERSLER": entering, editing and deleting the school's lessons; the way to the lesson groups.
 #pragma once
 
-#include "list_scheme.h"
+#include "record_list_screen.h"
 
 #include "editors/lesson_editor.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace zs::ui {
 
-class LessonsScreen : public ListScreen {
+class LessonsScreen : public RecordListScreen {
     Q_OBJECT
 public:
     explicit LessonsScreen(AppSession& session, QWidget* parent = nullptr);
@@ -24,16 +23,14 @@ public:
 
 private:
     editors::LessonEntry entry() const;
-    void validate();
-    void refresh();
+    editors::ListRows rows() const override;
+    bool entryValid() const override;
+    bool hasRecords() const override;
 
     QLineEdit* name_;
     QLineEdit* shortName_;
     QLineEdit* hours_;
     QLineEdit* pattern_;
-    QPushButton* save_;
-    QPushButton* edit_;
-    QPushButton* delete_;
 };
 
 } // namespace zs::ui

@@ -7,8 +7,6 @@
 
 namespace zs::ui {
 
-namespace {} // namespace
-
 RoomEditDialog::RoomEditDialog(const QString& name, QWidget* parent)
     : RecordDialog(QStringLiteral("DÜZELT"), platform::help::RoomEdit, parent) {
     setObjectName(QStringLiteral("RoomEditDialog"));

@@ -1,14 +1,13 @@
 // "DERSLİKLER": entering, editing, ordering and deleting the classrooms.
 #pragma once
 
-#include "list_scheme.h"
+#include "record_list_screen.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace zs::ui {
 
-class RoomsScreen : public ListScreen {
+class RoomsScreen : public RecordListScreen {
     Q_OBJECT
 public:
     explicit RoomsScreen(AppSession& session, QWidget* parent = nullptr);
@@ -21,13 +20,11 @@ public:
     void move(int direction);
 
 private:
-    void validate();
-    void refresh();
+    editors::ListRows rows() const override;
+    bool entryValid() const override;
+    bool hasRecords() const override;
 
     QLineEdit* name_;
-    QPushButton* save_;
-    QPushButton* edit_;
-    QPushButton* delete_;
 };
 
 } // namespace zs::ui

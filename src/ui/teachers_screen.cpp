@@ -3,13 +3,11 @@
 #include "app_session.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
-#include "qt_text.h"
 #include "teacher_edit_dialog.h"
 
 #include "core/entities.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace zs::ui {
 
@@ -32,8 +30,8 @@ QString TeachersScreen::helpLineText() {
 }
 
 TeachersScreen::TeachersScreen(AppSession& session, QWidget* parent)
-    : ListScreen(session, QStringLiteral("ÖĞRETMENLER"), columns(), helpLineText(),
-                 platform::help::Teachers, parent) {
+    : RecordListScreen(session, QStringLiteral("ÖĞRETMENLER"), columns(), helpLineText(),
+                       platform::help::Teachers, parent) {
     setObjectName(QStringLiteral("TeachersScreen"));
     name_ = addEntryField(QStringLiteral("ADI SOYADI"), editors::kTeacherNameLength,
                           QStringLiteral("nameField"), 0, 0);
@@ -43,14 +41,9 @@ TeachersScreen::TeachersScreen(AppSession& session, QWidget* parent)
                               QStringLiteral("homeroomField"), 1, 0);
     club_ = addEntryField(QStringLiteral("EĞİTSEL KOLU"), editors::kClubField,
                           QStringLiteral("clubField"), 1, 1);
-    connect(name_, &QLineEdit::textChanged, this, &TeachersScreen::validate);
+    watchEntry({name_});
 
-    save_ = addButton(QStringLiteral("Kaydet"), QStringLiteral("saveButton"),
-                      QKeySequence(Qt::Key_F4), [this] { add(); });
-    edit_ =
-        addButton(QStringLiteral("Düzelt"), QStringLiteral("editButton"), {}, [this] { edit(); });
-    delete_ = addButton(QStringLiteral("Sil"), QStringLiteral("deleteButton"),
-                        QKeySequence(Qt::Key_F7), [this] { remove(); });
+    addRecordButtons([this] { add(); }, [this] { edit(); }, [this] { remove(); });
     addButton(QStringLiteral("Yazdır"), QStringLiteral("printButton"), QKeySequence(Qt::Key_F2),
               [this] { printList(); });
     addButton(QStringLiteral("Nöbet"), QStringLiteral("dutiesButton"), QKeySequence(Qt::Key_F9),
@@ -63,7 +56,7 @@ TeachersScreen::TeachersScreen(AppSession& session, QWidget* parent)
     setEntryOrder({name_, branch_, homeroom_, club_}, [this] { add(); });
 
     sortByOrder(session.db.teachers);
-    list()->setRows(editors::teacherRows(session.db), 0);
+    list()->setRows(rows(), 0);
     validate();
 }
 
@@ -71,24 +64,20 @@ editors::TeacherEntry TeachersScreen::entry() const {
     return {fieldBytes(name_), fieldBytes(branch_), fieldBytes(homeroom_), fieldBytes(club_)};
 }
 
-void TeachersScreen::validate() {
-    save_->setEnabled(editors::teacherEntryValid(entry()));
-    const bool any = !session().db.teachers.empty();
-    edit_->setEnabled(any);
-    delete_->setEnabled(any);
+editors::ListRows TeachersScreen::rows() const {
+    return editors::teacherRows(session().db);
 }
 
-void TeachersScreen::refresh() {
-    list()->keepRow(editors::teacherRows(session().db));
-    validate();
+bool TeachersScreen::entryValid() const {
+    return editors::teacherEntryValid(entry());
+}
+
+bool TeachersScreen::hasRecords() const {
+    return !session().db.teachers.empty();
 }
 
 void TeachersScreen::add() {
-    const editors::Outcome outcome = editors::addEnteredTeacher(session().db, entry());
-    if (!accepted(outcome)) return;
-    const bool written = write(outcome.change);
-    refresh();
-    if (written) clearEntry();
+    added(editors::addEnteredTeacher(session().db, entry()));
 }
 
 void TeachersScreen::edit() {
@@ -96,32 +85,19 @@ void TeachersScreen::edit() {
     if (!teacher) return;
     TeacherEditDialog dialog(*teacher, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const editors::Outcome outcome =
-        editors::editTeacher(session().db, teacher->id, dialog.entry());
-    if (!outcome.done()) return;
-    refresh();
-    write(outcome.change);
+    edited(editors::editTeacher(session().db, teacher->id, dialog.entry()));
 }
 
 void TeachersScreen::remove() {
     const int row = list()->currentRow();
     const Teacher* teacher = session().db.teachers.find(list()->currentId());
-    if (!teacher) return;
-    if (!TSilForm::confirm(this, fromCodePage(editors::teacherDeleteQuestion(*teacher)))) return;
-    const editors::Outcome outcome = editors::removeTeacher(session().db, teacher->id);
-    if (!outcome.done()) return;
-    write(outcome.change);
-    list()->afterDeletion(editors::teacherRows(session().db), row);
-    validate();
-    if (session().db.teachers.empty()) focusEntry();
+    if (!teacher || !confirmDeletion(editors::teacherDeleteQuestion(*teacher))) return;
+    removed(editors::removeTeacher(session().db, teacher->id), row);
 }
 
 void TeachersScreen::move(int direction) {
     const int row = list()->currentRow();
-    const editors::Outcome outcome = editors::moveTeacher(session().db, row, direction);
-    if (!outcome.done()) return;
-    write(outcome.change);
-    list()->setRows(editors::teacherRows(session().db), row + direction);
+    moved(editors::moveTeacher(session().db, row, direction), row, direction);
 }
 
 // The duty assignment screen comes with the duty rota.

@@ -2,16 +2,15 @@
 // duties and to the printed teacher list.
 #pragma once
 
-#include "list_scheme.h"
+#include "record_list_screen.h"
 
 #include "editors/teacher_editor.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace zs::ui {
 
-class TeachersScreen : public ListScreen {
+class TeachersScreen : public RecordListScreen {
     Q_OBJECT
 public:
     explicit TeachersScreen(AppSession& session, QWidget* parent = nullptr);
@@ -27,16 +26,14 @@ public:
 
 private:
     editors::TeacherEntry entry() const;
-    void validate();
-    void refresh();
+    editors::ListRows rows() const override;
+    bool entryValid() const override;
+    bool hasRecords() const override;
 
     QLineEdit* name_;
     QLineEdit* branch_;
     QLineEdit* homeroom_;
     QLineEdit* club_;
-    QPushButton* save_;
-    QPushButton* edit_;
-    QPushButton* delete_;
 };
 
 } // namespace zs::ui

@@ -16,6 +16,8 @@ using zs::test::columnTexts;
 using zs::test::DialogDriver;
 using zs::test::EditorProgram;
 using zs::test::enterRow;
+using zs::test::helpSource;
+using zs::test::retype;
 using zs::test::type;
 using zs::ui::ClassesScreen;
 using zs::ui::ListScheme;
@@ -55,18 +57,6 @@ struct Rooms {
     }
     ListScheme* list() { return screen.list(); }
 };
-
-QString helpSource(QWidget* window) {
-    auto* help = window->findChild<zs::platform::HelpWindow*>();
-    return help ? help->browser()->source().fileName() : QString();
-}
-
-void retype(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    type(field, text);
-}
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "core/integrity.h"
 #include "core/settings_file.h"
 #include "core/text.h"
+#include "platform/help_viewer.h"
 #include "ui/app_session.h"
 #include "ui/list_scheme.h"
 #include "ui/message_dialog.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <memory>
 #include <string>
@@ -66,6 +68,20 @@ struct EditorProgram {
 inline void type(QWidget* widget, const QString& text) {
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Replaces a field's text as the user would: everything selected, then typed over.
+inline void retype(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    type(field, text);
+}
+
+// The page the help window of `window` shows, empty when none is open.
+inline QString helpSource(QWidget* window) {
+    auto* help = window->findChild<zs::platform::HelpWindow*>();
+    return help ? help->browser()->source().fileName() : QString();
 }
 
 inline void showActive(QWidget* screen) {

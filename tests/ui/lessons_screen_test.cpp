@@ -20,6 +20,8 @@ using zs::test::columnTexts;
 using zs::test::DialogDriver;
 using zs::test::EditorProgram;
 using zs::test::enterRow;
+using zs::test::helpSource;
+using zs::test::retype;
 using zs::test::type;
 using zs::ui::LessonGroupsScreen;
 using zs::ui::LessonsScreen;
@@ -61,19 +63,6 @@ zs::Database fullOfLessons() {
     for (int id = 1; id <= zs::kMaxRecords; ++id)
         zs::addLesson(db, zs::Id(id), 0, 1, {1}, "K", "DERS " + zs::pad3(id), 0);
     return db;
-}
-
-QString helpSource(QWidget* window) {
-    auto* help = window->findChild<zs::platform::HelpWindow*>();
-    return help ? help->browser()->source().fileName() : QString();
-}
-
-// Replaces a field's text as the user would: everything selected, then typed over.
-void retype(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    type(field, text);
 }
 
 } // namespace

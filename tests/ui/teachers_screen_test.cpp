@@ -14,6 +14,7 @@ using zs::test::columnTexts;
 using zs::test::DialogDriver;
 using zs::test::EditorProgram;
 using zs::test::enterRow;
+using zs::test::retype;
 using zs::test::type;
 using zs::ui::ListScheme;
 using zs::ui::TeachersScreen;
@@ -34,13 +35,6 @@ struct Teachers {
     QLineEdit* field(const char* name) { return child<QLineEdit>(&screen, name); }
     QStringList names() { return columnTexts(list(), kName); }
 };
-
-void retype(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    type(field, text);
-}
 
 } // namespace
 

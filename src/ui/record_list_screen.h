@@ -1,0 +1,54 @@
+// A list screen over one table of records: the entry above the list adds a record, "Düzelt"
+// changes the selected one in its dialog, "Sil" deletes it after asking and the arrows move it.
+// Every change is written at once; what the list and the buttons show follows it.
+#pragma once
+
+#include "list_scheme.h"
+
+#include <functional>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zs::ui {
+
+class RecordListScreen : public ListScreen {
+    Q_OBJECT
+public:
+    using ListScreen::ListScreen;
+
+protected:
+    // The list's rows as the table now holds them.
+    virtual editors::ListRows rows() const = 0;
+    virtual bool entryValid() const = 0;
+    virtual bool hasRecords() const = 0;
+
+    // "Kaydet" (F4), "Düzelt" and "Sil" (F7).
+    void addRecordButtons(std::function<void()> add, std::function<void()> edit,
+                          std::function<void()> remove);
+    // Typing in these fields decides anew whether the entry may be saved.
+    void watchEntry(std::initializer_list<QLineEdit*> fields);
+
+    // The buttons follow the entry and whether the table holds any record.
+    virtual void validate();
+    // Shows the rows anew, keeping the selected row.
+    void refresh();
+
+    // An entry the editor took is written and the entry emptied; one not written stays.
+    void added(const editors::Outcome& outcome);
+    void edited(const editors::Outcome& outcome);
+    // Whether the user agrees to the deletion the question (code-page bytes) names.
+    bool confirmDeletion(const std::string& question);
+    // The record that stood in `row` is gone.
+    void removed(const editors::Outcome& outcome, int row);
+    // The record of `row` went `direction` rows up or down; it stays selected.
+    void moved(const editors::Outcome& outcome, int row, int direction);
+
+private:
+    QPushButton* save_ = nullptr;
+    QPushButton* edit_ = nullptr;
+    QPushButton* delete_ = nullptr;
+};
+
+} // namespace zs::ui
