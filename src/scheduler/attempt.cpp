@@ -26,6 +26,35 @@ const ClassTimetable& firstClassGrid(const AutoRun& run, const PlacementAttempt&
     return run.db.classTimetables.rows[a.classRow[0]];
 }
 
+// A block goes beyond the lesson's last hour only when no day offers the teacher enough
+// free early hours.
+bool earlyRoom(const AutoRun& run, const PlacementAttempt& a) {
+    const TeacherTimetable& tt = firstTeacherGrid(run, a);
+    if (rv::bothShifts(tt) == 1) return false;
+    if (run.state.attemptDepth == 1 && a.targetCell != 0) return false;
+    const ClassLesson& cl = *a.classLessonRecord;
+    const int lastBlock = cl.blockCount >= 1 && cl.blockCount <= kPatternSize
+                              ? a.lesson->pattern[cl.blockCount - 1]
+                              : 0;
+    const ClassTimetable& ct = firstClassGrid(run, a);
+    int count = 0;
+    for (int d = 1; d <= kDays; ++d) {
+        if (lastBlock > 1) count = 0;
+        const int first = ct.firstHour[d - 1];
+        for (int h = first; first != 0 && h < first + a.lesson->notAfterHour; ++h) {
+            if (!validHour(h)) break;
+            const int i = slotIndex(slotOf(d, h));
+            if (tt.planes[kOpenPlane][i] != 0 && tt.planes[kOccupantPlane][i] == 0) ++count;
+        }
+        if (a.length <= count) return true;
+    }
+    return false;
+}
+
+bool pairsRefuse(const AutoRun& run, const PlacementAttempt& a) {
+    return run.state.pairsOnly && a.length % 2 == 0 && a.hour % 2 == 0;
+}
+
 namespace {
 
 void addClass(const Database& db, PlacementAttempt& a, Id classId, Id lessonId) {
@@ -83,31 +112,6 @@ bool fill(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId) {
     return true;
 }
 
-// A block goes beyond the lesson's last hour only when no day offers the teacher enough
-// free early hours.
-bool earlyRoom(const AutoRun& run, const PlacementAttempt& a) {
-    const TeacherTimetable& tt = firstTeacherGrid(run, a);
-    if (rv::bothShifts(tt) == 1) return false;
-    if (run.state.attemptDepth == 1 && a.targetCell != 0) return false;
-    const ClassLesson& cl = *a.classLessonRecord;
-    const int lastBlock = cl.blockCount >= 1 && cl.blockCount <= kPatternSize
-                              ? a.lesson->pattern[cl.blockCount - 1]
-                              : 0;
-    const ClassTimetable& ct = firstClassGrid(run, a);
-    int count = 0;
-    for (int d = 1; d <= kDays; ++d) {
-        if (lastBlock > 1) count = 0;
-        const int first = ct.firstHour[d - 1];
-        for (int h = first; first != 0 && h < first + a.lesson->notAfterHour; ++h) {
-            if (!validHour(h)) break;
-            const int i = slotIndex(slotOf(d, h));
-            if (tt.planes[kOpenPlane][i] != 0 && tt.planes[kOccupantPlane][i] == 0) ++count;
-        }
-        if (a.length <= count) return true;
-    }
-    return false;
-}
-
 template <std::size_t N> bool blockClosed(const std::array<Plane, N>& p, int cell, int length) {
     for (int k = 0; k < length; ++k)
         if (p[kOpenPlane][slotIndex(cell + k)] == 0) return true;
@@ -122,7 +126,7 @@ template <std::size_t N> bool blockEmpty(const std::array<Plane, N>& p, int cell
 
 void tryCell(AutoRun& run, PlacementAttempt& a) {
     const Database& db = run.db;
-    if (run.state.pairsOnly && a.length % 2 == 0 && a.hour % 2 == 0) return;
+    if (pairsRefuse(run, a)) return;
     if (run.journal->guardReached()) return;
     const auto& first = firstTeacherGrid(run, a).planes;
     const int i = slotIndex(a.cell);

@@ -58,6 +58,14 @@ struct PlacementAttempt {
 // only when it is not 0, walks the week once or twice, and answers whether it placed.
 bool runAttempt(AutoRun& run, int targetCell, int length, Id classId, Id lessonId);
 
+// The blocks-on-pairs rule, while in force: a block of even length never starts at an
+// even hour.
+bool pairsRefuse(const AutoRun& run, const PlacementAttempt& a);
+
+// The early-room test of the lesson's last hour: true when some day offers the first
+// teacher enough free hours before it, so the block is kept within them.
+bool earlyRoom(const AutoRun& run, const PlacementAttempt& a);
+
 // The grids of the attempt's first teacher and first class.
 TeacherTimetable& firstTeacherGrid(AutoRun& run, const PlacementAttempt& a);
 const TeacherTimetable& firstTeacherGrid(const AutoRun& run, const PlacementAttempt& a);

@@ -3,8 +3,10 @@
 #include "attempt.h"
 #include "day_rules.h"
 #include "rules/daily_hours.h"
+#include "rules/guidance.h"
 #include "rules/patterns.h"
 #include "rules/prepare_teacher.h"
+#include "rules/settings_rules.h"
 #include "rules/slots.h"
 #include "rules/totals.h"
 
@@ -132,6 +134,17 @@ CellExplanation rules(const AutoRun& run, const PlacementAttempt& a) {
     return {};
 }
 
+// A run tries every guidance lesson still to place at its fixed cell, and such a try
+// turns the blocks-on-pairs rule off for the rest of the run.
+bool guidanceTried(Database& db) {
+    bool tried = false;
+    placeGuidanceStep(db, [&](Id, Id classId, Id lessonId, int) {
+        tried = tried || nextBlock(db, classId, lessonId) > 0;
+        return false;
+    });
+    return tried;
+}
+
 } // namespace
 
 LessonExplanation explainLesson(const Database& original, Id classId, Id lessonId) {
@@ -156,6 +169,7 @@ LessonExplanation explainLesson(const Database& original, Id classId, Id lessonI
     run.state.currentLevel = 1;
     run.state.sweepNo = 2;
     run.state.attemptDepth = 1;
+    run.state.pairsOnly = effectiveBlocksOnPairs(db) != 0 && !guidanceTried(db);
     run.state.annexInUse = std::any_of(db.classes.begin(), db.classes.end(),
                                        [&](const SchoolClass& c) { return db.annexFlags[c.id]; });
 
@@ -180,6 +194,15 @@ LessonExplanation explainLesson(const Database& original, Id classId, Id lessonI
         a.day = day;
         a.hour = hour;
         a.cell = slot;
+        const int notAfterHour = a.lesson->notAfterHour;
+        if (notAfterHour != 0 && hour + length - w.first > notAfterHour && earlyRoom(run, a)) {
+            e = {R::NotAfterHour};
+            continue;
+        }
+        if (pairsRefuse(run, a)) {
+            e = {R::BlocksOnPairs};
+            continue;
+        }
         e = occupancy(db, a);
         if (e.reason == R::Fits) e = rules(run, a);
     }
@@ -215,6 +238,10 @@ std::string explanationText(const Database& db, const CellExplanation& e) {
         return teacher() + lit(": o gün çalışma saati yok.");
     case R::NotAtHour:
         return lit("Dersin blokları bu saatte başlayamaz.");
+    case R::NotAfterHour:
+        return lit("Dersin son saatinden sonra; bir günde daha erken yer var.");
+    case R::BlocksOnPairs:
+        return lit("Kural: çift saatlik bloklar çift saatte başlayamaz.");
     case R::TeacherClosed:
         return teacher() + lit(": alan kapalı.");
     case R::ClassClosed:

@@ -16,6 +16,8 @@ enum class CellReason {
     OutsideClassHours, // the block does not lie within the class's hours that day
     TeacherNoHours,    // the teacher has no working hours that day
     NotAtHour,         // the lesson's blocks may not start at this hour
+    NotAfterHour,      // beyond the lesson's last hour while some day has room before it
+    BlocksOnPairs,     // an even block may not start at an even hour
     TeacherClosed,
     ClassClosed,
     RoomClosed,

@@ -29,6 +29,7 @@ DataDir AppSession::dataDir() const {
 
 Status AppSession::start() {
     restartPending = false;
+    classHandOver = {};
     auto path = readPathFile(currentDir);
     if (!path) return path.error();
     workDir = path.value();
@@ -56,12 +57,14 @@ Result<bool> AppSession::changeWorkDir(std::string text) {
     }
     workDir = text;
     restartPending = false;
+    classHandOver = {};
     lastLoad = {};
     if (auto s = loadWorkingDirectory(db, dataDir(), lastLoad); !s) return s.error();
     return true;
 }
 
 Status AppSession::clearAll() {
+    classHandOver = {};
     return clearAllData(db, dataDir());
 }
 

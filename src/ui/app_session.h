@@ -1,6 +1,7 @@
 // The program-wide state: the tables, the working directory and where PATH.PRG lives.
 #pragma once
 
+#include "class_hand_over.h"
 #include "core/data_files.h"
 #include "core/database.h"
 #include "core/result.h"
@@ -33,6 +34,9 @@ public:
     // The import of earlier data, run at start only.
     ImportHook importHook;
     LoadReport lastLoad;
+    // Empty whenever the tables are loaded or emptied, so that no id points into the
+    // data of another school.
+    ClassHandOver classHandOver;
 
     // The working directory as a host folder.
     DataDir dataDir() const;

@@ -26,11 +26,6 @@
 
 namespace zs::ui {
 
-ClassHandOver& classHandOver() {
-    static ClassHandOver handOver;
-    return handOver;
-}
-
 namespace {
 
 QLabel* counterLabel(QWidget* parent, const char* objectName, bool yellow) {
@@ -72,7 +67,7 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
     grid_->addAction(link_);
     auto* pattern = new QAction(QStringLiteral("YERLEŞTİRME BİÇİMİ"), grid_);
     grid_->addAction(pattern);
-    link_->setEnabled(classHandOver().teacherId != 0);
+    link_->setEnabled(session_.classHandOver.teacherId != 0);
     connect(link_, &QAction::triggered, this, &ClassTimetableScreen::linkToTeacher);
     connect(pattern, &QAction::triggered, this, &ClassTimetableScreen::openPattern);
 
@@ -141,7 +136,7 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
     updateClassWeeklyHours(session_.db);
     fillClasses();
     classes_->grid()->setFocus();
-    const ClassHandOver h = classHandOver();
+    const ClassHandOver h = session_.classHandOver;
     if (h.classId != 0 &&
         std::find(classIds_.begin(), classIds_.end(), h.classId) != classIds_.end()) {
         selectClass(h.classId, h.teacherId, h.lessonId);
@@ -246,7 +241,7 @@ void ClassTimetableScreen::toggleLock() {
 
 void ClassTimetableScreen::linkToTeacher() {
     takeSelection();
-    classHandOver() = {sel_.teacherId, sel_.classId, sel_.lessonId};
+    session_.classHandOver = {sel_.teacherId, sel_.classId, sel_.lessonId};
     handedBack_ = true;
     close();
 }

@@ -18,15 +18,6 @@ class AppSession;
 class ListScheme;
 class TimetableGrid;
 
-// The teacher, class and lesson handed between the teacher screen and the class screen.
-struct ClassHandOver {
-    Id teacherId = 0;
-    Id classId = 0;
-    Id lessonId = 0;
-};
-// The program's one hand-over, empty at start-up.
-ClassHandOver& classHandOver();
-
 class ClassTimetableScreen : public QDialog {
     Q_OBJECT
 public:

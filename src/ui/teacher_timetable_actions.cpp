@@ -191,9 +191,9 @@ void TeacherTimetableScreen::showUnplaced() {
 
 void TeacherTimetableScreen::linkToClass() {
     takeSelection();
-    classHandOver() = {sel_.teacherId, sel_.classId, sel_.lessonId};
+    session_.classHandOver = {sel_.teacherId, sel_.classId, sel_.lessonId};
     if (openClassTimetableScreen(this, session_)) {
-        const ClassHandOver h = classHandOver();
+        const ClassHandOver h = session_.classHandOver;
         selectTeacher(h.teacherId, h.classId, h.lessonId);
     } else {
         fillLessons(sel_.classId, sel_.lessonId);

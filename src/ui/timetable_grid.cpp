@@ -91,8 +91,12 @@ void TimetableGrid::paintTitle(QPainter& painter, int row, int column) {
     const QRect r = cellRect(row, column);
     const bool highlighted = tried_ != 0 && ((row == 0 && column == hourOf(tried_)) ||
                                              (column == 0 && row == dayOf(tried_)));
-    painter.fillRect(r, palette().color(highlighted ? QPalette::Highlight : QPalette::Button));
-    painter.setPen(palette().color(highlighted ? QPalette::HighlightedText : QPalette::ButtonText));
+    // The grid is disabled during a run, yet the titles and the tried cell must stay legible.
+    const QPalette& p = palette();
+    painter.fillRect(
+        r, p.color(QPalette::Active, highlighted ? QPalette::Highlight : QPalette::Button));
+    painter.setPen(
+        p.color(QPalette::Active, highlighted ? QPalette::HighlightedText : QPalette::ButtonText));
     painter.drawRect(r.adjusted(0, 0, -1, -1));
     QString text;
     if (row == 0 && column > 0) text = QStringLiteral("   %1").arg(column);
@@ -109,10 +113,19 @@ void TimetableGrid::paintCell(QPainter& painter, int slot) {
     QFont f = font();
     f.setBold(v.bold);
     f.setUnderline(v.underline);
+    const QString text = fromCodePage(v.text);
+    // A lone closed-hour mark is one thin stroke: drawn larger so that it shows on red.
+    const bool mark = text.trimmed() == QStringLiteral("_");
+    if (mark) {
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 2);
+    }
     painter.setFont(f);
     painter.setPen(colour(v.textColour, palette()));
-    painter.drawText(r.adjusted(2, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     fromCodePage(v.text));
+    if (mark)
+        painter.drawText(r, Qt::AlignCenter, text.trimmed());
+    else
+        painter.drawText(r.adjusted(2, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
     painter.setFont(font());
     if (slot == slot_ && (v.frame || hasFocus())) {
         QPen pen(v.frame ? Qt::black : palette().color(QPalette::Highlight));

@@ -8,6 +8,7 @@
 #include "scheduler/sample_school.h"
 #include "scheduler/scheduler.h"
 #include "scheduler/timetable_view.h"
+#include "timetable_program.h"
 #include "ui/app_session.h"
 #include "ui/class_timetable_screen.h"
 #include "ui/list_scheme.h"
@@ -31,22 +32,8 @@ using zs::ui::TeacherTimetableScreen;
 
 namespace {
 
-struct Program {
-    zs::test::UiFolder folder;
-    std::unique_ptr<zs::ui::AppSession> session;
-
-    Program() {
-        std::filesystem::create_directories(folder.mainFolder());
-        const auto written = zs::sched::writeSampleSchool(zs::DataDir(folder.mainFolder()), {4, 3});
-        Q_ASSERT(written.ok());
-        session = std::make_unique<zs::ui::AppSession>(folder.currentDir(), folder.drives());
-        const auto started = session->start();
-        Q_ASSERT(started.ok());
-    }
-    zs::Bytes file(const char* name) const {
-        return zs::test::readBytes(folder.mainFolder() / name);
-    }
-};
+using Program = zs::test::TimetableProgram;
+using zs::test::showActive;
 
 // The first lesson row of the screen's teacher with hours left and a free cell for it.
 int freeCellOfSelection(const TeacherTimetableScreen& s, const zs::Database& db) {
@@ -54,11 +41,6 @@ int freeCellOfSelection(const TeacherTimetableScreen& s, const zs::Database& db)
     for (int slot = 1; slot <= zs::kSlots; ++slot)
         if (zs::CanPlace(db, slot, sel.classId, sel.lessonId)) return slot;
     return 0;
-}
-
-void showActive(QWidget* screen) {
-    screen->show();
-    if (!QTest::qWaitForWindowExposed(screen)) qFatal("screen not shown");
 }
 
 } // namespace
@@ -88,7 +70,7 @@ void TimetableScreensTest::handPlacementShowsOnTheClassScreen() {
     QCOMPARE(s.counter("LessonRemainingCount")->text().toInt(), before - 1);
     QCOMPARE(zs::placedCount(p.session->db, sel.classId, sel.lessonId) > 0, true);
 
-    zs::ui::classHandOver() = {sel.teacherId, sel.classId, sel.lessonId};
+    p.session->classHandOver = {sel.teacherId, sel.classId, sel.lessonId};
     zs::ui::ClassTimetableScreen c(*p.session);
     QCOMPARE(c.selection().classId, sel.classId);
     QCOMPARE(c.selection().lessonId, sel.lessonId);

@@ -1,0 +1,36 @@
+// The program the timetable screen tests work on: a small sample school in a fresh
+// working directory, loaded by a started session.
+#pragma once
+
+#include "core/data_files.h"
+#include "scheduler/sample_school.h"
+#include "ui/app_session.h"
+#include "ui_test_support.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace zs::test {
+
+struct TimetableProgram {
+    UiFolder folder;
+    std::unique_ptr<ui::AppSession> session;
+
+    TimetableProgram() {
+        std::filesystem::create_directories(folder.mainFolder());
+        const auto written = sched::writeSampleSchool(DataDir(folder.mainFolder()), {4, 3});
+        Q_ASSERT(written.ok());
+        session = std::make_unique<ui::AppSession>(folder.currentDir(), folder.drives());
+        const auto started = session->start();
+        Q_ASSERT(started.ok());
+    }
+    Bytes file(const char* name) const { return readBytes(folder.mainFolder() / name); }
+};
+
+inline void showActive(QWidget* screen) {
+    screen->show();
+    if (!QTest::qWaitForWindowExposed(screen)) qFatal("screen not shown");
+}
+
+} // namespace zs::test
