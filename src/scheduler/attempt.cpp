@@ -68,10 +68,9 @@ void addClass(const Database& db, PlacementAttempt& a, Id classId, Id lessonId) 
     ++a.classes;
 }
 
-// The fields from the class lesson, its lesson and its common group. False when the
-// attempt has no grid to work on: no teacher or class with a timetable record.
-bool fill(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId) {
-    const Database& db = run.db;
+} // namespace
+
+bool fillAttempt(const Database& db, PlacementAttempt& a, Id classId, Id lessonId) {
     a.classLessonRecord = db.classLessons.find(classId, lessonId);
     a.lesson = db.lessons.find(lessonId);
     if (!a.classLessonRecord || !a.lesson) return false;
@@ -111,6 +110,8 @@ bool fill(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId) {
     a.annex = db.annexFlags[a.firstClass()];
     return true;
 }
+
+namespace {
 
 template <std::size_t N> bool blockClosed(const std::array<Plane, N>& p, int cell, int length) {
     for (int k = 0; k < length; ++k)
@@ -208,7 +209,8 @@ bool runAttempt(AutoRun& run, int targetCell, int length, Id classId, Id lessonI
     a.targetCell = targetCell;
     a.length = length;
     const bool usable = length >= 1 && length <= kHoursPerDay &&
-                        st.attemptDepth <= kMaxAttemptDepth && fill(run, a, classId, lessonId);
+                        st.attemptDepth <= kMaxAttemptDepth &&
+                        fillAttempt(run.db, a, classId, lessonId);
     if (usable) {
         if (rv::bothShifts(firstTeacherGrid(run, a)) == 1) st.rearrangeLimit = 1;
         a.sweep = 0;

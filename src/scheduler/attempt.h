@@ -58,6 +58,10 @@ struct PlacementAttempt {
 // only when it is not 0, walks the week once or twice, and answers whether it placed.
 bool runAttempt(AutoRun& run, int targetCell, int length, Id classId, Id lessonId);
 
+// The fields of an attempt from the class lesson, its lesson and its common group. False
+// when the attempt has no grid to work on: no teacher or class with a timetable record.
+bool fillAttempt(const Database& db, PlacementAttempt& a, Id classId, Id lessonId);
+
 // The blocks-on-pairs rule, while in force: a block of even length never starts at an
 // even hour.
 bool pairsRefuse(const AutoRun& run, const PlacementAttempt& a);

@@ -21,58 +21,6 @@ namespace {
 
 using R = CellReason;
 
-// The attempt the search would create for the block, over the copy's tables.
-bool fillAttempt(const Database& db, PlacementAttempt& a, Id classId, Id lessonId, int length) {
-    a.classLessonRecord = db.classLessons.find(classId, lessonId);
-    a.lesson = db.lessons.find(lessonId);
-    if (!a.classLessonRecord || !a.lesson) return false;
-    const ClassLesson& cl = *a.classLessonRecord;
-    a.length = length;
-    a.teacherCount = cl.teacherCount;
-    a.roomCount = cl.roomCount;
-    a.lessonId = lessonId;
-    a.lessonGroup = a.lesson->groupId;
-    a.commonGroupId = cl.commonGroupId;
-    a.weeklyHours = a.lesson->weeklyHours;
-    a.patternBlocks = cl.blockCount;
-    for (int t = 0; t < std::min<int>(cl.teacherCount, kMaxTeachersPerClassLesson); ++t) {
-        const int row = db.teacherTimetables.positionOf(cl.teachers[t]);
-        if (cl.teachers[t] != 0 && row >= 0 &&
-            std::find(a.teacherRow.begin(), a.teacherRow.begin() + a.teachers, row) ==
-                a.teacherRow.begin() + a.teachers)
-            a.teacherRow[a.teachers++] = static_cast<std::int16_t>(row);
-    }
-    for (int r = 0; r < std::min<int>(cl.roomCount, kMaxRoomsPerClassLesson); ++r) {
-        const int row = db.roomTimetables.positionOf(cl.rooms[r]);
-        if (cl.rooms[r] != 0 && row >= 0 &&
-            std::find(a.roomRow.begin(), a.roomRow.begin() + a.rooms, row) ==
-                a.roomRow.begin() + a.rooms)
-            a.roomRow[a.rooms++] = static_cast<std::int16_t>(row);
-    }
-    auto addClass = [&](Id c, Id l) {
-        const int row = db.classTimetables.positionOf(c);
-        if (c == 0 || row < 0 || a.classes >= kMaxGroupMembers) return;
-        if (std::find(a.classIds.begin(), a.classIds.begin() + a.classes, c) !=
-            a.classIds.begin() + a.classes)
-            return;
-        a.classRow[a.classes] = static_cast<std::int16_t>(row);
-        a.classIds[a.classes] = c;
-        a.classLesson[a.classes] = l;
-        ++a.classes;
-    };
-    const CommonGroup* group = db.commonGroups.find(cl.commonGroupId);
-    if (group && group->memberCount > 0) {
-        for (int m = 0; m < std::min<int>(group->memberCount, kMaxGroupMembers); ++m)
-            addClass(group->memberClass[m], group->memberLesson[m]);
-    } else {
-        addClass(classId, lessonId);
-    }
-    a.classCount = a.classes;
-    if (a.teachers == 0 || a.classes == 0) return false;
-    a.annex = db.annexFlags[a.firstClass()];
-    return true;
-}
-
 // Closed and busy cells of the block, teachers first, then classes, then rooms.
 CellExplanation occupancy(const Database& db, const PlacementAttempt& a) {
     for (int k = 0; k < a.length; ++k) {
@@ -154,10 +102,11 @@ LessonExplanation explainLesson(const Database& original, Id classId, Id lessonI
     const int length = nextBlock(db, classId, lessonId);
     out.blockLength = length;
     PlacementAttempt a;
-    if (length <= 0 || !fillAttempt(db, a, classId, lessonId, length)) {
+    if (length <= 0 || !fillAttempt(db, a, classId, lessonId)) {
         for (auto& c : out.cells) c.reason = R::NothingLeft;
         return out;
     }
+    a.length = length;
     for (int t = 0; t < a.teachers; ++t) {
         const Id id = db.teacherTimetables.rows[a.teacherRow[t]].teacherId;
         updateTeacherWeeklyTotals(db, id);
