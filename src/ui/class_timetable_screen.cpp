@@ -26,21 +26,6 @@
 
 namespace zs::ui {
 
-namespace {
-
-QLabel* counterLabel(QWidget* parent, const char* objectName, bool yellow) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(objectName));
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAlignment(Qt::AlignCenter);
-    l->setMinimumWidth(40);
-    if (yellow) l->setStyleSheet(QStringLiteral("QLabel { background: yellow; color: black; }"));
-    return l;
-}
-
-} // namespace
-
 ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
     setObjectName(QStringLiteral("ClassTimetableScreen"));

@@ -3,6 +3,7 @@
 #include "qt_text.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -179,6 +180,17 @@ void TimetableGrid::keyPressEvent(QKeyEvent* event) {
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+QLabel* counterLabel(QWidget* parent, const char* objectName, bool yellow) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(objectName));
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(40);
+    if (yellow) l->setStyleSheet(QStringLiteral("QLabel { background: yellow; color: black; }"));
+    return l;
 }
 
 } // namespace zs::ui

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 #include <functional>
 
 namespace zs::ui {
@@ -50,5 +52,9 @@ private:
     int slot_ = 1;
     int tried_ = 0;
 };
+
+// A sunken counter box under a timetable grid ("SABAH", "KALAN", ...); the lesson's own
+// remainder is the yellow one.
+QLabel* counterLabel(QWidget* parent, const char* objectName, bool yellow);
 
 } // namespace zs::ui
