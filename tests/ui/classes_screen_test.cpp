@@ -30,16 +30,8 @@ constexpr int kName = 2;
 constexpr int kSection = 3;
 constexpr int kBuilding = 4;
 
-struct Classes {
-    EditorProgram program;
-    ClassesScreen screen;
-    explicit Classes(const zs::Database& school = zs::Database())
-        : program(school), screen(*program.session) {
-        zs::test::showActive(&screen);
-    }
-    ListScheme* list() { return screen.list(); }
-    QLineEdit* field(const char* name) { return child<QLineEdit>(&screen, name); }
-    QPushButton* button(const char* name) { return child<QPushButton>(&screen, name); }
+struct Classes : zs::test::OpenScreen<ClassesScreen> {
+    using OpenScreen::OpenScreen;
     QStringList classes() {
         QStringList out;
         for (int r = 0; r < list()->rowCount(); ++r)
@@ -49,13 +41,8 @@ struct Classes {
     }
 };
 
-struct Rooms {
-    EditorProgram program;
-    RoomsScreen screen;
-    explicit Rooms(const zs::Database& school) : program(school), screen(*program.session) {
-        zs::test::showActive(&screen);
-    }
-    ListScheme* list() { return screen.list(); }
+struct Rooms : zs::test::OpenScreen<RoomsScreen> {
+    using OpenScreen::OpenScreen;
 };
 
 } // namespace

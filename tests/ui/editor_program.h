@@ -89,6 +89,19 @@ inline void showActive(QWidget* screen) {
     if (!QTest::qWaitForWindowActive(screen)) qFatal("screen not active");
 }
 
+// A list screen open over a school, in front, as the user meets it.
+template <class Screen> struct OpenScreen {
+    EditorProgram program;
+    Screen screen;
+    explicit OpenScreen(const Database& school = Database())
+        : program(school), screen(*program.session) {
+        showActive(&screen);
+    }
+    ui::ListScheme* list() { return screen.list(); }
+    QLineEdit* field(const char* name) { return child<QLineEdit>(&screen, name); }
+    QPushButton* button(const char* name) { return child<QPushButton>(&screen, name); }
+};
+
 // A key of the screen window pressed with the window in front, as after a closed dialog.
 inline void pressFunctionKey(QWidget* screen, Qt::Key key) {
     screen->activateWindow();

@@ -34,16 +34,8 @@ constexpr int kPattern = 4;
 constexpr int kGroup = 5;
 
 // The lessons screen open over a school, as the user meets it.
-struct Lessons {
-    EditorProgram program;
-    LessonsScreen screen;
-    explicit Lessons(const zs::Database& school = zs::Database())
-        : program(school), screen(*program.session) {
-        zs::test::showActive(&screen);
-    }
-    ListScheme* list() { return screen.list(); }
-    QLineEdit* field(const char* name) { return child<QLineEdit>(&screen, name); }
-    QPushButton* button(const char* name) { return child<QPushButton>(&screen, name); }
+struct Lessons : zs::test::OpenScreen<LessonsScreen> {
+    using OpenScreen::OpenScreen;
     QStringList names() { return columnTexts(list(), kName); }
     // Types each text into its field, in the order the fields stand.
     void enter(const QString& name, const QString& shortName, const QString& hours,

@@ -24,15 +24,8 @@ namespace {
 constexpr int kOrder = 1;
 constexpr int kName = 2;
 
-struct Teachers {
-    EditorProgram program;
-    TeachersScreen screen;
-    explicit Teachers(const zs::Database& school = zs::Database())
-        : program(school), screen(*program.session) {
-        zs::test::showActive(&screen);
-    }
-    ListScheme* list() { return screen.list(); }
-    QLineEdit* field(const char* name) { return child<QLineEdit>(&screen, name); }
+struct Teachers : zs::test::OpenScreen<TeachersScreen> {
+    using OpenScreen::OpenScreen;
     QStringList names() { return columnTexts(list(), kName); }
 };
 
