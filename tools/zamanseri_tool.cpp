@@ -7,13 +7,41 @@
 
 namespace {
 
-void usage() {
-    std::fputs("Kullanım: zamanseri-tool KOMUT DİZİN\n"
-               "Komutlar:\n"
-               "  check DİZİN   çalışma dizinini yükler, kayıtları sayar, hataları listeler\n"
-               "  sample DİZİN --classes N [--seed S]   örnek bir okul yazar\n"
-               "  schedule DİZİN [--teacher NO] [--level N] [--quiet]   otomatik dağıtım\n",
-               stderr);
+struct Command {
+    const char* name;
+    const char* usage; // arguments after the command's name
+    const char* what;
+    int (*run)(const std::vector<std::string>&);
+};
+
+// One line of usage per command: --help lists them all, COMMAND --help one.
+const Command kCommands[] = {
+    {"check", "DİZİN",
+     "çalışma dizinini açılıştaki gibi yükler, kayıtları sayar, hataları listeler\n"
+     "      (çıkış: 0 sağlam, 1 hata var, 2 dosya okunamadı)",
+     zs::tool::runCheck},
+    {"sample", "DİZİN --classes N [--seed S]",
+     "N sınıflı örnek bir okul yazar; aynı değerler aynı dosyaları verir", zs::tool::runSample},
+    {"schedule", "DİZİN [--teacher NO] [--level N] [--quiet]",
+     "otomatik dağıtımı yapar ve programları yazar\n"
+     "      (çıkış: 0 bitti, 1 dağıtılacak ders yok, 2 dosya hatası)",
+     zs::tool::runSchedule},
+};
+
+void printUsage(const Command& c, std::FILE* to) {
+    std::fprintf(to, "  zamanseri-tool %s %s\n      %s\n", c.name, c.usage, c.what);
+}
+
+void printHelp(std::FILE* to) {
+    std::fputs("Kullanım: zamanseri-tool KOMUT DİZİN [SEÇENEKLER]\n"
+               "Zamanseri'nin çalışma dizini üzerinde ekransız çalışan aracı.\n\n"
+               "Komutlar:\n",
+               to);
+    for (const Command& c : kCommands) printUsage(c, to);
+    std::fputs("\n  zamanseri-tool --help      bu yardımı gösterir\n"
+               "  zamanseri-tool KOMUT --help   komutun kullanımını gösterir\n"
+               "  zamanseri-tool --version   sürümü gösterir\n",
+               to);
 }
 
 } // namespace
@@ -21,14 +49,29 @@ void usage() {
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        usage();
+        printHelp(stderr);
         return 2;
     }
     const std::string command = args.front();
     args.erase(args.begin());
-    if (command == "check") return zs::tool::runCheck(args);
-    if (command == "sample") return zs::tool::runSample(args);
-    if (command == "schedule") return zs::tool::runSchedule(args);
-    usage();
+    if (command == "--help" || command == "-h" || command == "help") {
+        printHelp(stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("zamanseri-tool %s\n", ZS_VERSION);
+        return 0;
+    }
+    for (const Command& c : kCommands) {
+        if (command != c.name) continue;
+        if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+            std::fputs("Kullanım:\n", stdout);
+            printUsage(c, stdout);
+            return 0;
+        }
+        return c.run(args);
+    }
+    std::fprintf(stderr, "Bilinmeyen komut: %s\n\n", command.c_str());
+    printHelp(stderr);
     return 2;
 }

@@ -1,29 +1,29 @@
-// The desktop program: one copy per user, started in the folder that holds PATH.PRG.
+// The desktop program: one copy per user; PATH.PRG lives in the per-user folder, so the
+// program behaves the same wherever it is started from.
 #include "app_session.h"
 #include "main_menu.h"
 #include "message_dialog.h"
 #include "platform/single_instance.h"
+#include "platform/user_folder.h"
 #include "screens.h"
 
 #include <QApplication>
 
 #include <filesystem>
-#include <system_error>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zamanseri"));
     QApplication::setApplicationVersion(QStringLiteral("6.0"));
-    QApplication::setDesktopFileName(QStringLiteral("zamanseri"));
+    QApplication::setDesktopFileName(QStringLiteral("org.zamanseri.Zamanseri"));
 
     zs::platform::SingleInstance instance(zs::platform::SingleInstance::defaultName());
     if (!instance.becomePrimary()) return 0;
 
-    std::error_code ec;
-    std::filesystem::path currentDir = std::filesystem::current_path(ec);
-    if (ec) currentDir = ".";
-    zs::ui::AppSession session(currentDir, zs::platform::DriveMap::fromEnvironment());
-    const zs::Status started = session.start();
+    const auto folder = zs::platform::userFolder();
+    zs::ui::AppSession session(folder ? folder.value() : std::filesystem::path("."),
+                               zs::platform::DriveMap::fromEnvironment());
+    const zs::Status started = folder ? session.start() : zs::Status(folder.error());
 
     zs::ui::TZamanseriForm menu(session);
     zs::ui::registerScreens(menu, session);

@@ -19,14 +19,37 @@ struct ToolRun {
     std::string out;
 };
 
-ToolRun check(const std::filesystem::path& dir) {
-    const std::string cmd = std::string(ZS_TOOL) + " check '" + dir.string() + "' 2>&1";
+ToolRun tool(const std::string& args) {
+    const std::string cmd = std::string(ZS_TOOL) + " " + args + " 2>&1";
     FILE* p = ::popen(cmd.c_str(), "r");
     std::string out;
     std::array<char, 512> buf{};
     while (std::fgets(buf.data(), buf.size(), p)) out += buf.data();
     const int status = ::pclose(p);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+ToolRun check(const std::filesystem::path& dir) {
+    return tool("check '" + dir.string() + "'");
+}
+
+TEST(ToolOptions, VersionHelpAndUnknownCommand) {
+    const struct {
+        const char* args;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {"--version", 0, "zamanseri-tool 6.0\n"},
+        {"--help", 0, "zamanseri-tool schedule DİZİN [--teacher NO]"},
+        {"sample --help", 0, "Kullanım:\n  zamanseri-tool sample DİZİN --classes N"},
+        {"", 2, "Komutlar:"},
+        {"yok", 2, "Bilinmeyen komut: yok"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = tool(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+        EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << "\n" << r.out;
+    }
 }
 
 TEST(CheckCommand, EmptyFolderIsSoundAndGetsEveryFile) {
