@@ -125,7 +125,12 @@ void checkDuties(const Database& db, Faults& f) {
                 f.add("nöbet yeri " + n(p.id) + ", gün " + n(d) + ": sayı " +
                       n(p.dutyCount[d - 1]) + ", kayıt " + n(static_cast<int>(count)));
         }
+    std::set<std::tuple<Id, u8, Id>> seen;
     for (const auto& t : db.teacherDuties) {
+        if (t.day < 1 || t.day > kDutyDays) f.add("nöbet: gün " + n(t.day) + " 1..7 dışında");
+        if (!seen.insert({t.dutyPlaceId, t.day, t.teacherId}).second)
+            f.add("nöbet: yer " + n(t.dutyPlaceId) + ", gün " + n(t.day) + ", öğretmen " +
+                  n(t.teacherId) + " iki kez");
         if (!db.dutyPlaces.contains(t.dutyPlaceId))
             f.add("nöbet: olmayan nöbet yeri " + n(t.dutyPlaceId));
         if (!db.teachers.contains(t.teacherId)) f.add("nöbet: olmayan öğretmen " + n(t.teacherId));
