@@ -170,7 +170,7 @@ void DutyScreensTest::placesScreenRenamesDeletesAndRefusesAFullTable() {
     QCOMPARE(title, QStringLiteral("NÖBET YERİ (DÜZELT)"));
     QCOMPARE(help, QStringLiteral("136.html"));
     QCOMPARE(columnTexts(s.list(), 2), QStringList{"ARKA BAHÇE KAPISI ÖNÜ VE "});
-    QVERIFY(program.fileHoldsTable(DataFile::Duty));
+    QVERIFY(program.fileHoldsTable(DataFile::TeacherDuty));
 
     driver.then(DialogDriver::pressOk());
     zs::test::pressFunctionKey(&s, Qt::Key_F7);
@@ -197,7 +197,7 @@ void DutyScreensTest::aFailedWriteLeavesMemoryAsTheFileIs() {
     EditorProgram program(school());
     DutyAssignmentScreen s(*program.session, 1);
     zs::test::showActive(&s);
-    zs::test::blockFile(program.file(DataFile::TeacherDuty));
+    zs::test::blockFile(program.file(DataFile::Duty));
     DialogDriver driver;
     driver.then(DialogDriver::pressOk());
     enterRow(s.dayList(), 4);
@@ -207,7 +207,7 @@ void DutyScreensTest::aFailedWriteLeavesMemoryAsTheFileIs() {
     QCOMPARE(program.db().teacherDuties.size(), std::size_t(3));
     QCOMPARE(columnTexts(s.dayList(), 1), (QStringList{"1", "1", "1", "0", "0", "0", "0"}));
     QCOMPARE(s.teacherDutyList()->rowCount(), 2);
-    QVERIFY(program.fileHoldsTable(DataFile::Duty));
+    QVERIFY(program.fileHoldsTable(DataFile::TeacherDuty));
 }
 
 void DutyScreensTest::chartShowsCountsAndNames() {
