@@ -3,8 +3,10 @@
 #include "text.h"
 
 #include <algorithm>
+#include <array>
 #include <set>
 #include <tuple>
+#include <vector>
 
 namespace zs {
 
@@ -116,16 +118,23 @@ void checkTeacherLessons(const Database& db, Faults& f) {
 }
 
 void checkDuties(const Database& db, Faults& f) {
+    // One pass over the duties, however many a file holds.
+    std::vector<std::array<int, kDutyDays>> counted(256);
+    for (const auto& t : db.teacherDuties)
+        if (t.day >= 1 && t.day <= kDutyDays) ++counted[t.dutyPlaceId][t.day - 1];
     for (const auto& p : db.dutyPlaces)
         for (int d = 1; d <= kDutyDays; ++d) {
-            const auto count = std::count_if(
-                db.teacherDuties.begin(), db.teacherDuties.end(),
-                [&](const TeacherDuty& t) { return t.dutyPlaceId == p.id && t.day == d; });
+            const int count = counted[p.id][d - 1];
             if (count != p.dutyCount[d - 1])
                 f.add("nöbet yeri " + n(p.id) + ", gün " + n(d) + ": sayı " +
-                      n(p.dutyCount[d - 1]) + ", kayıt " + n(static_cast<int>(count)));
+                      n(p.dutyCount[d - 1]) + ", kayıt " + n(count));
         }
+    std::set<std::tuple<Id, u8, Id>> seen;
     for (const auto& t : db.teacherDuties) {
+        if (t.day < 1 || t.day > kDutyDays) f.add("nöbet: gün " + n(t.day) + " 1..7 dışında");
+        if (!seen.insert({t.dutyPlaceId, t.day, t.teacherId}).second)
+            f.add("nöbet: yer " + n(t.dutyPlaceId) + ", gün " + n(t.day) + ", öğretmen " +
+                  n(t.teacherId) + " iki kez");
         if (!db.dutyPlaces.contains(t.dutyPlaceId))
             f.add("nöbet: olmayan nöbet yeri " + n(t.dutyPlaceId));
         if (!db.teachers.contains(t.teacherId)) f.add("nöbet: olmayan öğretmen " + n(t.teacherId));

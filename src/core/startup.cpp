@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "codec.h"
+#include "duty_load.h"
 #include "entities.h"
 #include "settings_file.h"
 
@@ -77,6 +78,7 @@ Status loadWorkingDirectory(Database& db, const DataDir& dir, LoadReport& report
             return s;
         }
     }
+    settleLoadedDuties(db, report);
     createMissingTimetables(db);
     if (imported && hook.afterImport) {
         if (auto s = hook.afterImport(db, dir); !s) return s;

@@ -33,6 +33,10 @@ enum Topic : int {
     ClassTimetable = 128,
     RoomTimetable = 130,
     StartTimes = 134,
+    DutyPlaces = 135,
+    DutyPlaceEdit = 136,
+    DutyAssignment = 137,
+    DutyChart = 138,
     AutomaticSettings = 139,
 };
 } // namespace help

@@ -6,6 +6,7 @@
 #include "changed_teachers_screen.h"
 #include "class_timetable_screen.h"
 #include "core/settings_file.h"
+#include "duty_assignment_screen.h"
 #include "list_scheme.h"
 #include "message_dialog.h"
 #include "oto_panel.h"
@@ -209,7 +210,8 @@ void TeacherTimetableScreen::openPattern() {
 }
 
 void TeacherTimetableScreen::openDuty() {
-    TSilForm::notYetAvailable(this);
+    takeSelection();
+    openDutyAssignmentScreen(this, session_, sel_.teacherId);
 }
 
 void TeacherTimetableScreen::openPrint() {

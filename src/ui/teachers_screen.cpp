@@ -1,6 +1,7 @@
 #include "teachers_screen.h"
 
 #include "app_session.h"
+#include "duty_assignment_screen.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
 #include "teacher_edit_dialog.h"
@@ -100,9 +101,8 @@ void TeachersScreen::move(int direction) {
     moved(editors::moveTeacher(session().db, row, direction), row, direction);
 }
 
-// The duty assignment screen comes with the duty rota.
 void TeachersScreen::openDuties() {
-    TSilForm::notYetAvailable(this);
+    openDutyAssignmentScreen(this, session(), list()->currentId());
 }
 
 // The printed teacher list comes with the list printouts.

@@ -71,6 +71,19 @@ TEST(Integrity, EachBrokenReferenceIsNamed) {
              db.dutyPlaces.find(1)->dutyCount[2] = 4;
          },
          "sayı 4"},
+        {"duty on no day",
+         [](Database& db) {
+             addDutyPlace(db, 1, "BAHÇE");
+             db.teacherDuties.push_back({1, 8, 1});
+         },
+         "gün 8 1..7 dışında"},
+        {"duty twice",
+         [](Database& db) {
+             addDutyPlace(db, 1, "BAHÇE");
+             addTeacherDuty(db, 1, 2, 1);
+             addTeacherDuty(db, 1, 2, 1);
+         },
+         "iki kez"},
     };
     for (const auto& c : cases) {
         Database db = school();

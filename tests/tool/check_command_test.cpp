@@ -94,6 +94,31 @@ TEST(CheckCommand, DamagedFilesAreReadAndTheirSkipsNamed) {
     EXPECT_NE(r.out.find("atlandı: "), std::string::npos) << r.out;
 }
 
+TEST(CheckCommand, DutiesOfDamagedFilesAreSettledAndNamed) {
+    TempDir dir;
+    Database db;
+    addTeacher(db, 1, "A", "", "", "");
+    addDutyPlace(db, 1, "BAHCE");
+    addTeacherDuty(db, 1, 2, 1);
+    db.dutyPlaces.find(1)->dutyCount[4] = 3; // no Friday duty at all
+    db.teacherDuties.push_back({1, 3, 7});   // no teacher 7
+    db.teacherDuties.push_back({5, 3, 1});   // no place 5
+    db.teacherDuties.push_back({1, 2, 1});   // the Tuesday duty again
+    db.teacherDuties.push_back({1, 9, 1});   // no day 9
+    ASSERT_TRUE(saveTables(db, DataDir(dir.path()),
+                           {DataFile::Teacher, DataFile::Duty, DataFile::TeacherDuty}));
+    const ToolRun r = check(dir.path());
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    for (const char* line :
+         {"TEDU.PRG 1\n", "atlandı: TEDU.PRG kayıt 5: geçersiz gün",
+          "atlandı: TEDU.PRG: nöbet (yer 1, gün 3, öğretmen 7) olmayan öğretmeni gösteriyor",
+          "atlandı: TEDU.PRG: nöbet (yer 5, gün 3, öğretmen 1) olmayan nöbet yerini gösteriyor",
+          "atlandı: TEDU.PRG: nöbet (yer 1, gün 2, öğretmen 1) ikinci kez yazılmış",
+          "atlandı: DUTY.PRG: nöbet yeri 1, gün 5: sayı 3, nöbet 0; yeniden sayıldı"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+    EXPECT_EQ(r.out.find("hata: "), std::string::npos) << r.out;
+}
+
 TEST(CheckCommand, UnreadableFileOrFolderExitsTwo) {
     TempDir dir;
     std::filesystem::create_directory(dir / "CLLE.PRG");

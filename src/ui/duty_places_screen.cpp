@@ -1,0 +1,92 @@
+#include "duty_places_screen.h"
+
+#include "app_session.h"
+#include "duty_place_edit_dialog.h"
+#include "duty_write.h"
+#include "platform/help_viewer.h"
+#include "qt_text.h"
+
+#include "duty/duty_places.h"
+
+#include <QLineEdit>
+
+namespace zs::ui {
+
+QString DutyPlacesScreen::helpLineText() {
+    return QStringLiteral("F1 = Yardım    F4 = Kaydet    F7 = Sil    Enter = Düzelt ");
+}
+
+DutyPlacesScreen::DutyPlacesScreen(AppSession& session, QWidget* parent)
+    : RecordListScreen(session, QStringLiteral("NÖBET YERLERİ"),
+                       {{QStringLiteral("NO"), 3, true},
+                        {QStringLiteral("NO"), 3, true},
+                        {QStringLiteral("NÖBET YERİ"), duty::kPlaceNameLength}},
+                       helpLineText(), platform::help::DutyPlaces, parent) {
+    setObjectName(QStringLiteral("DutyPlacesScreen"));
+    name_ = addEntryField(QStringLiteral("NÖBET YERİ"), duty::kPlaceNameLength,
+                          QStringLiteral("nameField"), 0, 0);
+    watchEntry({name_});
+
+    addRecordButtons([this] { add(); }, [this] { edit(); }, [this] { remove(); });
+    addMoveButtons([this](int direction) { move(direction); });
+    finishButtons();
+
+    connect(list(), &ListScheme::editRequested, this, &DutyPlacesScreen::edit);
+    setEntryOrder({name_}, [this] { add(); });
+
+    list()->setRows(rows(), 0);
+    validate();
+}
+
+editors::ListRows DutyPlacesScreen::rows() const {
+    return duty::placeRows(session().db);
+}
+
+bool DutyPlacesScreen::entryValid() const {
+    return duty::placeNameValid(fieldBytes(name_));
+}
+
+bool DutyPlacesScreen::hasRecords() const {
+    return !session().db.dutyPlaces.empty();
+}
+
+editors::Outcome DutyPlacesScreen::written(editors::Outcome outcome,
+                                           const duty::DutyTables& before) {
+    if (!outcome.done()) return outcome;
+    if (!writeDutyChange(this, session(), outcome.change, before)) {
+        refresh();
+        return editors::refused(editors::Verdict::NoRecord);
+    }
+    outcome.change = {};
+    return outcome;
+}
+
+void DutyPlacesScreen::add() {
+    const duty::DutyTables before = duty::keepDutyTables(session().db);
+    added(written(duty::addEnteredPlace(session().db, fieldBytes(name_)), before));
+}
+
+void DutyPlacesScreen::edit() {
+    const DutyPlace* place = session().db.dutyPlaces.find(list()->currentId());
+    if (!place) return;
+    DutyPlaceEditDialog dialog(fromCodePage(place->name), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const duty::DutyTables before = duty::keepDutyTables(session().db);
+    edited(written(duty::renamePlace(session().db, place->id, dialog.name()), before));
+}
+
+void DutyPlacesScreen::remove() {
+    const int row = list()->currentRow();
+    const DutyPlace* place = session().db.dutyPlaces.find(list()->currentId());
+    if (!place || !confirmDeletion(duty::placeDeleteQuestion(*place))) return;
+    const duty::DutyTables before = duty::keepDutyTables(session().db);
+    removed(written(duty::removePlace(session().db, place->id), before), row);
+}
+
+void DutyPlacesScreen::move(int direction) {
+    const int row = list()->currentRow();
+    const duty::DutyTables before = duty::keepDutyTables(session().db);
+    moved(written(duty::movePlace(session().db, row, direction), before), row, direction);
+}
+
+} // namespace zs::ui
