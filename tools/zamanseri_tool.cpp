@@ -8,12 +8,14 @@
 namespace {
 
 void usage() {
-    std::fputs("Kullanım: zamanseri-tool KOMUT DİZİN\n"
-               "Komutlar:\n"
-               "  check DİZİN   çalışma dizinini yükler, kayıtları sayar, hataları listeler\n"
-               "  sample DİZİN --classes N [--seed S]   örnek bir okul yazar\n"
-               "  schedule DİZİN [--teacher NO] [--level N] [--quiet]   otomatik dağıtım\n",
-               stderr);
+    std::fputs(
+        "Kullanım: zamanseri-tool KOMUT DİZİN\n"
+        "Komutlar:\n"
+        "  check DİZİN   çalışma dizinini yükler, kayıtları sayar, hataları listeler\n"
+        "  sample DİZİN --classes N [--seed S]   örnek bir okul yazar\n"
+        "  schedule DİZİN [--teacher NO] [--level N] [--quiet]   otomatik dağıtım\n"
+        "  print DİZİN --what TÜR[,TÜR] [--id NO | --all] --pdf DOSYA   çıktıları PDF'e yazar\n",
+        stderr);
 }
 
 } // namespace
@@ -29,6 +31,9 @@ int main(int argc, char** argv) {
     if (command == "check") return zs::tool::runCheck(args);
     if (command == "sample") return zs::tool::runSample(args);
     if (command == "schedule") return zs::tool::runSchedule(args);
+#ifdef ZS_TOOL_PRINT
+    if (command == "print") return zs::tool::runPrint(args);
+#endif
     usage();
     return 2;
 }

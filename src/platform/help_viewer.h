@@ -33,6 +33,10 @@ enum Topic : int {
     ClassTimetable = 128,
     RoomTimetable = 130,
     StartTimes = 134,
+    PrintClass = 120,
+    PrinterSettings = 122,
+    PrintTeacher = 129,
+    PrintRoom = 131,
     AutomaticSettings = 139,
 };
 } // namespace help

@@ -3,6 +3,7 @@
 #include "app_session.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
+#include "print_flow.h"
 #include "teacher_edit_dialog.h"
 
 #include "core/entities.h"
@@ -105,9 +106,8 @@ void TeachersScreen::openDuties() {
     TSilForm::notYetAvailable(this);
 }
 
-// The printed teacher list comes with the list printouts.
 void TeachersScreen::printList() {
-    TSilForm::notYetAvailable(this);
+    printTeacherList(this, session());
 }
 
 } // namespace zs::ui
