@@ -44,6 +44,10 @@ void drawClassPage(Page& page, const Database& db, Id classId) {
     if (!db.classes.contains(classId)) return;
     const Settings& s = db.settings;
     startPage(page, s, cp1254::lit("HAFTALIK SINIF DERS PROGRAMI"));
+    const bool rooms = s.sheetPrintRooms != 0;
+    WeeklyGrid grid;
+    grid.hours = weeklyHourColumns(db);
+    shrinkToWidth(page, [&] { return (grid.hours + 1) * columnWidth(page.wA(), rooms); });
     const int wA = page.wA();
     const int TH = page.TH();
     const int x0 = page.x0;
@@ -56,11 +60,8 @@ void drawClassPage(Page& page, const Database& db, Id classId) {
         page.text(x0 + 65 * wA, page.y, ": " + fit(teacher, 30));
     page.y += step;
 
-    const bool rooms = s.sheetPrintRooms != 0;
-    WeeklyGrid grid;
-    grid.hours = weeklyHourColumns(db);
     grid.rowHeight = rooms ? 3 * TH + TH / 4 : 3 * TH;
-    grid.columnWidth = rooms ? 8 * wA + wA / 2 : 5 * wA;
+    grid.columnWidth = columnWidth(wA, rooms);
     grid.cell = [&db, classId, rooms](int day, int hour) {
         CellLines lines;
         const Id lessonId = classLessonAt(db, classId, day, hour);

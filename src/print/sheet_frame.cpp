@@ -13,22 +13,35 @@ int afternoonHour(int afternoonStart, int columns, int column) {
 
 SheetFrame::SheetFrame(Page& page, const Settings& settings, std::string nameTitle,
                        int hourWidthHalves, int rowLines, int breakLines)
-    : page_(page), settings_(settings), nameTitle_(std::move(nameTitle)), breakLines_(breakLines) {
-    page_.setFont(settings_.sheetFontName, settings_.sheetFontSize);
+    : page_(page), settings_(settings), nameTitle_(std::move(nameTitle)),
+      hourWidthHalves_(hourWidthHalves), rowLines_(rowLines), breakLines_(breakLines) {
+    measure(settings_.sheetFontSize);
+}
+
+void SheetFrame::measure(int size) {
+    size_ = size;
+    page_.setFont(settings_.sheetFontName, size_);
     const int wA = page_.wA();
     const int TH = page_.TH();
     c1_ = 4 * wA;
     c2_ = c1_ + 21 * wA;
     c3_ = c2_ + 3 * wA;
     c4_ = c3_ + 2 * wA;
-    h_ = std::max(1, hourWidthHalves * wA / 2);
+    h_ = std::max(1, hourWidthHalves_ * wA / 2);
     l_ = 3 * (TH / 2);
-    rowHeight_ = rowLines <= 1 ? 3 * (TH / 2) : rowLines == 2 ? 2 * TH : rowLines * TH + TH / 4;
+    rowHeight_ = rowLines_ <= 1 ? 3 * (TH / 2) : rowLines_ == 2 ? 2 * TH : rowLines_ * TH + TH / 4;
+}
+
+int SheetFrame::tableWidth() const {
+    return c4_ + static_cast<int>(days_.size()) * hours_ * h_;
 }
 
 void SheetFrame::startTable(std::vector<int> days, int hours) {
     days_ = std::move(days);
     hours_ = hours;
+    measure(settings_.sheetFontSize);
+    while (page_.x0 + tableWidth() > page_.width() - page_.x0 && size_ > kMinFontSize)
+        measure(size_ - 1);
     page_.y += l_;
     header();
 }
@@ -48,11 +61,11 @@ void SheetFrame::columnLines(int top, int bottom, bool hourLines) {
 }
 
 void SheetFrame::header() {
-    page_.setFont(settings_.sheetFontName, settings_.sheetFontSize);
+    page_.setFont(settings_.sheetFontName, size_);
     const int x0 = page_.x0;
     const int y = page_.y;
     const int wA = page_.wA();
-    const int W = c4_ + static_cast<int>(days_.size()) * hours_ * h_;
+    const int W = tableWidth();
     page_.line(x0, y, x0 + W, y);
     page_.line(x0 + c4_, y + l_, x0 + W, y + l_);
     page_.line(x0, y + 2 * l_, x0 + W, y + 2 * l_);
@@ -80,7 +93,7 @@ void SheetFrame::row(const SheetRow& row) {
     const int y = page_.y;
     const int wA = page_.wA();
     const int TH = page_.TH();
-    const int top = y + TH / 8;
+    const int top = y + TH / 16;
     page_.text(x0 + wA / 4, top, row.number);
     page_.text(x0 + c1_ + wA / 4, top, fit(row.name, 20));
     page_.text(x0 + c2_ + wA / 4, top, row.total);
@@ -94,7 +107,7 @@ void SheetFrame::row(const SheetRow& row) {
         }
     }
     columnLines(y, y + rowHeight_, true);
-    const int W = c4_ + static_cast<int>(days_.size()) * hours_ * h_;
+    const int W = tableWidth();
     page_.line(x0, y + rowHeight_, x0 + W, y + rowHeight_);
     page_.y = y + rowHeight_;
     if (page_.y + breakLines_ * TH > page_.height()) {

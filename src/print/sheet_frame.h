@@ -29,17 +29,23 @@ public:
     SheetFrame(Page& page, const Settings& settings, std::string nameTitle, int hourWidthHalves,
                int rowLines, int breakLines);
 
-    // Draws the header of a table of `days` with `hours` columns each at the page's y.
+    // Draws the header of a table of `days` with `hours` columns each at the page's y. A
+    // table wider than the page gets a smaller font, down to the smallest size allowed.
     void startTable(std::vector<int> days, int hours);
     void row(const SheetRow& row);
 
 private:
+    void measure(int size);
+    int tableWidth() const;
     void header();
     void columnLines(int top, int bottom, bool hourLines);
 
     Page& page_;
     const Settings& settings_;
     std::string nameTitle_;
+    int hourWidthHalves_ = 9;
+    int rowLines_ = 1;
+    int size_ = 8;
     int c1_ = 0, c2_ = 0, c3_ = 0, c4_ = 0, h_ = 1, l_ = 1, rowHeight_ = 1, breakLines_ = 4;
     std::vector<int> days_;
     int hours_ = 1;

@@ -36,7 +36,6 @@ bool inCommonGroup(const Database& db, Id classId, Id lessonId) {
 void drawLessonList(Page& page, const Database& db, Id teacherId) {
     const int wA = page.wA();
     const int TH = page.TH();
-    const Settings& s = db.settings;
     const int c1 = page.x0 + 10 * wA;
     const int c2 = c1 + 15 * wA;
     const int c3 = c2 + 32 * wA;
@@ -45,7 +44,7 @@ void drawLessonList(Page& page, const Database& db, Id teacherId) {
     page.text(c1, page.y, "SINIF");
     page.text(c2 + 3 * wA, page.y, cp1254::lit("DERSİN ADI"));
     page.text(c3, page.y, "H.D.S.");
-    page.setFont(s.printFontName, s.printFontSize, kRegular);
+    page.setStyle(kRegular);
     for (const TeacherLesson& tl : db.teacherLessons) {
         if (tl.teacherId != teacherId) continue;
         page.y += TH;
@@ -68,15 +67,17 @@ void drawTeacherPage(Page& page, const Database& db, Id teacherId) {
     page.y = page.family().topMargin + page.offset;
     page.titleBlock(cp1254::lit("HAFTALIK ÖĞRETMEN DERS PROGRAMI"), s.printFontName);
     page.setFont(s.printFontName, s.printFontSize);
+    const bool rooms = s.sheetPrintRooms != 0;
+    const bool wide = anySection(db) || rooms;
+    WeeklyGrid grid;
+    grid.hours = weeklyHourColumns(db);
+    shrinkToWidth(page, [&] { return (grid.hours + 1) * columnWidth(page.wA(), wide); });
     drawHeader(page, *t, dutyText(db, teacherId));
 
     const int wA = page.wA();
     const int TH = page.TH();
-    const bool rooms = s.sheetPrintRooms != 0;
-    WeeklyGrid grid;
-    grid.hours = weeklyHourColumns(db);
     grid.rowHeight = rooms ? 3 * TH + TH / 4 : 3 * TH;
-    grid.columnWidth = anySection(db) || rooms ? 8 * wA + wA / 2 : 5 * wA;
+    grid.columnWidth = columnWidth(wA, wide);
     grid.cell = [&db, teacherId, rooms](int day, int hour) {
         CellLines lines;
         const Id classId = teacherClassAt(db, teacherId, day, hour);

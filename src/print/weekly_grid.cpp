@@ -5,6 +5,11 @@
 
 namespace zs::print {
 
+void shrinkToWidth(Page& page, const std::function<int()>& width) {
+    while (page.x0 + width() > page.width() - page.x0 && page.fontSize() > kMinFontSize)
+        page.setSize(page.fontSize() - 1);
+}
+
 void drawWeeklyGrid(Page& page, const Settings& settings, const WeeklyGrid& grid) {
     const int wA = page.wA();
     const int TH = page.TH();
