@@ -7,7 +7,9 @@
 #include "platform/qt_canvas.h"
 #include "print_choice_dialog.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -52,9 +54,20 @@ PreviewRunner& runner() {
 
 } // namespace
 
+namespace {
+
+// Lives as long as the application, so the printer is let go before the toolkit.
+struct PrinterHolder : QObject {
+    using QObject::QObject;
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+} // namespace
+
 QPrinter& sessionPrinter() {
-    static QPrinter printer(QPrinter::HighResolution);
-    return printer;
+    static QPointer<PrinterHolder> holder;
+    if (!holder) holder = new PrinterHolder(QCoreApplication::instance());
+    return holder->printer;
 }
 
 void setPreviewRunner(PreviewRunner r) {

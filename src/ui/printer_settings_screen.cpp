@@ -1,5 +1,6 @@
 #include "printer_settings_screen.h"
 
+#include "app_session.h"
 #include "core/text.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
