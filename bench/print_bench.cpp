@@ -1,7 +1,8 @@
 // Printing a whole school: every teacher, class and room page and the three sheet lists of
 // the 40-class sample, scheduled, into one PDF through `zamanseri-tool print`, measured as
 // the whole process (start, load, draw, write); and the drawing alone on a canvas that
-// only counts, to show what the layouts cost without the PDF.
+// only counts (the sample as generated, before any run), to show what the layouts cost
+// without the PDF.
 #include "print/printouts.h"
 #include "scheduler/sample_school.h"
 
