@@ -168,8 +168,10 @@ void PrinterSettingsScreen::chooseFont(print::Family family) {
     const print::Font current{cp1254::toUtf8(fontNameField(settings_, family)),
                               fontSizeField(settings_, family), print::kRegular};
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, platform::printFont(current), this,
-                                              QStringLiteral("FONT BELİRLE"));
+    // Only fixed-pitch faces: every column of a printout is counted in letters.
+    const QFont chosen =
+        QFontDialog::getFont(&ok, platform::printFont(current), this,
+                             QStringLiteral("FONT BELİRLE"), QFontDialog::MonospacedFonts);
     if (!ok) return;
     const auto name = toCodePage(chosen.family());
     if (!name) return;
