@@ -20,4 +20,9 @@ int runSample(const std::vector<std::string>& args);
 // or a file error.
 int runSchedule(const std::vector<std::string>& args);
 
+// print DIR --what KIND[,KIND...] [--id ID | --all] --pdf FILE: the printouts into one PDF.
+// 0 written, 1 no such entity, 2 bad arguments, a file that cannot be read or written, or
+// print settings that leave no room on the page.
+int runPrint(const std::vector<std::string>& args);
+
 } // namespace zs::tool

@@ -26,6 +26,13 @@ const Command kCommands[] = {
      "otomatik dağıtımı yapar ve programları yazar\n"
      "      (çıkış: 0 bitti, 1 dağıtılacak ders yok, 2 dosya hatası)",
      zs::tool::runSchedule},
+#ifdef ZS_TOOL_PRINT
+    {"print", "DİZİN --what TÜR[,TÜR…] [--id NO | --all] --pdf DOSYA",
+     "çıktıları PDF dosyasına yazar; TÜR: teacher, class, room, teacher-sheet,\n"
+     "      class-sheet, room-sheet, teacher-list, duty-chart\n"
+     "      (çıkış: 0 yazıldı, 1 --id bir şey göstermiyor, 2 yanlış kullanım ya da yazılamadı)",
+     zs::tool::runPrint},
+#endif
 };
 
 void printUsage(const Command& c, std::FILE* to) {

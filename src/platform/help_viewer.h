@@ -37,6 +37,10 @@ enum Topic : int {
     DutyPlaceEdit = 136,
     DutyAssignment = 137,
     DutyChart = 138,
+    PrintClass = 120,
+    PrinterSettings = 122,
+    PrintTeacher = 129,
+    PrintRoom = 131,
     AutomaticSettings = 139,
 };
 } // namespace help

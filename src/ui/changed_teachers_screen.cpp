@@ -2,6 +2,7 @@
 
 #include "app_session.h"
 #include "message_dialog.h"
+#include "print_flow.h"
 #include "qt_text.h"
 #include "scheduler/changed_report.h"
 
@@ -58,7 +59,8 @@ ChangedTeachersScreen::ChangedTeachersScreen(AppSession& session, QWidget* paren
     auto* close = new QPushButton(QStringLiteral("Kapat"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     connect(go_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(print, &QPushButton::clicked, this, [this] { TSilForm::notYetAvailable(this); });
+    connect(print, &QPushButton::clicked, this,
+            [this, &session] { printTeacherPages(this, session, ids_); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -6,6 +6,7 @@
 #include "message_dialog.h"
 #include "placement_pattern_screen.h"
 #include "platform/help_viewer.h"
+#include "print_flow.h"
 #include "qt_text.h"
 #include "room_timetable_screen.h"
 #include "rules/lock.h"
@@ -74,7 +75,10 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
         buttons->addWidget(b);
         connect(b, &QPushButton::clicked, this, action);
     };
-    add("Yazdır", "printButton", [this] { TSilForm::notYetAvailable(this); });
+    auto printShown = [this] {
+        printFromTimetable(this, session_, print::Printout::Class, classes_->currentId());
+    };
+    add("Yazdır", "printButton", printShown);
     add("Rapor", "reportButton", [this] { showUnplaced(); });
     add("Derslikler", "roomsButton", [this] { openRooms(); });
     add("Yardım", "helpButton",
@@ -87,7 +91,7 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
         connect(s, &QShortcut::activated, this, action);
     };
     key(Qt::Key_F1, this, [this] { platform::showHelp(platform::help::ClassTimetable, this); });
-    key(Qt::Key_F2, this, [this] { TSilForm::notYetAvailable(this); });
+    key(Qt::Key_F2, this, printShown);
     key(Qt::Key_F4, this, [this] {
         if (auto s = saveTables(
                 session_.db, session_.dataDir(),

@@ -5,6 +5,7 @@
 #include "list_scheme.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
+#include "print_flow.h"
 #include "qt_text.h"
 
 #include "core/text.h"
@@ -32,7 +33,7 @@ std::vector<ListColumn> chartColumns() {
 } // namespace
 
 DutyChartScreen::DutyChartScreen(AppSession& session, Id placeId, QWidget* parent)
-    : QDialog(parent), rows_(duty::dutyChart(session.db)) {
+    : QDialog(parent), session_(session), rows_(duty::dutyChart(session.db)) {
     setObjectName(QStringLiteral("DutyChartScreen"));
     setWindowTitle(QStringLiteral("NÖBET ÇİZELGESİ"));
 
@@ -85,9 +86,8 @@ void DutyChartScreen::showNames() {
     }
 }
 
-// The duty chart printout comes with the printing.
 void DutyChartScreen::print() {
-    TSilForm::notYetAvailable(this);
+    printDutyChart(this, session_);
 }
 
 } // namespace zs::ui

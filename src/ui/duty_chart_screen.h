@@ -32,6 +32,7 @@ public:
 private:
     void showNames();
 
+    AppSession& session_;
     std::vector<duty::DutyChartRow> rows_;
     ListScheme* chart_;
     std::array<QListWidget*, kDutyDays> names_{};

@@ -5,6 +5,7 @@
 #include "list_scheme.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
+#include "print_flow.h"
 #include "rules/lock.h"
 #include "rules/placement.h"
 #include "rules/totals.h"
@@ -48,7 +49,10 @@ RoomTimetableScreen::RoomTimetableScreen(AppSession& session, QWidget* parent)
         connect(b, &QPushButton::clicked, this, action);
     };
     auto help = [this] { platform::showHelp(platform::help::RoomTimetable, this); };
-    add("Yazdır", "printButton", [this] { TSilForm::notYetAvailable(this); });
+    auto printShown = [this] {
+        printFromTimetable(this, session_, print::Printout::Room, rooms_->currentId());
+    };
+    add("Yazdır", "printButton", printShown);
     add("Yardım", "helpButton", help);
     add("Kapat", "closeButton", [this] { close(); });
     auto key = [this](int k, QWidget* on, auto action) {
@@ -57,7 +61,7 @@ RoomTimetableScreen::RoomTimetableScreen(AppSession& session, QWidget* parent)
         connect(s, &QShortcut::activated, this, action);
     };
     key(Qt::Key_F1, this, help);
-    key(Qt::Key_F2, this, [this] { TSilForm::notYetAvailable(this); });
+    key(Qt::Key_F2, this, printShown);
     key(Qt::Key_F4, this, [this] {
         if (auto s = saveTables(
                 session_.db, session_.dataDir(),

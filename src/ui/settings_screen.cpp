@@ -6,6 +6,7 @@
 #include "guidance_screen.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
+#include "printer_settings_screen.h"
 #include "qt_text.h"
 #include "rules/settings_rules.h"
 #include "setting_boxes.h"
@@ -117,8 +118,8 @@ SettingsScreen::SettingsScreen(AppSession& session, QWidget* parent)
     auto* help = screenButton(QStringLiteral("Yardım"), QStringLiteral("helpButton"), this);
     connect(ok_, &QPushButton::clicked, this, &SettingsScreen::store);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    // The printer settings come with the printouts.
-    connect(printer, &QPushButton::clicked, this, [this] { TSilForm::notYetAvailable(this); });
+    connect(printer, &QPushButton::clicked, this,
+            [this] { openPrinterSettingsScreen(this, session_); });
     connect(guidance, &QPushButton::clicked, this, [this] { openGuidanceScreen(this, session_); });
     connect(details, &QPushButton::clicked, this, [this] {
         SettingsDetailsScreen screen(session_, this);

@@ -11,6 +11,7 @@
 #include "message_dialog.h"
 #include "oto_panel.h"
 #include "placement_pattern_screen.h"
+#include "print_flow.h"
 #include "qt_text.h"
 #include "rules/lock.h"
 #include "rules/placement.h"
@@ -215,7 +216,7 @@ void TeacherTimetableScreen::openDuty() {
 }
 
 void TeacherTimetableScreen::openPrint() {
-    TSilForm::notYetAvailable(this);
+    printFromTimetable(this, session_, print::Printout::Teacher, teachers_->currentId());
     refreshCounters();
 }
 

@@ -4,6 +4,7 @@
 #include "duty_assignment_screen.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
+#include "print_flow.h"
 #include "teacher_edit_dialog.h"
 
 #include "core/entities.h"
@@ -105,9 +106,8 @@ void TeachersScreen::openDuties() {
     openDutyAssignmentScreen(this, session(), list()->currentId());
 }
 
-// The printed teacher list comes with the list printouts.
 void TeachersScreen::printList() {
-    TSilForm::notYetAvailable(this);
+    printTeacherList(this, session());
 }
 
 } // namespace zs::ui

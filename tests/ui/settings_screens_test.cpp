@@ -59,8 +59,6 @@ private slots:
     void emptyNumberBoxIsRefused_data();
     void emptyNumberBoxIsRefused();
     void failedSaveKeepsTheScreenOpen();
-    void laterScreensAreNotYetAvailable_data();
-    void laterScreensAreNotYetAvailable();
     void guidanceButtonOpensTheGuidanceScreen();
     void cancelStoresNothing();
 };
@@ -306,23 +304,6 @@ void SettingsScreensTest::failedSaveKeepsTheScreenOpen() {
     QVERIFY(driver.seen[0].information);
     QVERIFY(screen.isVisible());
     QCOMPARE(p.session->db.settings.allowGaps, inMemory.allowGaps);
-}
-
-void SettingsScreensTest::laterScreensAreNotYetAvailable_data() {
-    QTest::addColumn<QString>("button");
-    QTest::newRow("Yazıcı") << QStringLiteral("printerButton");
-}
-
-void SettingsScreensTest::laterScreensAreNotYetAvailable() {
-    QFETCH(QString, button);
-    SettingsProgram p;
-    SettingsScreen screen(*p.session);
-    DialogDriver driver;
-    driver.then(DialogDriver::pressOk());
-    screen.findChild<QPushButton*>(button)->click();
-    QCOMPARE(driver.seen.size(), std::size_t(1));
-    QCOMPARE(driver.seen[0].text, TSilForm::notYetAvailableText());
-    QVERIFY(driver.seen[0].information);
 }
 
 void SettingsScreensTest::guidanceButtonOpensTheGuidanceScreen() {

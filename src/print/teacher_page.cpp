@@ -1,0 +1,101 @@
+#include "weekly_pages.h"
+
+#include "school_facts.h"
+#include "weekly_grid.h"
+
+#include "core/cp1254.h"
+#include "rules/totals.h"
+
+#include <algorithm>
+
+namespace zs::print {
+
+namespace {
+
+void drawHeader(Page& page, const Teacher& t, const std::string& duties) {
+    const int wA = page.wA();
+    const int x0 = page.x0;
+    const int s = 3 * (page.TH() / 2);
+    page.y += s;
+    page.text(x0 + wA, page.y, cp1254::lit("Adı Soyadı "));
+    page.text(x0 + 22 * wA, page.y, ": " + fit(t.name, 25));
+    page.text(x0 + 50 * wA, page.y, cp1254::lit("Eğitsel Kolu "));
+    page.text(x0 + 63 * wA, page.y, ": " + t.club);
+    page.text(x0 + wA, page.y + s, cp1254::lit("Sınıf Öğretmenliği "));
+    page.text(x0 + 22 * wA, page.y + s, ": " + t.homeroomClass);
+    page.text(x0 + 50 * wA, page.y + s, cp1254::lit("Nöbet Günü"));
+    page.text(x0 + 63 * wA, page.y + s, ": " + duties);
+    page.y += 2 * s;
+}
+
+bool inCommonGroup(const Database& db, Id classId, Id lessonId) {
+    const ClassLesson* cl = db.classLessons.find(classId, lessonId);
+    return cl && cl->commonGroupId != 0;
+}
+
+void drawLessonList(Page& page, const Database& db, Id teacherId) {
+    const int wA = page.wA();
+    const int TH = page.TH();
+    const int c1 = page.x0 + 10 * wA;
+    const int c2 = c1 + 15 * wA;
+    const int c3 = c2 + 32 * wA;
+    page.y += 3 * TH;
+    page.setStyle(kBold);
+    page.text(c1, page.y, "SINIF");
+    page.text(c2 + 3 * wA, page.y, cp1254::lit("DERSİN ADI"));
+    page.text(c3, page.y, "H.D.S.");
+    page.setStyle(kRegular);
+    for (const TeacherLesson& tl : db.teacherLessons) {
+        if (tl.teacherId != teacherId) continue;
+        page.y += TH;
+        const Lesson* lesson = db.lessons.find(tl.lessonId);
+        page.text(c1, page.y, classWithSection(db, tl.classId));
+        page.text(c2, page.y, fit(lesson ? lesson->name : "", 30));
+        page.text(c3 + 3 * wA, page.y, std::to_string(lesson ? lesson->weeklyHours : 0));
+        if (inCommonGroup(db, tl.classId, tl.lessonId))
+            page.text(c3 + 7 * wA, page.y, cp1254::lit("Birleşik Sınıf"));
+    }
+}
+
+} // namespace
+
+void drawTeacherPage(Page& page, const Database& db, Id teacherId) {
+    const Teacher* t = db.teachers.find(teacherId);
+    if (!t) return;
+    const Settings& s = db.settings;
+    page.x0 = page.family().leftMargin;
+    page.y = page.family().topMargin + page.offset;
+    page.titleBlock(cp1254::lit("HAFTALIK ÖĞRETMEN DERS PROGRAMI"), s.printFontName);
+    page.setFont(s.printFontName, s.printFontSize);
+    const bool rooms = s.sheetPrintRooms != 0;
+    const bool wide = anySection(db) || rooms;
+    WeeklyGrid grid;
+    grid.hours = weeklyHourColumns(db);
+    shrinkToWidth(page, [&] { return (grid.hours + 1) * columnWidth(page.wA(), wide); });
+    drawHeader(page, *t, dutyText(db, teacherId));
+
+    const int wA = page.wA();
+    const int TH = page.TH();
+    grid.rowHeight = rooms ? 3 * TH + TH / 4 : 3 * TH;
+    grid.columnWidth = columnWidth(wA, wide);
+    grid.cell = [&db, teacherId, rooms](int day, int hour) {
+        CellLines lines;
+        const Id classId = teacherClassAt(db, teacherId, day, hour);
+        if (!classId) return lines;
+        const Id lessonId = classLessonAt(db, classId, day, hour);
+        lines[0] = fit(classWithSection(db, classId), 8);
+        lines[1] = fit(lessonShortName(db, lessonId), 8);
+        if (rooms) lines[2] = fit(firstRoomName(db, classId, lessonId), 8);
+        return lines;
+    };
+    drawWeeklyGrid(page, s, grid);
+    page.y += TH;
+    page.text(page.x0 + wA, page.y,
+              cp1254::lit("MAAŞ KARŞILIĞI :      ÜCRET KARŞILIĞI :       TOPLAM DERS SAYISI : ") +
+                  std::to_string(teacherWeeklyTotals(db, teacherId).totalHours));
+
+    if (s.printLessonList && !s.printTwoPerPage) drawLessonList(page, db, teacherId);
+    drawSignatures(page, s, 60, &t->name);
+}
+
+} // namespace zs::print

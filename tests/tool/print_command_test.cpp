@@ -1,0 +1,61 @@
+// zamanseri-tool print: the PDF written, and refusals with their exit codes.
+#include "core/data_files.h"
+#include "core/entities.h"
+#include "core/startup.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sys/wait.h>
+
+namespace zs {
+namespace {
+
+using test::TempDir;
+
+int runTool(const std::string& arguments, std::string& out) {
+    const std::string cmd = std::string(ZS_TOOL) + " print " + arguments + " 2>&1";
+    FILE* p = ::popen(cmd.c_str(), "r");
+    std::array<char, 512> buf{};
+    while (std::fgets(buf.data(), buf.size(), p)) out += buf.data();
+    const int status = ::pclose(p);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(PrintCommand, WritesThePdfOrRefusesWithTheReason) {
+    TempDir dir;
+    Database db;
+    addSchoolClass(db, 1, "9", "A");
+    addTeacher(db, 1, "A", "", "", "");
+    createMissingTimetables(db);
+    ASSERT_TRUE(saveTables(db, DataDir(dir.path()),
+                           {DataFile::Class, DataFile::Teacher, DataFile::TeacherTimetable,
+                            DataFile::ClassTimetable}));
+    const std::string folder = "'" + dir.path().string() + "'";
+    const std::string pdf = (dir / "out.pdf").string();
+    const struct {
+        std::string arguments;
+        int exitCode;
+        std::string says;
+    } cases[] = {
+        {folder + " --what teacher,class-sheet --all --pdf " + pdf, 0, ""},
+        {folder + " --what teacher --id 7 --pdf " + pdf, 1, "Kayıt bulunamadı: 7"},
+        {folder + " --what timetable --pdf " + pdf, 2, "Kullanım"},
+        {folder + " --what class --pdf /nonexistent/dir/x.pdf", 2, "PDF dosyası yazılamadı."},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        EXPECT_EQ(runTool(c.arguments, out), c.exitCode) << c.arguments << "\n" << out;
+        EXPECT_NE(out.find(c.says), std::string::npos) << out;
+    }
+    std::ifstream written(pdf, std::ios::binary);
+    std::string head(4, '\0');
+    written.read(head.data(), 4);
+    EXPECT_EQ(head, "%PDF");
+}
+
+} // namespace
+} // namespace zs

@@ -1,0 +1,163 @@
+// YAZICI AYARLARI, and what the print buttons of the screens ask to print.
+#include "print/printouts.h"
+#include "settings_test_support.h"
+#include "timetable_program.h"
+#include "ui/class_timetable_screen.h"
+#include "ui/list_scheme.h"
+#include "ui/print_flow.h"
+#include "ui/printer_settings_screen.h"
+#include "ui/room_timetable_screen.h"
+#include "ui/settings_screen.h"
+#include "ui/teacher_timetable_screen.h"
+#include "ui_test_support.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using zs::print::Family;
+using zs::print::Printout;
+using zs::test::DialogDriver;
+using zs::test::SettingsProgram;
+using zs::ui::PrinterSettingsScreen;
+using zs::ui::PrintRequest;
+
+namespace {
+
+// Records what would have been shown in the print preview.
+struct PreviewRecorder {
+    std::vector<PrintRequest> seen;
+    PreviewRecorder() {
+        zs::ui::setPreviewRunner(
+            [this](QWidget*, zs::ui::AppSession&, const PrintRequest& r) { seen.push_back(r); });
+    }
+    ~PreviewRecorder() { zs::ui::setPreviewRunner({}); }
+};
+
+// Picks an option of YAZDIR and confirms it.
+DialogDriver::Action choose(const char* option) {
+    return [option](QWidget* dialog) {
+        dialog->findChild<QRadioButton*>(QString::fromLatin1(option))->setChecked(true);
+        static_cast<QDialog*>(dialog)->accept();
+    };
+}
+
+} // namespace
+
+class PrintScreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void printerButtonOpensThePrinterSettings();
+    void listAndTwoCopiesExcludeEachOther();
+    void printerSettingsStoreTheBoxes();
+    void marginsThatLeaveNoRoomAreRefused();
+    void timetableScreensPrintTheirChoice_data();
+    void timetableScreensPrintTheirChoice();
+    void printingWithBrokenSettingsOnlyTellsWhy();
+};
+
+void PrintScreensTest::printerButtonOpensThePrinterSettings() {
+    SettingsProgram p;
+    zs::ui::SettingsScreen screen(*p.session);
+    DialogDriver driver;
+    driver.then(DialogDriver::pressCancel());
+    screen.findChild<QPushButton*>(QStringLiteral("printerButton"))->click();
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("PrinterSettingsScreen"));
+}
+
+void PrintScreensTest::listAndTwoCopiesExcludeEachOther() {
+    SettingsProgram p;
+    PrinterSettingsScreen screen(*p.session);
+    screen.lessonListBox()->setChecked(true);
+    QVERIFY(!screen.twoPerPageBox()->isChecked());
+    screen.twoPerPageBox()->setChecked(true);
+    QVERIFY(!screen.lessonListBox()->isChecked());
+    QLineEdit* margin = screen.sizeBox(Family::Timetable, 0);
+    const QString before = margin->text();
+    zs::test::typeKeys(margin, QStringLiteral("a"));
+    QCOMPARE(margin->text(), before);
+}
+
+void PrintScreensTest::printerSettingsStoreTheBoxes() {
+    SettingsProgram p;
+    PrinterSettingsScreen screen(*p.session);
+    screen.sizeBox(Family::Sheet, 2)->setText(QStringLiteral("4200"));
+    screen.autoSizeBox(Family::Timetable)->setChecked(false);
+    screen.noShiftSplitBox()->setChecked(true);
+    screen.store();
+    const zs::Settings stored = p.stored();
+    QCOMPARE(stored.sheetPageLength, 4200);
+    QCOMPARE(stored.printAutoSize, 0);
+    QCOMPARE(stored.sheetNoShiftSplit, 1);
+    QCOMPARE(p.session->db.settings.sheetPageLength, 4200);
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+}
+
+void PrintScreensTest::marginsThatLeaveNoRoomAreRefused() {
+    SettingsProgram p;
+    const zs::Bytes before = p.option();
+    PrinterSettingsScreen screen(*p.session);
+    screen.sizeBox(Family::Timetable, 0)->setText(QStringLiteral("0"));
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk());
+    screen.store();
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QVERIFY(driver.seen[0].information);
+    QVERIFY(p.option() == before);
+}
+
+void PrintScreensTest::timetableScreensPrintTheirChoice_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("what");
+    QTest::newRow("teacher, all") << 0 << "allOption" << int(Printout::Teacher);
+    QTest::newRow("class, sheet") << 1 << "sheetOption" << int(Printout::ClassSheet);
+    QTest::newRow("room, shown") << 2 << "selectionOption" << int(Printout::Room);
+}
+
+void PrintScreensTest::timetableScreensPrintTheirChoice() {
+    QFETCH(int, screen);
+    QFETCH(QString, option);
+    QFETCH(int, what);
+    zs::test::TimetableProgram p;
+    zs::Database& db = p.session->db;
+    std::unique_ptr<QDialog> s;
+    if (screen == 0) s = std::make_unique<zs::ui::TeacherTimetableScreen>(*p.session);
+    if (screen == 1) s = std::make_unique<zs::ui::ClassTimetableScreen>(*p.session);
+    if (screen == 2) s = std::make_unique<zs::ui::RoomTimetableScreen>(*p.session);
+    zs::test::showActive(s.get());
+    PreviewRecorder recorder;
+    DialogDriver driver;
+    const QByteArray name = option.toLatin1();
+    driver.then(choose(name.constData()));
+    QTest::keyClick(s.get(), Qt::Key_F2);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("PrintChoiceDialog"));
+    QCOMPARE(recorder.seen.size(), std::size_t(1));
+    QCOMPARE(int(recorder.seen[0].what), what);
+    std::vector<zs::Id> want;
+    if (screen == 0) want = zs::print::entitiesFrom(db, Printout::Teacher, db.teachers.rows[0].id);
+    if (screen == 2) want = {db.rooms.rows[0].id};
+    QVERIFY(recorder.seen[0].ids == want);
+}
+
+void PrintScreensTest::printingWithBrokenSettingsOnlyTellsWhy() {
+    zs::Settings broken = zs::test::distinctSettings();
+    broken.sheetPageHeight = 0;
+    SettingsProgram p(zs::test::smallSchool(), broken);
+    PreviewRecorder recorder;
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk());
+    QWidget parent;
+    zs::ui::printTeacherList(&parent, *p.session);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("TSilForm"));
+    QVERIFY(recorder.seen.empty());
+}
+
+QTEST_MAIN(PrintScreensTest)
+#include "print_screens_test.moc"
