@@ -12,7 +12,9 @@ void usage() {
                "Komutlar:\n"
                "  check DİZİN   çalışma dizinini yükler, kayıtları sayar, hataları listeler\n"
                "  sample DİZİN --classes N [--seed S]   örnek bir okul yazar\n"
-               "  schedule DİZİN [--teacher NO] [--level N] [--quiet]   otomatik dağıtım\n",
+               "  schedule DİZİN [--teacher NO] [--level N] [--quiet]   otomatik dağıtım\n"
+               "  backup DİZİN --to KLASÖR   yedek alır (KLASÖR A: ise disket)\n"
+               "  restore DİZİN --from KLASÖR   yedekten geri alır\n",
                stderr);
 }
 
@@ -29,6 +31,8 @@ int main(int argc, char** argv) {
     if (command == "check") return zs::tool::runCheck(args);
     if (command == "sample") return zs::tool::runSample(args);
     if (command == "schedule") return zs::tool::runSchedule(args);
+    if (command == "backup") return zs::tool::runBackup(args);
+    if (command == "restore") return zs::tool::runRestore(args);
     usage();
     return 2;
 }
