@@ -1,6 +1,7 @@
 #include "new_timetable.h"
 
 #include "previous_set.h"
+#include "rules/daily_hours.h"
 
 #include <array>
 
@@ -41,8 +42,9 @@ void clearTimetables(Database& db, const NewTimetableOptions& options) {
     for (const auto& schoolClass : db.classes) {
         ClassTimetable* c = db.classTimetables.find(schoolClass.id);
         if (!c) continue;
-        for (int d = 0; d < kDays; ++d)
-            c->freeOnDay[d] = static_cast<u8>(c->lastHour[d] - c->firstHour[d] + 1);
+        // A day without lessons has no hours, not last - first + 1 = 1.
+        for (int d = 1; d <= kDays; ++d)
+            c->freeOnDay[d - 1] = static_cast<u8>(dayWindow(*c, d).hours());
         clearSlots(c->planes, options.openClosedSlots);
         for (int s = 1; s <= kSlots; ++s)
             if (c->planes[kOccupantPlane][s - 1] != 0) --c->freeOnDay[dayOf(s) - 1];

@@ -1,6 +1,7 @@
 // The desktop program: one copy per user, started in the folder that holds PATH.PRG.
 #include "app_session.h"
 #include "main_menu.h"
+#include "maintenance/earlier_data.h"
 #include "message_dialog.h"
 #include "platform/single_instance.h"
 #include "screens.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
     std::filesystem::path currentDir = std::filesystem::current_path(ec);
     if (ec) currentDir = ".";
     zs::ui::AppSession session(currentDir, zs::platform::DriveMap::fromEnvironment());
+    session.importHook = zs::maintenance::earlierDataImport(
+        zs::DataDir(zs::platform::hostPath(zs::maintenance::kEarlierDataDir, session.drives)));
     const zs::Status started = session.start();
 
     zs::ui::TZamanseriForm menu(session);

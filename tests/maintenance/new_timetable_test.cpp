@@ -19,12 +19,14 @@ using test::School;
 constexpr RuleBytes kOwnRules{1, 2, 3, 0, 0, 0, 0, 4};
 
 // Monday hours 2-3 placed; Tuesday hours 2-3 placed and locked; the teacher's Wednesday
-// hour 5 closed while empty. The class's Monday runs from hour 2 to hour 7.
+// hour 5 closed while empty. The class's Monday runs from hour 2 to hour 7; it has no
+// lessons on Friday.
 School placedSchool() {
     School s;
     s.lesson(1, 4).klass(1).teacher(1).room(1).classLesson(1, 1, {1}, {1});
     s.ct(1).firstHour[0] = 2;
     s.ct(1).lastHour[0] = 7;
+    s.ct(1).firstHour[4] = s.ct(1).lastHour[4] = 0;
     for (int slot : {slotOf(1, 2), slotOf(1, 3), slotOf(2, 2), slotOf(2, 3)})
         EXPECT_TRUE(Place(s.db, slot, 1, 1));
     EXPECT_TRUE(ToggleLock(s.db, CellOf::Class, 1, slotOf(2, 2)));
@@ -52,6 +54,7 @@ TEST(NewTimetable, EachOptionDoesItsPartOnly) {
             EXPECT_EQ(s.tt(1).placedOnDay[1], 2 * kept);
             EXPECT_EQ(s.ct(1).freeOnDay[0], 6);
             EXPECT_EQ(s.ct(1).freeOnDay[1], 6 - 2 * kept);
+            EXPECT_EQ(s.ct(1).freeOnDay[4], 0);
             EXPECT_EQ(s.tt(1).teacherRules, reset ? kDefaultTeacherRules : kOwnRules);
             EXPECT_EQ(s.db.teacherLessons.size(), 1u);
             EXPECT_TRUE(checkReferences(s.db).empty());
