@@ -43,6 +43,12 @@ BackupScreen::BackupScreen(AppSession& session, QWidget* parent)
     animation_->setObjectName(QStringLiteral("copyAnimation"));
     animation_->setRange(0, 0); // a moving bar: files are being copied
     animation_->setTextVisible(false);
+    // The bar and the buttons it stands in for keep their room, so the screen never jumps.
+    for (QWidget* w : std::initializer_list<QWidget*>{animation_, help_, close_}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     animation_->hide();
 
     auto* placeRow = new QHBoxLayout;
