@@ -24,5 +24,15 @@ int runSchedule(const std::vector<std::string>& args);
 // 0 written, 1 no such entity, 2 bad arguments, a file that cannot be read or written, or
 // print settings that leave no room on the page.
 int runPrint(const std::vector<std::string>& args);
+// backup DIR --to FOLDER: the data of DIR, loaded as start-up loads it, written as backup
+// files into FOLDER ("A:" is the floppy drive) and read back. 0 done, 1 no disk or a
+// write-protected one, 2 bad arguments or a file error.
+int runBackup(const std::vector<std::string>& args);
+
+// restore DIR --from FOLDER: the backup files of FOLDER replace the data files of DIR, all
+// or none, the replaced ones kept in a dated folder ONCEKI-... of DIR. 0 restored, 1 no
+// disk, no lesson backup on it, no backup files or a damaged set (nothing changed), 2 bad
+// arguments or a file error.
+int runRestore(const std::vector<std::string>& args);
 
 } // namespace zs::tool

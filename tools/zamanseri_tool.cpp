@@ -26,6 +26,14 @@ const Command kCommands[] = {
      "otomatik dağıtımı yapar ve programları yazar\n"
      "      (çıkış: 0 bitti, 1 dağıtılacak ders yok, 2 dosya hatası)",
      zs::tool::runSchedule},
+    {"backup", "DİZİN --to KLASÖR",
+     "verileri yedek dosyalarına (.YDK) yazar ve geri okuyup karşılaştırır; KLASÖR A: ise\n"
+     "      disket (çıkış: 0 tamam, 1 disk yok ya da yazmaya kapalı, 2 dosya hatası)",
+     zs::tool::runBackup},
+    {"restore", "DİZİN --from KLASÖR",
+     "yedek dosyalarını veri dosyalarının yerine koyar, ya hepsini ya hiçbirini;\n"
+     "      eskiler ONCEKI-... klasöründe kalır (çıkış: 0 tamam, 1 reddedildi, 2 dosya hatası)",
+     zs::tool::runRestore},
 #ifdef ZS_TOOL_PRINT
     {"print", "DİZİN --what TÜR[,TÜR…] [--id NO | --all] --pdf DOSYA",
      "çıktıları PDF dosyasına yazar; TÜR: teacher, class, room, teacher-sheet,\n"

@@ -5,6 +5,12 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <pwd.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace zs::platform {
 
@@ -21,7 +27,60 @@ fs::path homeFolder() {
     return home && *home ? fs::path(home) : fs::current_path();
 }
 
+// A mount table escapes blanks, tabs, newlines and backslashes as three octal digits.
+std::string unescapeMountField(std::string_view field) {
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const std::string_view digits = field.substr(i + 1, 3);
+            if (digits.find_first_not_of("01234567") == std::string_view::npos) {
+                out += static_cast<char>((digits[0] - '0') * 64 + (digits[1] - '0') * 8 +
+                                         (digits[2] - '0'));
+                i += 3;
+                continue;
+            }
+        }
+        out += field[i];
+    }
+    return out;
+}
+
+bool mountedReadOnly(std::string_view options) {
+    std::size_t pos = 0;
+    while (pos <= options.size()) {
+        std::size_t next = options.find(',', pos);
+        if (next == std::string_view::npos) next = options.size();
+        if (options.substr(pos, next - pos) == "ro") return true;
+        pos = next + 1;
+    }
+    return false;
+}
+
+std::string userName() {
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_name) return pw->pw_name;
+    const char* user = std::getenv("USER");
+    return user ? user : "";
+}
+
 } // namespace
+
+RemovableMedium firstUserMedium(std::string_view mountTable, std::string_view user) {
+    if (user.empty()) return {};
+    const std::string media = "/media/" + std::string(user) + "/";
+    const std::string runMedia = "/run/media/" + std::string(user) + "/";
+    std::istringstream lines{std::string(mountTable)};
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string device, mountPoint, type, options;
+        if (!(fields >> device >> mountPoint >> type >> options)) continue;
+        const std::string point = unescapeMountField(mountPoint);
+        for (const std::string& base : {media, runMedia})
+            if (point.size() > base.size() && point.compare(0, base.size(), base) == 0)
+                return {fs::path(point), mountedReadOnly(options)};
+    }
+    return {};
+}
 
 DriveMap DriveMap::fromEnvironment() {
     DriveMap map;
@@ -31,7 +90,23 @@ DriveMap DriveMap::fromEnvironment() {
     }
     map.set('C', homeFolder());
     map.fallback_ = homeFolder() / ".local" / "share" / "zamanseri" / "drives";
+    map.floppyFromMedia_ = true;
     return map;
+}
+
+RemovableMedium DriveMap::floppy() const {
+    if (floppyFromMedia_ && !roots_.count('A')) {
+        std::ifstream in("/proc/self/mounts");
+        std::stringstream table;
+        table << in.rdbuf();
+        return firstUserMedium(table.str(), userName());
+    }
+    const fs::path folder = root('A');
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) return {};
+    struct statvfs vfs {};
+    const bool readOnly = ::statvfs(folder.c_str(), &vfs) == 0 && (vfs.f_flag & ST_RDONLY);
+    return {folder, readOnly};
 }
 
 void DriveMap::set(char drive, fs::path folder) {

@@ -10,6 +10,12 @@
 
 namespace zs::platform {
 
+// A removable medium as the desktop mounted it; no folder when none is there.
+struct RemovableMedium {
+    std::filesystem::path folder;
+    bool readOnly = false;
+};
+
 class DriveMap {
 public:
     // C: is the user's home folder; with ZAMANSERI_DRIVES set, drive X: is the folder X
@@ -19,10 +25,20 @@ public:
     void set(char drive, std::filesystem::path folder);
     std::filesystem::path root(char drive) const;
 
+    // The floppy drive A:, looked up at each call since media come and go: with
+    // ZAMANSERI_DRIVES set (or A: set) the folder of A: when it exists; otherwise the first
+    // removable medium mounted for the user under the desktop's media folders.
+    RemovableMedium floppy() const;
+
 private:
     std::map<char, std::filesystem::path> roots_;
     std::filesystem::path fallback_; // drive X: is fallback_/X unless set
+    bool floppyFromMedia_ = false;
 };
+
+// The first mount of a mount table (the text of /proc/self/mounts) under /media/USER/ or
+// /run/media/USER/, with its read-only option.
+RemovableMedium firstUserMedium(std::string_view mountTable, std::string_view user);
 
 // The host folder or file of a DOS path text (Windows-1254 bytes). A text without a
 // drive is relative to the current directory; a text starting with "/" is a host path.

@@ -32,6 +32,8 @@ enum Topic : int {
     UnplacedLessons = 126,
     ClassTimetable = 128,
     RoomTimetable = 130,
+    NewTimetable = 132,
+    Backup = 133,
     StartTimes = 134,
     DutyPlaces = 135,
     DutyPlaceEdit = 136,

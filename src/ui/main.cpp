@@ -2,6 +2,7 @@
 // program behaves the same wherever it is started from.
 #include "app_session.h"
 #include "main_menu.h"
+#include "maintenance/earlier_data.h"
 #include "message_dialog.h"
 #include "platform/single_instance.h"
 #include "platform/user_folder.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
     const auto folder = zs::platform::userFolder();
     zs::ui::AppSession session(folder ? folder.value() : std::filesystem::path("."),
                                zs::platform::DriveMap::fromEnvironment());
+    session.importHook = zs::maintenance::earlierDataImport(
+        zs::DataDir(zs::platform::hostPath(zs::maintenance::kEarlierDataDir, session.drives)));
     const zs::Status started = folder ? session.start() : zs::Status(folder.error());
 
     zs::ui::TZamanseriForm menu(session);

@@ -1,12 +1,14 @@
 #include "screens.h"
 
 #include "app_session.h"
+#include "backup_screen.h"
 #include "class_lessons_screen.h"
 #include "class_timetable_screen.h"
 #include "classes_screen.h"
 #include "daily_hours_screen.h"
 #include "lessons_screen.h"
 #include "main_menu.h"
+#include "new_timetable_screen.h"
 #include "teacher_distribution_screen.h"
 #include "teacher_timetable_screen.h"
 #include "teachers_screen.h"
@@ -32,6 +34,10 @@ void registerScreens(TZamanseriForm& menu, AppSession& session) {
                    [&session](QWidget* parent) { openTeacherTimetableScreen(parent, session); });
     menu.setScreen(MenuButton::ClassTimetable,
                    [&session](QWidget* parent) { openClassTimetableScreen(parent, session); });
+    menu.setScreen(MenuButton::NewTimetable,
+                   [&session](QWidget* parent) { openNewTimetableScreen(parent, session); });
+    menu.setScreen(MenuButton::Backup,
+                   [&session](QWidget* parent) { openBackupScreen(parent, session); });
 }
 
 } // namespace zs::ui

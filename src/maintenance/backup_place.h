@@ -1,0 +1,25 @@
+// Where a backup goes: the working directory on the hard disk, or the floppy drive, whose
+// medium may be missing or write-protected.
+#pragma once
+
+#include <filesystem>
+
+namespace zs::maintenance {
+
+struct BackupPlace {
+    std::filesystem::path folder; // empty when no medium is there
+    bool removable = false;
+    bool readOnly = false; // the medium is mounted read-only
+};
+
+enum class PlaceVerdict { Ready, NoDisk, WriteProtected, LessonBackupMissing };
+
+// Only a removable medium is checked; the hard disk is always ready.
+PlaceVerdict checkBeforeBackup(const BackupPlace& place);
+PlaceVerdict checkBeforeRestore(const BackupPlace& place);
+
+// The notice of a verdict other than Ready (UTF-8).
+const char* placeNotice(PlaceVerdict verdict);
+inline constexpr const char* kBackupDoneNotice = "Yedek alma işlemi tamamlandı.";
+
+} // namespace zs::maintenance
