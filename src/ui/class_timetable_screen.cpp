@@ -122,12 +122,19 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
     layout->addLayout(right, 3);
 
     connect(classes_->grid(), &QTableWidget::currentCellChanged, this, [this] {
+        reason_->clear();
         fillLessons(0, 0);
         refresh();
     });
-    connect(lessons_->grid(), &QTableWidget::currentCellChanged, this, [this] { refresh(); });
+    connect(lessons_->grid(), &QTableWidget::currentCellChanged, this, [this] {
+        reason_->clear();
+        refresh();
+    });
     connect(grid_, &TimetableGrid::activated, this, &ClassTimetableScreen::placeOrRemove);
-    connect(grid_, &TimetableGrid::currentSlotChanged, this, [this] { refresh(); });
+    connect(grid_, &TimetableGrid::currentSlotChanged, this, [this] {
+        reason_->clear();
+        refresh();
+    });
 
     updateClassWeeklyHours(session_.db);
     fillClasses();

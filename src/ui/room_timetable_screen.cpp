@@ -89,15 +89,18 @@ RoomTimetableScreen::RoomTimetableScreen(AppSession& session, QWidget* parent)
     layout->addLayout(right, 3);
 
     connect(rooms_->grid(), &QTableWidget::currentCellChanged, this, [this] {
+        reason_->clear();
         fillLessons();
         grid_->update();
     });
     connect(lessons_->grid(), &QTableWidget::currentCellChanged, this, [this] {
+        reason_->clear();
         takeSelection();
         grid_->update();
     });
     connect(grid_, &TimetableGrid::activated, this, &RoomTimetableScreen::placeOrRemove);
     connect(grid_, &TimetableGrid::currentSlotChanged, this, [this] {
+        reason_->clear();
         takeSelection();
         grid_->update();
     });

@@ -88,6 +88,7 @@ TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* par
                                           "color: #1f4e79; }"));
     auto* keys = new QLabel(helpLineText(), this);
     keys->setObjectName(QStringLiteral("helpLine"));
+    keys->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
     keys->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
@@ -286,6 +287,8 @@ void TeacherTimetableScreen::fillLessons(Id classId, Id lessonId) {
 }
 
 void TeacherTimetableScreen::takeSelection() {
+    // A reason given for the last double click does not hold for a new selection.
+    if (reason_) reason_->clear();
     sel_.teacherId = teachers_->currentId();
     const int row = lessons_->currentRow();
     const bool has = row >= 0 && row < static_cast<int>(lessonRows_.size());

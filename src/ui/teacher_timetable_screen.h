@@ -104,7 +104,7 @@ private:
     TimetableGrid* grid_;
     OtoPanel* panel_;
     QLabel* timeLabel_;
-    QLabel* reason_;
+    QLabel* reason_ = nullptr;
     QWidget* normalButtons_;
     QWidget* runButtons_;
     QTimer* timer_;

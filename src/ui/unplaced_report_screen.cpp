@@ -44,7 +44,9 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
         for (int c = 0; c < 7; ++c) grid_->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     grid_->resizeColumnsToContents();
-    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->resizeRowsToContents();
+    // The names take what room is left; the remainder keeps the width of its figures.
+    grid_->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
     label_ = new QLabel(QStringLiteral("TOPLAM = %1").arg(report_.total), this);
     label_->setObjectName(QStringLiteral("ReportLabel"));
     explanation_ = new QPlainTextEdit(this);
