@@ -65,7 +65,6 @@ private slots:
     void opensWithTitleColumnsAndHelpLine();
     void keyboardEntryAddsAndReturnsToTheName();
     void anEntryThatDoesNotFitWritesNothing();
-    void renamedLessonStaysInPlaceUntilTheNextAddition();
     void editDialogShowsAndStoresEveryField();
     void cancelledEditChangesNothing();
     void deletingALessonUsedEverywhere();
@@ -202,34 +201,10 @@ void LessonsScreenTest::anEntryThatDoesNotFitWritesNothing() {
     QVERIFY(s.program.fileHoldsTable(DataFile::Lesson));
 }
 
-void LessonsScreenTest::renamedLessonStaysInPlaceUntilTheNextAddition() {
-    Lessons s(zs::test::usedSchool());
-    DialogDriver driver;
-    driver.then([](QWidget* w) {
-        retype(child<QLineEdit>(w, "nameField"), QStringLiteral("zooloji"));
-        DialogDriver::pressOk()(w);
-    });
-    enterRow(s.list(), 0);
-    QTest::keyClick(s.list()->grid(), Qt::Key_Return);
-    QCOMPARE(driver.seen.size(), std::size_t(1));
-    QCOMPARE(driver.seen[0].type, QStringLiteral("LessonEditDialog"));
-    QCOMPARE(s.names(), (QStringList{"ZOOLOJİ", "MATEMATİK", "REHBERLİK"}));
-    QCOMPARE(s.list()->currentRow(), 0);
-    QVERIFY(s.program.fileHoldsTable(DataFile::Lesson));
-    QVERIFY(s.program.fileHoldsTable(DataFile::ClassLesson));
-
-    s.enter(QStringLiteral("almanca"), QStringLiteral("alm"), QStringLiteral("2"),
-            QStringLiteral("2"));
-    zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
-    QCOMPARE(s.names(), (QStringList{"ALMANCA", "MATEMATİK", "REHBERLİK", "ZOOLOJİ"}));
-    QVERIFY(s.program.fileHoldsTable(DataFile::Lesson));
-    QCOMPARE(driver.unexpected, 0);
-}
-
 void LessonsScreenTest::editDialogShowsAndStoresEveryField() {
     Lessons s(zs::test::usedSchool());
     struct Seen {
-        QString title, name, shortName, groupText, hours, pattern, divisible, notAt, notAfter;
+        QString title, name, shortName, groupText, hours, pattern, divisible, notAt, notAfter, note;
         QStringList groups;
         QStringList divisibleAfter;
         bool okForBadPattern = true, okForGoodPattern = false;
@@ -258,6 +233,7 @@ void LessonsScreenTest::editDialogShowsAndStoresEveryField() {
         auto* ok = child<QPushButton>(w, "okButton");
         retype(child<QLineEdit>(w, "patternField"), QStringLiteral("3+2"));
         seen.okForBadPattern = ok->isEnabled();
+        seen.note = child<QLabel>(w, "noteLabel")->text();
         retype(child<QLineEdit>(w, "patternField"), QStringLiteral("3+1"));
         seen.okForGoodPattern = ok->isEnabled();
         group->lineEdit()->setFocus();
@@ -281,6 +257,9 @@ void LessonsScreenTest::editDialogShowsAndStoresEveryField() {
     QCOMPARE(seen.notAfter, QString());
     QCOMPARE(seen.divisibleAfter, (QStringList{"H", "H", "H", "E", "H"}));
     QVERIFY(!seen.okForBadPattern);
+    QCOMPARE(seen.note,
+             QStringLiteral("Yerleştirme biçiminin toplamı 5, haftalık ders saati 4: ikisi eşit "
+                            "olmalı."));
     QVERIFY(seen.okForGoodPattern);
 
     const zs::Lesson& math = *s.program.db().lessons.find(1);
