@@ -18,6 +18,26 @@ const std::string& noLessonNoClassNotice() {
     return text;
 }
 
+std::string distributionNotice(bool teachers, bool classLessons) {
+    std::string text;
+    if (!teachers)
+        text += cp1254::lit("Programda hiçbir ÖĞRETMEN tanımlanmamış. ÖĞRETMEN tanımlamak için "
+                            "ÖĞRETMENLER bölümüne giriniz.");
+    if (!classLessons) {
+        if (!text.empty()) text += ' ';
+        text += cp1254::lit("Sınıflara hiç ders verilmemiş. Sınıflara ders vermek için SINIFTA "
+                            "OKUTULAN DERSLER bölümüne giriniz.");
+    }
+    return text;
+}
+
+const std::string& noTeacherLessonNotice() {
+    static const std::string text =
+        cp1254::lit("Öğretmenlere hiç ders verilmemiş. Öğretmenlere ders vermek için ÖĞRETMEN "
+                    "DERS DAĞITIMI bölümüne giriniz.");
+    return text;
+}
+
 namespace {
 
 MenuAnswer openIf(bool condition) {
@@ -41,11 +61,13 @@ MenuAnswer menuCondition(const Database& db, MenuButton button) {
         // With only one of the two missing the button stays silent.
         if (!classes && !lessons) return notice(noLessonNoClassNotice());
         return openIf(classes && lessons);
-    case MenuButton::TeacherDistribution:
-        return openIf(teachers && !db.classLessons.empty());
+    case MenuButton::TeacherDistribution: {
+        const bool given = !db.classLessons.empty();
+        return teachers && given ? openIf(true) : notice(distributionNotice(teachers, given));
+    }
     case MenuButton::TeacherTimetable:
     case MenuButton::ClassTimetable:
-        return openIf(!db.teacherLessons.empty());
+        return db.teacherLessons.empty() ? notice(noTeacherLessonNotice()) : openIf(true);
     case MenuButton::NewTimetable:
         return openIf(teachers && classes);
     case MenuButton::Lessons:

@@ -48,8 +48,12 @@ struct MenuAnswer {
 // Refuse means the button does nothing at all.
 MenuAnswer menuCondition(const Database& db, MenuButton button);
 
-// The two notices, as Windows-1254 bytes.
+// The notices, as Windows-1254 bytes.
 const std::string& noClassNotice();
 const std::string& noLessonNoClassNotice();
+// ÖĞRETMEN DERS DAĞITIMI: what is still missing of teachers and lessons given to classes.
+std::string distributionNotice(bool teachers, bool classLessons);
+// The timetable screens before any lesson has been given to a teacher.
+const std::string& noTeacherLessonNotice();
 
 } // namespace zs

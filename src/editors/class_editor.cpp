@@ -1,6 +1,7 @@
 #include "class_editor.h"
 
 #include "ordered_move.h"
+#include "placed_hours.h"
 
 #include "core/cascade.h"
 #include "core/cp1254.h"
@@ -46,8 +47,9 @@ Outcome toggleAnnex(Database& db, Id classId) {
     return {Verdict::Done, change, classId};
 }
 
-std::string classDeleteQuestion(const SchoolClass& c) {
-    return c.name + " " + c.section + cp1254::lit(" Sınıfı silinecek !");
+std::string classDeleteQuestion(const Database& db, const SchoolClass& c) {
+    return withPlacedHours(c.name + " " + c.section + cp1254::lit(" Sınıfı silinecek !"),
+                           classPlacedHours(db, c.id));
 }
 
 Outcome removeClass(Database& db, Id classId) {

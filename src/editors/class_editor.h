@@ -31,8 +31,8 @@ Outcome moveClass(Database& db, int row, int direction);
 // Between the main building and the annex. Writes ADD.PRG.
 Outcome toggleAnnex(Database& db, Id classId);
 
-// "<name> <section> Sınıfı silinecek !"
-std::string classDeleteQuestion(const SchoolClass& c);
+// "<name> <section> Sınıfı silinecek !", and a line with the placed hours that go too.
+std::string classDeleteQuestion(const Database& db, const SchoolClass& c);
 // The class goes with its class lessons, their teachers, its placed hours and its timetable;
 // its annex flag stays for a later class of the same identifier.
 Outcome removeClass(Database& db, Id classId);

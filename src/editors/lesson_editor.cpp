@@ -1,5 +1,7 @@
 #include "lesson_editor.h"
 
+#include "placed_hours.h"
+
 #include "core/cascade.h"
 #include "core/cp1254.h"
 #include "core/entities.h"
@@ -24,7 +26,16 @@ namespace {
 ParsedPattern checked(std::string_view name, std::string_view shortName, std::string_view hours,
                       std::string_view pattern) {
     if (name.empty() || shortName.empty() || hours.empty() || pattern.empty()) return {};
-    return parsePattern(fieldNumber(hours), pattern);
+    const int weekly = fieldNumber(hours);
+    if (weekly < 1 || weekly > kMaxWeeklyHours) return {};
+    return parsePattern(weekly, pattern);
+}
+
+// The sum of a well-formed pattern, or -1 when its blocks are not written largest first.
+int patternSum(std::string_view pattern) {
+    for (int sum = 1; sum <= 255; ++sum)
+        if (parsePattern(sum, pattern).valid) return sum;
+    return -1;
 }
 
 std::string hourText(u8 hour) {
@@ -35,6 +46,23 @@ std::string hourText(u8 hour) {
 
 bool entryValid(const LessonEntry& e) {
     return checked(e.name, e.shortName, e.weeklyHours, e.pattern).valid;
+}
+
+std::string hoursProblem(std::string_view hours, std::string_view pattern) {
+    using cp1254::lit;
+    if (hours.empty()) return {};
+    const int weekly = fieldNumber(hours);
+    if (weekly < 1) return lit("Haftalık ders saati en az 1 olmalı.");
+    if (weekly > kMaxWeeklyHours)
+        return lit("Haftalık ders saati en çok ") + std::to_string(kMaxWeeklyHours) +
+               lit(" olabilir (bir haftadaki ders saati sayısı).");
+    if (pattern.empty() || parsePattern(weekly, pattern).valid) return {};
+    const int sum = patternSum(pattern);
+    if (sum < 0)
+        return lit("Yerleştirme biçimi büyükten küçüğe, + ile ayrılmış bloklarla yazılır "
+                   "(örnek: 2+2+1).");
+    return lit("Yerleştirme biçiminin toplamı ") + std::to_string(sum) +
+           lit(", haftalık ders saati ") + std::to_string(weekly) + lit(": ikisi eşit olmalı.");
 }
 
 Outcome addEnteredLesson(Database& db, const LessonEntry& e) {
@@ -88,8 +116,9 @@ Outcome editLesson(Database& db, Id lessonId, const LessonEdit& e) {
     return {Verdict::Done, {{DataFile::Lesson, DataFile::ClassLesson}}, lessonId};
 }
 
-std::string lessonDeleteQuestion(const Lesson& lesson) {
-    return lesson.name + cp1254::lit(" Dersi silinecek !");
+std::string lessonDeleteQuestion(const Database& db, const Lesson& lesson) {
+    return withPlacedHours(lesson.name + cp1254::lit(" Dersi silinecek !"),
+                           lessonPlacedHours(db, lesson.id));
 }
 
 Outcome removeLesson(Database& db, Id lessonId) {

@@ -29,8 +29,16 @@ struct LessonEntry {
     std::string pattern;
 };
 
-// Name, short name, hours and pattern typed, and the pattern fits the weekly hours.
+// A lesson has at least one hour and no more than a week has cells.
+inline constexpr int kMaxWeeklyHours = kSlots;
+
+// Name, short name, hours and pattern typed, the hours possible and the pattern fitting
+// them.
 bool entryValid(const LessonEntry& entry);
+
+// Why typed hours and pattern cannot be stored, for the line under the fields; empty when
+// they can, and while the hours are still empty.
+std::string hoursProblem(std::string_view weeklyHours, std::string_view pattern);
 
 // A new lesson with the lowest free identifier, in no group, not divisible and without hour
 // limits; the lessons are sorted by name again. Writes LESSON.PRG.
@@ -57,8 +65,8 @@ bool editValid(const LessonEdit& edit);
 // Writes LESSON.PRG and CLLE.PRG.
 Outcome editLesson(Database& db, Id lessonId, const LessonEdit& edit);
 
-// "<name> Dersi silinecek !"
-std::string lessonDeleteQuestion(const Lesson& lesson);
+// "<name> Dersi silinecek !", and a line with the placed hours that go too.
+std::string lessonDeleteQuestion(const Database& db, const Lesson& lesson);
 
 // The lesson goes with its class lessons, their teachers and their placed hours.
 Outcome removeLesson(Database& db, Id lessonId);

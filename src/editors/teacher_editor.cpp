@@ -1,6 +1,7 @@
 #include "teacher_editor.h"
 
 #include "ordered_move.h"
+#include "placed_hours.h"
 
 #include "core/cascade.h"
 #include "core/cp1254.h"
@@ -44,8 +45,9 @@ TeacherEntry entryOf(const Teacher& t) {
     return {t.name, t.branch, t.homeroomClass, t.club};
 }
 
-std::string teacherDeleteQuestion(const Teacher& teacher) {
-    return teacher.name + cp1254::lit(" adındaki öğretmen silinecek !");
+std::string teacherDeleteQuestion(const Database& db, const Teacher& teacher) {
+    return withPlacedHours(teacher.name + cp1254::lit(" adındaki öğretmen silinecek !"),
+                           teacherPlacedHours(db, teacher.id));
 }
 
 Outcome removeTeacher(Database& db, Id teacherId) {

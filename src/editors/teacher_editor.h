@@ -37,8 +37,8 @@ Outcome moveTeacher(Database& db, int row, int direction);
 // The edit dialog's fields for a teacher as stored.
 TeacherEntry entryOf(const Teacher& teacher);
 
-// "<name> adındaki öğretmen silinecek !"
-std::string teacherDeleteQuestion(const Teacher& teacher);
+// "<name> adındaki öğretmen silinecek !", and a line with the placed hours that go too.
+std::string teacherDeleteQuestion(const Database& db, const Teacher& teacher);
 // The teacher leaves every class lesson (and the members of their common groups) with the
 // placed hours, the timetable and the duties.
 Outcome removeTeacher(Database& db, Id teacherId);

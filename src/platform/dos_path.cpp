@@ -144,6 +144,23 @@ fs::path hostPath(std::string_view dosText, const DriveMap& drives) {
     return at;
 }
 
+std::string dosFolderText(const fs::path& folder, const DriveMap& drives) {
+    const fs::path target = folder.lexically_normal();
+    for (const auto& [drive, root] : drives.named()) {
+        const fs::path rel = target.lexically_relative(root.lexically_normal());
+        if (rel.empty() || *rel.begin() == "..") continue;
+        std::string text = std::string(1, drive) + ":\\";
+        for (const fs::path& part : rel) {
+            if (part.empty() || part == ".") continue;
+            text += part.string() + "\\";
+        }
+        return text;
+    }
+    std::string text = target.string();
+    if (text.empty() || text.back() != '/') text += '/';
+    return text;
+}
+
 bool folderExists(std::string_view dosText, const DriveMap& drives) {
     std::error_code ec;
     return fs::is_directory(hostPath(dosText, drives), ec);

@@ -24,6 +24,8 @@ public:
 
     void set(char drive, std::filesystem::path folder);
     std::filesystem::path root(char drive) const;
+    // The drives set by name, in letter order.
+    const std::map<char, std::filesystem::path>& named() const { return roots_; }
 
     // The floppy drive A:, looked up at each call since media come and go: with
     // ZAMANSERI_DRIVES set (or A: set) the folder of A: when it exists; otherwise the first
@@ -43,6 +45,10 @@ RemovableMedium firstUserMedium(std::string_view mountTable, std::string_view us
 // The host folder or file of a DOS path text (Windows-1254 bytes). A text without a
 // drive is relative to the current directory; a text starting with "/" is a host path.
 std::filesystem::path hostPath(std::string_view dosText, const DriveMap& drives);
+
+// The DOS text of a host folder, ending in a backslash: "C:\OKUL\" for a folder under the
+// folder of drive C:, the host path with a final "/" for any other. UTF-8, as shown.
+std::string dosFolderText(const std::filesystem::path& folder, const DriveMap& drives);
 
 // Whether the DOS path names an existing folder.
 bool folderExists(std::string_view dosText, const DriveMap& drives);

@@ -1,9 +1,11 @@
 #include "help_viewer.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -24,6 +26,17 @@ namespace {
 QString resourcePath(int topic) {
     if (topic == help::Contents) return QStringLiteral(":/help/contents.html");
     return QStringLiteral(":/help/%1.html").arg(topic);
+}
+
+// Centred on the owner's screen and no larger than it, so no edge or button lies off it.
+void placeOnScreen(QWidget* window, QWidget* owner) {
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    window->resize(window->size().boundedTo(room.size() - QSize(40, 60)));
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(room.center());
+    window->move(frame.topLeft());
 }
 
 } // namespace
@@ -86,7 +99,10 @@ HelpWindow* showHelp(int topic, QWidget* parent) {
     if (owner)
         window =
             owner->findChild<HelpWindow*>(QStringLiteral("helpWindow"), Qt::FindDirectChildrenOnly);
-    if (!window) window = new HelpWindow(owner);
+    if (!window) {
+        window = new HelpWindow(owner);
+        placeOnScreen(window, owner);
+    }
     window->showTopic(topic);
     window->show();
     window->raise();

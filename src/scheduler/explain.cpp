@@ -5,6 +5,7 @@
 #include "rules/daily_hours.h"
 #include "rules/guidance.h"
 #include "rules/patterns.h"
+#include "rules/placement.h"
 #include "rules/prepare_teacher.h"
 #include "rules/settings_rules.h"
 #include "rules/slots.h"
@@ -156,6 +157,23 @@ LessonExplanation explainLesson(const Database& original, Id classId, Id lessonI
         if (e.reason == R::Fits) e = rules(run, a);
     }
     return out;
+}
+
+CellExplanation handRefusal(const Database& db, Id classId, Id lessonId, int slot) {
+    if (CanPlace(db, slot, classId, lessonId)) return {};
+    const ClassTimetable* ct = db.classTimetables.find(classId);
+    const Lesson* lesson = db.lessons.find(lessonId);
+    if (!ct || !lesson || !validSlot(slot) || lesson->weeklyHours <= placedCount(*ct, lessonId))
+        return {R::NothingLeft, 0, classId, lessonId};
+    if (!dayWindow(*ct, dayOf(slot)).contains(hourOf(slot)))
+        return {R::OutsideClassHours, 0, classId};
+    PlacementAttempt a;
+    if (!fillAttempt(db, a, classId, lessonId)) return {R::NothingLeft, 0, classId, lessonId};
+    a.length = 1;
+    a.day = dayOf(slot);
+    a.hour = hourOf(slot);
+    a.cell = slot;
+    return occupancy(db, a);
 }
 
 std::string explanationText(const Database& db, const CellExplanation& e) {

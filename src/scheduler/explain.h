@@ -51,6 +51,11 @@ struct LessonExplanation {
 // order, with the rules of the settings phase at the settings in memory.
 LessonExplanation explainLesson(const Database& db, Id classId, Id lessonId);
 
+// Why one hour of the lesson cannot be placed by hand at `slot`, from the checks placing
+// by hand makes: nothing left to place, outside the class's day, or the first closed or
+// busy cell of its teachers, classes and rooms. Fits when it can be placed.
+CellExplanation handRefusal(const Database& db, Id classId, Id lessonId, int slot);
+
 // One line for the cell, Windows-1254.
 std::string explanationText(const Database& db, const CellExplanation& e);
 

@@ -1,5 +1,7 @@
 #include "timetable_view.h"
 
+#include "cell_description.h"
+
 #include "core/cp1254.h"
 #include "rules/daily_hours.h"
 #include "rules/placement.h"
@@ -16,10 +18,6 @@ using C = CellColour;
 void paint(CellView& v, C text, C back) {
     v.textColour = text;
     v.background = back;
-}
-
-std::string firstChars(const std::string& s, std::size_t n) {
-    return s.substr(0, std::min(n, s.size()));
 }
 
 // The lesson a teacher's or room's cell holds, found through the class it names.
@@ -54,7 +52,7 @@ CellView teacherCellView(const Database& db, const TimetableSelection& sel, int 
     if (outside && tClass == 0 && tOpen) return v;
 
     if (const SchoolClass* c = db.classes.find(tClass)) {
-        v.text = firstChars(c->name, 4);
+        v.text = compactClassName(*c);
         v.underline = db.annexFlags[tClass] != 0;
     }
     v.bold = true;
@@ -133,7 +131,7 @@ CellView roomCellView(const Database& db, const TimetableSelection& sel, int slo
     const Id rClass = rt->planes[kOccupantPlane][i];
     const bool rOpen = rt->planes[kOpenPlane][i] != 0;
     if (hourOf(slot) > latestLastHour(db) && rClass == 0) return v;
-    if (const SchoolClass* c = db.classes.find(rClass)) v.text = firstChars(c->name, 4);
+    if (const SchoolClass* c = db.classes.find(rClass)) v.text = compactClassName(*c);
     v.bold = true;
     const TeacherTimetable* tt = db.teacherTimetables.find(sel.teacherId);
     const ClassTimetable* ct = db.classTimetables.find(sel.classId);

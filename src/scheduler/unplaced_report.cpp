@@ -2,7 +2,39 @@
 
 #include "timetable_view.h"
 
+#include "core/cp1254.h"
+
 namespace zs::sched {
+
+namespace {
+
+std::string classText(const Database& db, Id classId) {
+    const SchoolClass* c = db.classes.find(classId);
+    return c ? c->name + " " + c->section : std::string();
+}
+
+std::string lessonText(const Database& db, Id lessonId) {
+    const Lesson* l = db.lessons.find(lessonId);
+    return l ? l->name : std::string();
+}
+
+void addTeacherless(const Database& db, UnplacedReport& report) {
+    for (const ClassLesson& cl : db.classLessons) {
+        if (cl.teacherCount != 0) continue;
+        const int remaining = lessonRemaining(db, cl.classId, cl.lessonId);
+        if (remaining <= 0) continue;
+        report.rows.push_back({0, cl.classId, cl.lessonId, noTeacherText(),
+                               classText(db, cl.classId), lessonText(db, cl.lessonId), remaining});
+        report.total += remaining;
+    }
+}
+
+} // namespace
+
+const std::string& noTeacherText() {
+    static const std::string text = cp1254::lit("ÖĞRETMENİ YOK");
+    return text;
+}
 
 UnplacedReport unplacedReport(const Database& db) {
     UnplacedReport report;
@@ -19,6 +51,7 @@ UnplacedReport unplacedReport(const Database& db) {
             report.total += remaining;
         }
     }
+    addTeacherless(db, report);
     return report;
 }
 

@@ -9,7 +9,7 @@
 namespace zs::sched {
 
 struct UnplacedRow {
-    Id teacherId = 0;
+    Id teacherId = 0; // 0: the class lesson has no teacher yet
     Id classId = 0;
     Id lessonId = 0;
     std::string teacherName; // Windows-1254
@@ -25,6 +25,11 @@ struct UnplacedReport {
 
 // Teachers in list order, each one's lessons in list order; a row per teacher lesson
 // whose class still lacks hours of it, so a shared lesson shows under every teacher.
+// Then the class lessons no teacher holds, in table order, so that hours nobody can place
+// count in the total too.
 UnplacedReport unplacedReport(const Database& db);
+
+// The teacher column of a class lesson without a teacher, Windows-1254.
+const std::string& noTeacherText();
 
 } // namespace zs::sched

@@ -58,7 +58,12 @@ ClassLessonsScreen::ClassLessonsScreen(AppSession& session, QWidget* parent)
 
     auto* classColumn = new QVBoxLayout;
     classColumn->addWidget(captioned(QStringLiteral("SINIFLAR"), classes_, this), 1);
-    classColumn->addWidget(capacity_);
+    auto* capacityRow = new QHBoxLayout;
+    auto* capacityLabel = new QLabel(QStringLiteral("HAFTALIK KAPASİTE"), this);
+    capacityLabel->setBuddy(capacity_);
+    capacityRow->addWidget(capacityLabel);
+    capacityRow->addWidget(capacity_, 1);
+    classColumn->addLayout(capacityRow);
     auto* classLessonColumn = new QVBoxLayout;
     classLessonColumn->addWidget(
         captioned(QStringLiteral("SINIFTA OKUTULAN DERSLER"), classLessons_, this), 1);

@@ -12,7 +12,10 @@
 #include "rules/lock.h"
 #include "rules/placement.h"
 #include "rules/totals.h"
+#include "scheduler/cell_description.h"
+#include "scheduler/explain.h"
 #include "timetable_grid.h"
+#include "timetable_legend.h"
 #include "unplaced_report_screen.h"
 
 #include <QAction>
@@ -39,16 +42,21 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
     lessons_ = new ListScheme({{QStringLiteral("TeacherNo"), 3, true},
                                {QStringLiteral("ClassNo"), 3, true},
                                {QStringLiteral("LessonNo"), 3, true},
-                               {QStringLiteral("DERSİN ADI"), 18, false},
+                               {QStringLiteral("DERSİN ADI"), 22, false},
                                {QStringLiteral("HDS"), 3, false},
-                               {QStringLiteral("ÖĞRETMEN"), 18, false}},
+                               {QStringLiteral("ÖĞRETMEN"), 22, false}},
                               QString(), this);
     lessons_->setObjectName(QStringLiteral("ClTeleGrid"));
+    lessons_->setMinimumWidth(lessons_->contentWidth() + 24);
     lessons_->setSearchColumn(3);
     lessons_->searchBox()->setObjectName(QStringLiteral("LeSearched"));
     grid_ = new TimetableGrid(this);
     grid_->setCellSource(
         [this](int slot) { return sched::classCellView(session_.db, sel_, slot); });
+    grid_->setTipSource([this](int slot) {
+        return fromCodePage(sched::cellDescription(session_.db, CellOf::Class, sel_.classId, slot));
+    });
+    reason_ = zs::ui::reasonLine(this);
     link_ = new QAction(QStringLiteral("ÖĞRETMENE BAĞLAN"), grid_);
     grid_->addAction(link_);
     auto* pattern = new QAction(QStringLiteral("YERLEŞTİRME BİÇİMİ"), grid_);
@@ -109,18 +117,28 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(grid_, 1);
     right->addLayout(counters);
+    right->addWidget(reason_);
+    right->addWidget(timetableLegend(this, classLegend()));
     right->addLayout(buttons);
+    // The lists take a share of a wider window: lesson and teacher names are long.
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    layout->addLayout(left, 2);
+    layout->addLayout(right, 3);
 
     connect(classes_->grid(), &QTableWidget::currentCellChanged, this, [this] {
+        reason_->clear();
         fillLessons(0, 0);
         refresh();
     });
-    connect(lessons_->grid(), &QTableWidget::currentCellChanged, this, [this] { refresh(); });
+    connect(lessons_->grid(), &QTableWidget::currentCellChanged, this, [this] {
+        reason_->clear();
+        refresh();
+    });
     connect(grid_, &TimetableGrid::activated, this, &ClassTimetableScreen::placeOrRemove);
-    connect(grid_, &TimetableGrid::currentSlotChanged, this, [this] { refresh(); });
+    connect(grid_, &TimetableGrid::currentSlotChanged, this, [this] {
+        reason_->clear();
+        refresh();
+    });
 
     updateClassWeeklyHours(session_.db);
     fillClasses();
@@ -131,7 +149,7 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
         selectClass(h.classId, h.teacherId, h.lessonId);
         lessons_->grid()->setFocus();
     }
-    resize(1050, 560);
+    resize(1100, 640);
 }
 
 QLabel* ClassTimetableScreen::counter(const char* objectName) const {
@@ -212,13 +230,21 @@ void ClassTimetableScreen::selectClass(Id classId, Id teacherId, Id lessonId) {
 
 void ClassTimetableScreen::placeOrRemove(int slot) {
     takeSelection();
+    reason_->clear();
     Database& db = session_.db;
     const ClassTimetable* ct = db.classTimetables.find(sel_.classId);
-    if (!ct || !validSlot(slot) || ct->planes[kOpenPlane][slot - 1] == 0) return;
+    if (!ct || !validSlot(slot)) return;
+    if (ct->planes[kOpenPlane][slot - 1] == 0) {
+        reason_->setText(closedCellReason());
+        return;
+    }
     if (ct->planes[kOccupantPlane][slot - 1] != 0)
         Remove(db, slot, sel_.classId);
-    else if (sel_.lessonId != 0)
-        Place(db, slot, sel_.classId, sel_.lessonId);
+    else if (sel_.lessonId == 0)
+        reason_->setText(noLessonReason());
+    else if (!Place(db, slot, sel_.classId, sel_.lessonId))
+        reason_->setText(fromCodePage(
+            sched::explanationText(db, sched::handRefusal(db, sel_.classId, sel_.lessonId, slot))));
     refresh();
 }
 
@@ -256,6 +282,11 @@ void ClassTimetableScreen::openRooms() {
 
 void ClassTimetableScreen::showUnplaced() {
     const GoTo go = openUnplacedReport(this, session_);
+    if (go.distributed) {
+        updateClassWeeklyHours(session_.db);
+        fillClasses();
+        selectClass(go.classId, 0, go.lessonId);
+    }
     if (go.go) selectClass(go.classId, go.teacherId, go.lessonId);
     refresh();
 }

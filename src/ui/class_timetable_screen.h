@@ -27,6 +27,7 @@ public:
     ListScheme* lessonList() const { return lessons_; }
     TimetableGrid* grid() const { return grid_; }
     QLabel* counter(const char* objectName) const;
+    QLabel* reasonLine() const { return reason_; }
     QAction* linkAction() const { return link_; }
     sched::TimetableSelection selection() const { return sel_; }
     bool handedBack() const { return handedBack_; }
@@ -56,6 +57,7 @@ private:
     ListScheme* classes_;
     ListScheme* lessons_;
     TimetableGrid* grid_;
+    QLabel* reason_;
     QAction* link_;
 };
 

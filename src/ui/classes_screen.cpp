@@ -25,7 +25,8 @@ std::vector<ListColumn> columns() {
 } // namespace
 
 QString ClassesScreen::helpLineText() {
-    return QStringLiteral("F4=Kaydet    F7=Sil     F9=Derslikler    Enter = Düzelt ");
+    return QStringLiteral("F1 = Yardım    F4=Kaydet    F7=Sil     F9=Derslikler    "
+                          "Enter = Düzelt ");
 }
 
 ClassesScreen::ClassesScreen(AppSession& session, QWidget* parent)
@@ -92,7 +93,7 @@ void ClassesScreen::edit() {
 void ClassesScreen::remove() {
     const int row = list()->currentRow();
     const SchoolClass* c = session().db.classes.find(list()->currentId());
-    if (!c || !confirmDeletion(editors::classDeleteQuestion(*c))) return;
+    if (!c || !confirmDeletion(editors::classDeleteQuestion(session().db, *c))) return;
     removed(editors::removeClass(session().db, c->id), row);
 }
 

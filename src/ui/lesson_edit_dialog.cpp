@@ -134,7 +134,12 @@ LessonEditDialog::LessonEditDialog(const Database& db, const Lesson& lesson, QWi
 
     for (QLineEdit* field : {hours_, pattern_})
         connect(field, &QLineEdit::textChanged, this, &RecordDialog::validate);
-    setValidation([this] { return editors::editValid(edit()); });
+    QLabel* note = addNote();
+    setValidation([this, note] {
+        note->setText(
+            fromCodePage(editors::hoursProblem(fieldBytes(hours_), fieldBytes(pattern_))));
+        return editors::editValid(edit());
+    });
 }
 
 editors::LessonEdit LessonEditDialog::edit() const {

@@ -4,7 +4,9 @@
 #include "lesson_edit_dialog.h"
 #include "lesson_groups_screen.h"
 #include "platform/help_viewer.h"
+#include "qt_text.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace zs::ui {
@@ -43,6 +45,7 @@ LessonsScreen::LessonsScreen(AppSession& session, QWidget* parent)
     pattern_->setObjectName(QStringLiteral("patternField"));
     filterPatternField(pattern_);
     addEntryWidget(QStringLiteral("YERLEŞTİRME BİÇİMİ"), pattern_, editors::kPatternLength, 1, 1);
+    note_ = addEntryNote(2);
     watchEntry({name_, shortName_, hours_, pattern_});
 
     addRecordButtons([this] { add(); }, [this] { edit(); }, [this] { remove(); });
@@ -52,7 +55,8 @@ LessonsScreen::LessonsScreen(AppSession& session, QWidget* parent)
 
     list()->setSearchColumn(editors::kLessonNameColumn);
     connect(list(), &ListScheme::editRequested, this, &LessonsScreen::edit);
-    setEntryOrder({name_, shortName_, hours_, pattern_}, [this] { add(); });
+    setEntryOrder(
+        {name_, shortName_, hours_, pattern_}, [this] { add(); }, [this] { return entryValid(); });
 
     list()->setRows(rows(), 0);
     validate();
@@ -68,6 +72,11 @@ editors::ListRows LessonsScreen::rows() const {
 
 bool LessonsScreen::entryValid() const {
     return editors::entryValid(entry());
+}
+
+void LessonsScreen::validate() {
+    RecordListScreen::validate();
+    note_->setText(fromCodePage(editors::hoursProblem(fieldBytes(hours_), fieldBytes(pattern_))));
 }
 
 bool LessonsScreen::hasRecords() const {
@@ -89,7 +98,7 @@ void LessonsScreen::edit() {
 void LessonsScreen::remove() {
     const int row = list()->currentRow();
     const Lesson* lesson = session().db.lessons.find(list()->currentId());
-    if (!lesson || !confirmDeletion(editors::lessonDeleteQuestion(*lesson))) return;
+    if (!lesson || !confirmDeletion(editors::lessonDeleteQuestion(session().db, *lesson))) return;
     removed(editors::removeLesson(session().db, lesson->id), row);
 }
 

@@ -5,6 +5,7 @@
 
 #include "editors/lesson_editor.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace zs::ui {
@@ -26,11 +27,13 @@ private:
     editors::ListRows rows() const override;
     bool entryValid() const override;
     bool hasRecords() const override;
+    void validate() override;
 
     QLineEdit* name_;
     QLineEdit* shortName_;
     QLineEdit* hours_;
     QLineEdit* pattern_;
+    QLabel* note_;
 };
 
 } // namespace zs::ui

@@ -289,20 +289,31 @@ void ListScreen::addEntryWidget(const QString& label, QLineEdit* field, int char
     entry_->setColumnStretch(column * 2 + 1, 1);
 }
 
-void ListScreen::setEntryOrder(std::vector<QLineEdit*> fields, std::function<void()> add) {
+void ListScreen::setEntryOrder(std::vector<QLineEdit*> fields, std::function<void()> add,
+                               std::function<bool()> complete) {
     entryFields_ = std::move(fields);
     for (std::size_t i = 0; i < entryFields_.size(); ++i) {
         QLineEdit* field = entryFields_[i];
-        if (i + 1 < entryFields_.size()) {
-            QLineEdit* next = entryFields_[i + 1];
-            connect(field, &QLineEdit::returnPressed, this, [next] { next->setFocus(); });
-        } else {
-            connect(field, &QLineEdit::returnPressed, this, add);
-        }
+        QLineEdit* next = i + 1 < entryFields_.size() ? entryFields_[i + 1] : nullptr;
+        connect(field, &QLineEdit::returnPressed, this, [next, add, complete] {
+            if (!next || (complete && complete()))
+                add();
+            else
+                next->setFocus();
+        });
         if (i > 0) setTabOrder(entryFields_[i - 1], field);
     }
     if (!entryFields_.empty()) setTabOrder(entryFields_.back(), list_->grid());
     focusEntry();
+}
+
+QLabel* ListScreen::addEntryNote(int row) {
+    auto* note = new QLabel(this);
+    note->setObjectName(QStringLiteral("entryNote"));
+    note->setStyleSheet(QStringLiteral("QLabel { color: maroon; }"));
+    note->setWordWrap(true);
+    entry_->addWidget(note, row, 0, 1, entry_->columnCount());
+    return note;
 }
 
 void ListScreen::clearEntry() {
@@ -438,6 +449,15 @@ void RecordDialog::addField(const QString& label, QWidget* field) {
 
 void RecordDialog::addWideRow(QWidget* row) {
     form_->addRow(row);
+}
+
+QLabel* RecordDialog::addNote() {
+    auto* note = new QLabel(this);
+    note->setObjectName(QStringLiteral("noteLabel"));
+    note->setStyleSheet(QStringLiteral("QLabel { color: maroon; }"));
+    note->setWordWrap(true);
+    form_->addRow(note);
+    return note;
 }
 
 std::string fieldBytes(const QLineEdit* field) {

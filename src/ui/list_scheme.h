@@ -113,8 +113,12 @@ protected:
     // Another kind of entry field, laid out like the name fields.
     void addEntryWidget(const QString& label, QLineEdit* field, int characters, int row,
                         int column);
-    // Enter moves from field to field and, in the last one, runs `add`.
-    void setEntryOrder(std::vector<QLineEdit*> fields, std::function<void()> add);
+    // Enter runs `add` once the entry is `complete`, and in the last field; before that it
+    // moves on to the next field.
+    void setEntryOrder(std::vector<QLineEdit*> fields, std::function<void()> add,
+                       std::function<bool()> complete = {});
+    // A line under the entry fields that says why the entry cannot be saved.
+    QLabel* addEntryNote(int row);
     // Empties the entry and puts the cursor into its first field.
     void clearEntry();
     void focusEntry();
@@ -157,6 +161,8 @@ protected:
                             const QString& text);
     void addField(const QString& label, QWidget* field);
     void addWideRow(QWidget* row);
+    // A line above the buttons that says why "Tamam" is disabled.
+    QLabel* addNote();
 
 private:
     int helpTopic_;

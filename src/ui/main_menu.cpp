@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -202,7 +203,7 @@ void TZamanseriForm::press(MenuButton button) {
 }
 
 void TZamanseriForm::changeWorkingDirectory() {
-    TPathForm form(fromCodePage(session_.workDir), this);
+    TPathForm form(fromCodePage(session_.workDir), this, &session_.drives);
     if (form.exec() != QDialog::Accepted) return;
     const auto text = toCodePage(form.text());
     if (!text) return; // the field's filter lets no such text through
@@ -246,6 +247,18 @@ bool TZamanseriForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TZamanseriForm::endProgram() {
     close();
+}
+
+// Buttons sharing an underlined letter only take the focus from Alt and the letter, in
+// turn; Enter then opens the focused one, also a button added without auto-default.
+void TZamanseriForm::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && focused && focused->isEnabled() && isAncestorOf(focused)) {
+        focused->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TZamanseriForm::closeEvent(QCloseEvent* event) {

@@ -1,10 +1,13 @@
 #include "path_dialog.h"
 
 #include "core/startup.h"
+#include "platform/dos_path.h"
 #include "platform/help_viewer.h"
+#include "qt_text.h"
 #include "text_filter.h"
 
 #include <QEvent>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -15,7 +18,8 @@
 
 namespace zs::ui {
 
-TPathForm::TPathForm(const QString& workDir, QWidget* parent) : QDialog(parent) {
+TPathForm::TPathForm(const QString& workDir, QWidget* parent, const platform::DriveMap* drives)
+    : QDialog(parent), drives_(drives) {
     setObjectName(QStringLiteral("TPathForm"));
     setWindowTitle(QStringLiteral("ÇALIŞMA DİZİNİ"));
 
@@ -46,11 +50,34 @@ TPathForm::TPathForm(const QString& workDir, QWidget* parent) : QDialog(parent) 
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 
+    auto* fieldRow = new QHBoxLayout;
+    fieldRow->addWidget(field_, 1);
+    if (drives_) {
+        auto* browse = new QPushButton(QStringLiteral("&Gözat..."), this);
+        browse->setObjectName(QStringLiteral("browseButton"));
+        browse->setAutoDefault(false);
+        browse->setToolTip(QStringLiteral("Çalışma dizinini klasörler arasından seçin."));
+        connect(browse, &QPushButton::clicked, this, &TPathForm::chooseFolder);
+        fieldRow->addWidget(browse);
+    }
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(field_);
+    layout->addLayout(fieldRow);
     layout->addSpacing(8);
     layout->addLayout(buttons);
+}
+
+void TPathForm::chooseFolder() {
+    const auto typed = toCodePage(field_->text());
+    std::error_code ec;
+    std::filesystem::path start = platform::hostPath(typed.value_or(std::string()), *drives_);
+    if (!std::filesystem::is_directory(start, ec)) start = drives_->root('C');
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("ÇALIŞMA DİZİNİ"), QString::fromStdString(start.string()));
+    if (chosen.isEmpty()) return;
+    field_->setText(QString::fromStdString(
+        platform::dosFolderText(std::filesystem::path(chosen.toStdString()), *drives_)));
 }
 
 QString TPathForm::text() const {

@@ -6,12 +6,18 @@
 
 class QLineEdit;
 
+namespace zs::platform {
+class DriveMap;
+}
+
 namespace zs::ui {
 
 class TPathForm : public QDialog {
     Q_OBJECT
 public:
-    TPathForm(const QString& workDir, QWidget* parent = nullptr);
+    // With `drives`, a button beside the field chooses the folder in a folder dialog.
+    TPathForm(const QString& workDir, QWidget* parent = nullptr,
+              const platform::DriveMap* drives = nullptr);
 
     QString text() const;
     QLineEdit* field() const { return field_; }
@@ -23,7 +29,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void chooseFolder();
+
     QLineEdit* field_;
+    const platform::DriveMap* drives_;
 };
 
 } // namespace zs::ui

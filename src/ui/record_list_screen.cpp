@@ -45,6 +45,7 @@ void RecordListScreen::edited(const editors::Outcome& outcome) {
     if (!outcome.done()) return;
     write(outcome.change);
     refresh();
+    focusEntry();
 }
 
 bool RecordListScreen::confirmDeletion(const std::string& question) {

@@ -6,12 +6,17 @@
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
 #include "print_flow.h"
+#include "qt_text.h"
 #include "rules/lock.h"
 #include "rules/placement.h"
 #include "rules/totals.h"
+#include "scheduler/cell_description.h"
+#include "scheduler/explain.h"
 #include "timetable_grid.h"
+#include "timetable_legend.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -39,6 +44,10 @@ RoomTimetableScreen::RoomTimetableScreen(AppSession& session, QWidget* parent)
     lessons_->setObjectName(QStringLiteral("RoomTeleGrid"));
     grid_ = new TimetableGrid(this);
     grid_->setCellSource([this](int slot) { return sched::roomCellView(session_.db, sel_, slot); });
+    grid_->setTipSource([this](int slot) {
+        return fromCodePage(sched::cellDescription(session_.db, CellOf::Room, sel_.roomId, slot));
+    });
+    reason_ = reasonLine(this);
 
     auto* buttons = new QHBoxLayout;
     auto add = [&](const char* text, const char* name, auto action) {
@@ -76,28 +85,33 @@ RoomTimetableScreen::RoomTimetableScreen(AppSession& session, QWidget* parent)
     left->addWidget(lessons_, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(grid_, 1);
+    right->addWidget(reason_);
+    right->addWidget(timetableLegend(this, roomLegend()));
     right->addLayout(buttons);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    layout->addLayout(left, 2);
+    layout->addLayout(right, 3);
 
     connect(rooms_->grid(), &QTableWidget::currentCellChanged, this, [this] {
+        reason_->clear();
         fillLessons();
         grid_->update();
     });
     connect(lessons_->grid(), &QTableWidget::currentCellChanged, this, [this] {
+        reason_->clear();
         takeSelection();
         grid_->update();
     });
     connect(grid_, &TimetableGrid::activated, this, &RoomTimetableScreen::placeOrRemove);
     connect(grid_, &TimetableGrid::currentSlotChanged, this, [this] {
+        reason_->clear();
         takeSelection();
         grid_->update();
     });
     updateRoomWeeklyHours(session_.db);
     fillRooms();
     rooms_->grid()->setFocus();
-    resize(1050, 520);
+    resize(1100, 600);
 }
 
 void RoomTimetableScreen::fillRooms() {
@@ -158,12 +172,20 @@ void RoomTimetableScreen::takeSelection() {
 void RoomTimetableScreen::placeOrRemove(int slot) {
     takeSelection();
     Database& db = session_.db;
+    reason_->clear();
     const RoomTimetable* rt = db.roomTimetables.find(sel_.roomId);
-    if (!rt || !validSlot(slot) || rt->planes[kOpenPlane][slot - 1] == 0) return;
+    if (!rt || !validSlot(slot)) return;
+    if (rt->planes[kOpenPlane][slot - 1] == 0) {
+        reason_->setText(closedCellReason());
+        return;
+    }
     if (const Id occupant = rt->planes[kOccupantPlane][slot - 1])
         Remove(db, slot, occupant);
-    else if (sel_.classId != 0)
-        Place(db, slot, sel_.classId, sel_.lessonId);
+    else if (sel_.classId == 0)
+        reason_->setText(noLessonReason());
+    else if (!Place(db, slot, sel_.classId, sel_.lessonId))
+        reason_->setText(fromCodePage(
+            sched::explanationText(db, sched::handRefusal(db, sel_.classId, sel_.lessonId, slot))));
     grid_->update();
 }
 

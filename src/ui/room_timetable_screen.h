@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class QLabel;
+
 namespace zs::ui {
 
 class AppSession;
@@ -43,6 +45,7 @@ private:
     ListScheme* rooms_;
     ListScheme* lessons_;
     TimetableGrid* grid_;
+    QLabel* reason_;
 };
 
 void openRoomTimetableScreen(QWidget* parent, AppSession& session);

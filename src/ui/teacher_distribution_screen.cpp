@@ -220,9 +220,12 @@ void TeacherDistributionScreen::takeBackSelected() {
 
 void TeacherDistributionScreen::showUnassigned() {
     const ClassLessonRef chosen = chooseUnassignedLesson(this, session_);
-    if (!chosen.classId) return;
-    rememberedLesson_ = chosen.lessonId;
-    const int row = rowOf(classRows(session_.db), chosen.classId);
+    if (chosen.classId) showClassLesson(chosen.classId, chosen.lessonId);
+}
+
+void TeacherDistributionScreen::showClassLesson(Id classId, Id lessonId) {
+    rememberedLesson_ = lessonId;
+    const int row = rowOf(classRows(session_.db), classId);
     filling_ = true;
     classes_->selectRow(row);
     filling_ = false;
@@ -232,6 +235,12 @@ void TeacherDistributionScreen::showUnassigned() {
 
 void openTeacherDistributionScreen(QWidget* parent, AppSession& session) {
     TeacherDistributionScreen screen(session, parent);
+    screen.exec();
+}
+
+void openTeacherDistributionAt(QWidget* parent, AppSession& session, Id classId, Id lessonId) {
+    TeacherDistributionScreen screen(session, parent);
+    screen.showClassLesson(classId, lessonId);
     screen.exec();
 }
 

@@ -35,6 +35,8 @@ public:
     void takeBackSelected();
     // "Boş Dersler".
     void showUnassigned();
+    // Selects the class and, in its lessons, the lesson, ready to be given with Enter.
+    void showClassLesson(Id classId, Id lessonId);
 
 private:
     void showTeacher(int row);
@@ -54,5 +56,7 @@ private:
 };
 
 void openTeacherDistributionScreen(QWidget* parent, AppSession& session);
+// Opens it at a class lesson that still needs a teacher.
+void openTeacherDistributionAt(QWidget* parent, AppSession& session, Id classId, Id lessonId);
 
 } // namespace zs::ui

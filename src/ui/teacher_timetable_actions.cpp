@@ -16,12 +16,14 @@
 #include "rules/lock.h"
 #include "rules/placement.h"
 #include "rules/totals.h"
+#include "scheduler/explain.h"
 #include "scheduler/run.h"
 #include "scheduler/scheduler.h"
 #include "scheduler/stored_copies.h"
 #include "settings_screen.h"
 #include "teacher_settings_screen.h"
 #include "timetable_grid.h"
+#include "timetable_legend.h"
 #include "unplaced_report_screen.h"
 
 #include <QLabel>
@@ -32,16 +34,21 @@ namespace zs::ui {
 void TeacherTimetableScreen::placeOrRemove(int slot) {
     analysis_ = false;
     takeSelection();
+    reason_->clear();
     Database& db = session_.db;
     const TeacherTimetable* tt = db.teacherTimetables.find(sel_.teacherId);
     if (!tt || !validSlot(slot) || tt->planes[kOpenPlane][slot - 1] == 0) {
+        if (tt && validSlot(slot)) reason_->setText(closedCellReason());
         grid_->update();
         return;
     }
     if (const Id occupant = tt->planes[kOccupantPlane][slot - 1])
         Remove(db, slot, occupant);
-    else if (sel_.classId != 0)
-        Place(db, slot, sel_.classId, sel_.lessonId);
+    else if (sel_.classId == 0)
+        reason_->setText(noLessonReason());
+    else if (!Place(db, slot, sel_.classId, sel_.lessonId))
+        reason_->setText(fromCodePage(
+            sched::explanationText(db, sched::handRefusal(db, sel_.classId, sel_.lessonId, slot))));
     refresh();
 }
 
@@ -185,6 +192,11 @@ void TeacherTimetableScreen::showChanged() {
 
 void TeacherTimetableScreen::showUnplaced() {
     const GoTo go = openUnplacedReport(this, session_);
+    if (go.distributed) {
+        updateAllTeacherWeeklyTotals(session_.db);
+        updateClassWeeklyHours(session_.db);
+        fillTeachers(sel_.teacherId);
+    }
     if (go.go)
         selectTeacher(go.teacherId, go.classId, go.lessonId);
     else

@@ -6,9 +6,11 @@
 #include "platform/help_viewer.h"
 #include "qt_text.h"
 #include "rules/totals.h"
+#include "scheduler/cell_description.h"
 #include "scheduler/run.h"
 #include "scheduler/scheduler.h"
 #include "timetable_grid.h"
+#include "timetable_legend.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,6 +24,13 @@
 
 namespace zs::ui {
 
+QString TeacherTimetableScreen::helpLineText() {
+    return QStringLiteral("F1 = Yardım   F2 = Yazdır   F3 = Analiz   F4 = Kaydet   "
+                          "F5 = Öğretmen   F6 = Otomat   F7 = Sil   F8 = Aç/Kapat   "
+                          "F9 = Ayarlar   F10 = Özel   F11 = Rapor   "
+                          "Enter = Yerleştir/Kaldır");
+}
+
 TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
     setObjectName(QStringLiteral("TeacherTimetableScreen"));
@@ -30,6 +39,11 @@ TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* par
 
     grid_ = new TimetableGrid(this);
     grid_->setCellSource([this](int slot) { return cellView(slot); });
+    grid_->setTipSource([this](int slot) {
+        return fromCodePage(
+            sched::cellDescription(session_.db, CellOf::Teacher, sel_.teacherId, slot));
+    });
+    reason_ = zs::ui::reasonLine(this);
     panel_ = new OtoPanel(this);
     panel_->hide();
     timeLabel_ = new QLabel(this);
@@ -61,11 +75,25 @@ TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* par
     auto* right = new QVBoxLayout;
     right->addWidget(grid_, 1);
     right->addLayout(counters);
+    right->addWidget(reason_);
+    right->addWidget(timetableLegend(this, teacherLegend()));
     right->addWidget(normalButtons_);
     right->addWidget(runButtons_);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    auto* body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addLayout(right, 1);
+    auto* heading = new QLabel(windowTitle(), this);
+    heading->setObjectName(QStringLiteral("screenTitle"));
+    heading->setStyleSheet(QStringLiteral("QLabel { font-size: 14pt; font-weight: bold; "
+                                          "color: #1f4e79; }"));
+    auto* keys = new QLabel(helpLineText(), this);
+    keys->setObjectName(QStringLiteral("helpLine"));
+    keys->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
+    keys->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(body, 1);
+    layout->addWidget(keys);
 
     connect(timer_, &QTimer::timeout, this, [this] {
         if (!run_) return;
@@ -98,7 +126,7 @@ TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* par
     updateAllTeacherWeeklyTotals(session_.db);
     updateClassWeeklyHours(session_.db);
     fillTeachers(0);
-    resize(1100, 620);
+    resize(1100, 700);
     teachers_->grid()->setFocus();
 }
 
@@ -259,6 +287,8 @@ void TeacherTimetableScreen::fillLessons(Id classId, Id lessonId) {
 }
 
 void TeacherTimetableScreen::takeSelection() {
+    // A reason given for the last double click does not hold for a new selection.
+    if (reason_) reason_->clear();
     sel_.teacherId = teachers_->currentId();
     const int row = lessons_->currentRow();
     const bool has = row >= 0 && row < static_cast<int>(lessonRows_.size());

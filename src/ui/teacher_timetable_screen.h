@@ -39,6 +39,8 @@ public:
     TimetableGrid* grid() const { return grid_; }
     OtoPanel* panel() const { return panel_; }
     QLabel* timeLabel() const { return timeLabel_; }
+    QLabel* reasonLine() const { return reason_; }
+    static QString helpLineText();
     QLabel* counter(const char* objectName) const;
     QPushButton* button(const char* objectName) const;
     bool running() const { return run_ != nullptr; }
@@ -102,6 +104,7 @@ private:
     TimetableGrid* grid_;
     OtoPanel* panel_;
     QLabel* timeLabel_;
+    QLabel* reason_ = nullptr;
     QWidget* normalButtons_;
     QWidget* runButtons_;
     QTimer* timer_;

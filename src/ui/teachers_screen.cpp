@@ -55,7 +55,8 @@ TeachersScreen::TeachersScreen(AppSession& session, QWidget* parent)
 
     list()->setSearchColumn(editors::kTeacherNameColumn);
     connect(list(), &ListScheme::editRequested, this, &TeachersScreen::edit);
-    setEntryOrder({name_, branch_, homeroom_, club_}, [this] { add(); });
+    setEntryOrder(
+        {name_, branch_, homeroom_, club_}, [this] { add(); }, [this] { return entryValid(); });
 
     sortByOrder(session.db.teachers);
     list()->setRows(rows(), 0);
@@ -86,14 +87,18 @@ void TeachersScreen::edit() {
     const Teacher* teacher = session().db.teachers.find(list()->currentId());
     if (!teacher) return;
     TeacherEditDialog dialog(*teacher, this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() != QDialog::Accepted) {
+        focusEntry();
+        return;
+    }
     edited(editors::editTeacher(session().db, teacher->id, dialog.entry()));
 }
 
 void TeachersScreen::remove() {
     const int row = list()->currentRow();
     const Teacher* teacher = session().db.teachers.find(list()->currentId());
-    if (!teacher || !confirmDeletion(editors::teacherDeleteQuestion(*teacher))) return;
+    if (!teacher || !confirmDeletion(editors::teacherDeleteQuestion(session().db, *teacher)))
+        return;
     removed(editors::removeTeacher(session().db, teacher->id), row);
 }
 

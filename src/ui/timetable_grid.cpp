@@ -2,10 +2,12 @@
 
 #include "qt_text.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace zs::ui {
 
@@ -51,6 +53,21 @@ QColor TimetableGrid::colour(sched::CellColour c, const QPalette& palette) {
         return QColor(255, 255, 0);
     }
     return Qt::black;
+}
+
+QString TimetableGrid::tipAt(int slot) const {
+    return tips_ && validSlot(slot) ? tips_(slot) : QString();
+}
+
+bool TimetableGrid::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString tip = tipAt(slotAt(help->pos()));
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, this);
+    return true;
 }
 
 QSize TimetableGrid::sizeHint() const {

@@ -16,10 +16,14 @@ class TimetableGrid : public QWidget {
     Q_OBJECT
 public:
     using CellSource = std::function<sched::CellView(int slot)>;
+    using TipSource = std::function<QString(int slot)>;
 
     explicit TimetableGrid(QWidget* parent = nullptr);
 
     void setCellSource(CellSource source) { source_ = std::move(source); }
+    // What the tooltip over a cell says.
+    void setTipSource(TipSource source) { tips_ = std::move(source); }
+    QString tipAt(int slot) const;
     int currentSlot() const { return slot_; }
     void setCurrentSlot(int slot);
     // The cell the search is trying: its row and column titles are highlighted.
@@ -38,6 +42,7 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -49,6 +54,7 @@ private:
     void paintTitle(QPainter& painter, int row, int column);
     void paintCell(QPainter& painter, int slot);
     CellSource source_;
+    TipSource tips_;
     int slot_ = 1;
     int tried_ = 0;
 };

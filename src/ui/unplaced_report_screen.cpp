@@ -4,6 +4,7 @@
 #include "platform/help_viewer.h"
 #include "qt_text.h"
 #include "scheduler/explain.h"
+#include "teacher_distribution_screen.h"
 #include "timetable_grid.h"
 
 #include <QHBoxLayout>
@@ -43,6 +44,9 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
         for (int c = 0; c < 7; ++c) grid_->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     grid_->resizeColumnsToContents();
+    grid_->resizeRowsToContents();
+    // The names take what room is left; the remainder keeps the width of its figures.
+    grid_->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
     label_ = new QLabel(QStringLiteral("TOPLAM = %1").arg(report_.total), this);
     label_->setObjectName(QStringLiteral("ReportLabel"));
     explanation_ = new QPlainTextEdit(this);
@@ -86,6 +90,12 @@ void UnplacedReportScreen::explain() {
         explanation_->clear();
         return;
     }
+    if (row->teacherId == 0) {
+        explanation_->setPlainText(
+            QStringLiteral("Bu derse öğretmen verilmemiş: yerleştirilemez. \"Git\" ile "
+                           "ÖĞRETMEN DERS DAĞITIMI açılır, ders bir öğretmene verilir."));
+        return;
+    }
     const Database& db = session_.db;
     const sched::LessonExplanation e = sched::explainLesson(db, row->classId, row->lessonId);
     QStringList lines;
@@ -106,6 +116,10 @@ GoTo openUnplacedReport(QWidget* parent, AppSession& session) {
     if (screen.exec() != QDialog::Accepted) return {};
     const sched::UnplacedRow* row = screen.chosen();
     if (!row) return {};
+    if (row->teacherId == 0) {
+        openTeacherDistributionAt(parent, session, row->classId, row->lessonId);
+        return {false, 0, row->classId, row->lessonId, true};
+    }
     return {true, row->teacherId, row->classId, row->lessonId};
 }
 

@@ -42,9 +42,11 @@ struct GoTo {
     Id teacherId = 0;
     Id classId = 0;
     Id lessonId = 0;
+    bool distributed = false; // lessons may have been given to teachers meanwhile
 };
 
-// Opens the report; what "&Git" chose, or go = false.
+// Opens the report; what "&Git" chose, or go = false. "&Git" on a lesson without a teacher
+// opens ÖĞRETMEN DERS DAĞITIMI at that lesson instead.
 GoTo openUnplacedReport(QWidget* parent, AppSession& session);
 
 } // namespace zs::ui

@@ -30,7 +30,9 @@ Database make(const Contents& c) {
     return db;
 }
 
-enum Expect { O, R, N1, N2 }; // open, refuse silently, no-class notice, no-lesson-no-class notice
+// Open, refuse silently, no-class notice, no-lesson-no-class notice, what the distribution
+// lacks (teachers, lessons given to classes, both), no lesson given to a teacher.
+enum Expect { O, R, N1, N2, DT, DL, DB, NT };
 
 struct Case {
     const char* name;
@@ -41,14 +43,14 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"empty", {}, {N1, N2, R, R, R, R}},
-    {"lessonsOnly", {.lesson = true}, {N1, R, R, R, R, R}},
-    {"classesOnly", {.schoolClass = true}, {O, R, R, R, R, R}},
-    {"teachersOnly", {.teacher = true}, {N1, N2, R, R, R, R}},
-    {"lessonsAndClasses", {.lesson = true, .schoolClass = true}, {O, O, R, R, R, R}},
-    {"teachersAndClasses", {.schoolClass = true, .teacher = true}, {O, R, R, R, R, O}},
-    {"classLessonNoTeacher", {.classLesson = true}, {O, O, R, R, R, R}},
-    {"classLessonAndTeacher", {.teacher = true, .classLesson = true}, {O, O, O, R, R, O}},
+    {"empty", {}, {N1, N2, DB, NT, NT, R}},
+    {"lessonsOnly", {.lesson = true}, {N1, R, DB, NT, NT, R}},
+    {"classesOnly", {.schoolClass = true}, {O, R, DB, NT, NT, R}},
+    {"teachersOnly", {.teacher = true}, {N1, N2, DL, NT, NT, R}},
+    {"lessonsAndClasses", {.lesson = true, .schoolClass = true}, {O, O, DB, NT, NT, R}},
+    {"teachersAndClasses", {.schoolClass = true, .teacher = true}, {O, R, DL, NT, NT, O}},
+    {"classLessonNoTeacher", {.classLesson = true}, {O, O, DT, NT, NT, R}},
+    {"classLessonAndTeacher", {.teacher = true, .classLesson = true}, {O, O, O, NT, NT, O}},
     {"teacherLesson", {.teacherLesson = true}, {O, O, O, O, O, O}},
 };
 
@@ -78,6 +80,16 @@ TEST_P(MenuConditionTest, ConditionalButtons) {
         case N2:
             EXPECT_EQ(a.verdict, MenuVerdict::Notice);
             EXPECT_EQ(a.notice, noLessonNoClassNotice());
+            break;
+        case DT:
+        case DL:
+        case DB:
+            EXPECT_EQ(a.verdict, MenuVerdict::Notice);
+            EXPECT_EQ(a.notice, distributionNotice(c.expect[i] == DL, c.expect[i] == DT));
+            break;
+        case NT:
+            EXPECT_EQ(a.verdict, MenuVerdict::Notice);
+            EXPECT_EQ(a.notice, noTeacherLessonNotice());
             break;
         }
         if (c.expect[i] == O || c.expect[i] == R) {
@@ -110,6 +122,13 @@ TEST(MenuNotices, AreTheExactCodePageTexts) {
         for (unsigned char c : utf8) letters += (c & 0xC0) != 0x80;
         EXPECT_EQ(text->size(), letters);
     }
+    EXPECT_EQ(cp1254::toUtf8(distributionNotice(false, false)),
+              "Programda hiçbir ÖĞRETMEN tanımlanmamış. ÖĞRETMEN tanımlamak için ÖĞRETMENLER "
+              "bölümüne giriniz. Sınıflara hiç ders verilmemiş. Sınıflara ders vermek için "
+              "SINIFTA OKUTULAN DERSLER bölümüne giriniz.");
+    EXPECT_EQ(cp1254::toUtf8(noTeacherLessonNotice()),
+              "Öğretmenlere hiç ders verilmemiş. Öğretmenlere ders vermek için ÖĞRETMEN DERS "
+              "DAĞITIMI bölümüne giriniz.");
     EXPECT_NE(noClassNotice().find('\xFD'), std::string::npos);
     EXPECT_NE(noClassNotice().find('\xFE'), std::string::npos);
 }

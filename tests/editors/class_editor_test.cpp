@@ -136,7 +136,7 @@ TEST(Classes, TheAnnexFlagWaitsForTheNextClassOfTheSameId) {
     EXPECT_EQ(classRows(db).back().cells[4], lit("EKBİNA"));
 }
 
-TEST(Classes, RowsAndQuestion) {
+TEST(Classes, Rows) {
     Database db = test::usedSchool();
     addEnteredClass(db, {"12", ""});
     const ListRows rows = classRows(db);
@@ -144,7 +144,6 @@ TEST(Classes, RowsAndQuestion) {
     EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"2", "2", "9", "B", lit("EKBİNA")}));
     EXPECT_EQ(rows[3].cells, (std::vector<std::string>{"4", "4", "12", "", ""}));
     EXPECT_EQ(rows[2].cells[kClassNameColumn], "10");
-    EXPECT_EQ(classDeleteQuestion(*db.classes.find(1)), lit("9 A Sınıfı silinecek !"));
 }
 
 } // namespace

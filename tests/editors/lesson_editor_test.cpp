@@ -50,8 +50,31 @@ TEST(LessonEntry, Validation) {
         {"no pattern", entry("A", "2", ""), false},
         {"five blocks fill the field", entry("A", "5", "1+1+1+1+1"), true},
         {"a number above a byte", entry("A", "0", "256"), false},
+        {"no hours a week", entry("A", "0", "0"), false},
+        {"a whole week", entry("A", "80", "80"), true},
+        {"more hours than a week has", entry("A", "99", "99"), false},
     };
     for (const auto& c : cases) EXPECT_EQ(entryValid(c.entry), c.valid) << c.what;
+}
+
+// The line under the fields says why "Kaydet" stays disabled, and nothing while it may not.
+TEST(LessonEntry, HoursProblem) {
+    const struct {
+        const char* hours;
+        const char* pattern;
+        const char* problem;
+    } cases[] = {
+        {"", "2", ""},
+        {"5", "", ""},
+        {"5", "2+2+1", ""},
+        {"0", "", "Haftalık ders saati en az 1 olmalı."},
+        {"99", "99", "Haftalık ders saati en çok 80 olabilir (bir haftadaki ders saati sayısı)."},
+        {"5", "2+2", "Yerleştirme biçiminin toplamı 4, haftalık ders saati 5: ikisi eşit olmalı."},
+        {"5", "1+2+2",
+         "Yerleştirme biçimi büyükten küçüğe, + ile ayrılmış bloklarla yazılır (örnek: 2+2+1)."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cp1254::toUtf8(hoursProblem(c.hours, c.pattern)), c.problem) << c.pattern;
 }
 
 TEST(LessonEntry, FieldNumber) {
@@ -239,11 +262,6 @@ TEST(LessonRows, ColumnsOfTheList) {
     EXPECT_EQ(rows[1].cells,
               (std::vector<std::string>{"1", lit("MATEMATİK"), "MAT", "4", "2+2", ""}));
     EXPECT_EQ(rows[1].cells[kLessonNameColumn], lit("MATEMATİK"));
-}
-
-TEST(LessonRows, DeleteQuestion) {
-    const Database db = test::usedSchool();
-    EXPECT_EQ(lessonDeleteQuestion(*db.lessons.find(1)), lit("MATEMATİK Dersi silinecek !"));
 }
 
 } // namespace

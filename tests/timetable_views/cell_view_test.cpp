@@ -1,6 +1,8 @@
+#include "scheduler/cell_description.h"
 #include "scheduler/timetable_view.h"
 #include "views_school.h"
 
+#include "core/cp1254.h"
 #include "rules/lock.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +38,45 @@ TEST(TeacherCell, SelectedLessonIsYellowAndFreeCellIsLimeWithFrame) {
     v = sched::teacherCellView(*db, sel, slot);
     EXPECT_EQ(v.textColour, CellColour::Yellow);
     EXPECT_EQ(v.background, CellColour::Black);
-    EXPECT_EQ(v.text, db->classes.find(tl->classId)->name.substr(0, 4));
+    EXPECT_EQ(v.text, sched::compactClassName(*db->classes.find(tl->classId)));
     EXPECT_FALSE(v.frame);
+}
+
+// Tenth-grade classes must not all read "10".
+TEST(TeacherCell, ClassNameKeepsItsSection) {
+    const struct {
+        const char* name;
+        const char* section;
+        const char* shown;
+    } cases[] = {{"10", "A", "10A"},
+                 {"10", "1", "10-1"},
+                 {"9", "", "9"},
+                 {"ANA", "B", "ANA-B"},
+                 {"10 ", " A", "10A"}};
+    for (const auto& c : cases) {
+        SchoolClass k;
+        k.name = c.name;
+        k.section = c.section;
+        EXPECT_EQ(sched::compactClassName(k), c.shown) << c.name << c.section;
+    }
+}
+
+TEST(CellDescription, NamesClassLessonTeachersAndRoom) {
+    auto db = viewsSchool();
+    const TeacherLesson* tl = plainLesson(*db);
+    const int slot = freeSlot(*db, *tl);
+    EXPECT_EQ(cp1254::toUtf8(sched::cellDescription(*db, CellOf::Teacher, tl->teacherId, slot)),
+              "Boş");
+    ASSERT_TRUE(Place(*db, slot, tl->classId, tl->lessonId));
+    const SchoolClass* c = db->classes.find(tl->classId);
+    const std::string expected =
+        cp1254::toUtf8(cp1254::lit("SINIF: ") + c->name + " " + c->section +
+                       cp1254::lit("\nDERS: ") + db->lessons.find(tl->lessonId)->name +
+                       cp1254::lit("\nÖĞRETMEN: ") + db->teachers.find(tl->teacherId)->name);
+    for (CellOf kind : {CellOf::Teacher, CellOf::Class}) {
+        const Id owner = kind == CellOf::Teacher ? tl->teacherId : tl->classId;
+        EXPECT_EQ(cp1254::toUtf8(sched::cellDescription(*db, kind, owner, slot)), expected);
+    }
 }
 
 TEST(Counters, FollowAPlacement) {

@@ -3,6 +3,7 @@
 #include "scheduler/unplaced_report.h"
 #include "views_school.h"
 
+#include "core/cascade.h"
 #include "rules/lock.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,34 @@ TEST(UnplacedReport, ListsEveryTeacherLessonWithItsTrueRemainder) {
     if (it != r.rows.end()) {
         EXPECT_EQ(it->remaining, db->lessons.find(tl->lessonId)->weeklyHours - 1);
     }
+}
+
+// A deleted teacher's lessons stay in the classes without a teacher: listed once each,
+// with all their hours, after the teachers' rows.
+TEST(UnplacedReport, ListsClassLessonsWithoutATeacher) {
+    auto db = viewsSchool();
+    const TeacherLesson tl = *plainLesson(*db);
+    ASSERT_TRUE(Place(*db, freeSlot(*db, tl), tl.classId, tl.lessonId));
+    deleteTeacher(*db, tl.teacherId);
+    const sched::UnplacedReport r = sched::unplacedReport(*db);
+    int total = 0, teacherless = 0;
+    for (const sched::UnplacedRow& row : r.rows) {
+        total += row.remaining;
+        if (row.teacherId != 0) continue;
+        ++teacherless;
+        EXPECT_EQ(row.teacherName, sched::noTeacherText());
+        EXPECT_EQ(db->classLessons.find(row.classId, row.lessonId)->teacherCount, 0);
+    }
+    EXPECT_EQ(r.total, total);
+    int expected = 0;
+    for (const ClassLesson& cl : db->classLessons) expected += cl.teacherCount == 0;
+    EXPECT_EQ(teacherless, expected);
+    const auto it = std::find_if(r.rows.begin(), r.rows.end(), [&](const sched::UnplacedRow& x) {
+        return x.teacherId == 0 && x.classId == tl.classId && x.lessonId == tl.lessonId;
+    });
+    ASSERT_NE(it, r.rows.end());
+    EXPECT_EQ(it->remaining, db->lessons.find(tl.lessonId)->weeklyHours);
+    EXPECT_EQ(r.rows.back().teacherId, 0);
 }
 
 TEST(UnplacedReport, EmptyWhenEverythingIsPlaced) {
@@ -94,6 +123,44 @@ TEST(Explain, NamesTheBusyTeacherAndTheClosedCell) {
         atClosed.reason != sched::CellReason::TeacherNoHours) {
         EXPECT_EQ(atClosed.reason, sched::CellReason::TeacherClosed);
     }
+}
+
+// A double click that does nothing is told why, from the checks placing by hand makes.
+TEST(Explain, HandRefusalNamesWhatStandsInTheWay) {
+    auto db = viewsSchool();
+    const TeacherLesson* tl = plainLesson(*db);
+    const TeacherLesson* other = nullptr;
+    for (const TeacherLesson& x : db->teacherLessons)
+        if (x.teacherId == tl->teacherId && x.classId != tl->classId &&
+            db->classLessons.find(x.classId, x.lessonId)->teacherCount == 1)
+            other = &x;
+    ASSERT_NE(other, nullptr);
+    const int busy = freeSlot(*db, *other);
+    const int free = freeSlot(*db, *tl, busy + 1);
+    ASSERT_TRUE(CanPlace(*db, busy, tl->classId, tl->lessonId));
+    ASSERT_TRUE(Place(*db, busy, other->classId, other->lessonId));
+    const int closed = freeSlot(*db, *tl, free + 1);
+    ASSERT_TRUE(ToggleLock(*db, CellOf::Class, tl->classId, closed));
+    const ClassTimetable& ct = *db->classTimetables.find(tl->classId);
+    const int outside = slotOf(1, ct.lastHour[0] + 1);
+
+    using R = sched::CellReason;
+    const struct {
+        int slot;
+        R reason;
+    } cases[] = {{free, R::Fits},
+                 {busy, R::TeacherBusy},
+                 {closed, R::ClassClosed},
+                 {outside, R::OutsideClassHours}};
+    for (const auto& c : cases)
+        EXPECT_EQ(sched::handRefusal(*db, tl->classId, tl->lessonId, c.slot).reason, c.reason)
+            << c.slot;
+    const sched::CellExplanation atBusy = sched::handRefusal(*db, tl->classId, tl->lessonId, busy);
+    EXPECT_EQ(atBusy.classId, other->classId);
+
+    for (int n = db->lessons.find(tl->lessonId)->weeklyHours; n > 0; --n)
+        ASSERT_TRUE(Place(*db, freeSlot(*db, *tl), tl->classId, tl->lessonId));
+    EXPECT_EQ(sched::handRefusal(*db, tl->classId, tl->lessonId, free + 1).reason, R::NothingLeft);
 }
 
 TEST(Explain, NamesARuleOfTheChain) {

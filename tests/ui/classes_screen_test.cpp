@@ -67,8 +67,9 @@ void ClassesScreenTest::opensWithTitleColumnsAndHelpLine() {
     QCOMPARE(s.screen.windowTitle(), QStringLiteral("SINIFLAR"));
     QCOMPARE(zs::test::columnTitles(s.list()),
              (QStringList{"-NO", "-RECNO", "SINIF", "BÖLÜMÜ", "BİNA"}));
-    QCOMPARE(s.list()->helpLine()->text(),
-             QStringLiteral("F4=Kaydet    F7=Sil     F9=Derslikler    Enter = Düzelt "));
+    QCOMPARE(
+        s.list()->helpLine()->text(),
+        QStringLiteral("F1 = Yardım    F4=Kaydet    F7=Sil     F9=Derslikler    Enter = Düzelt "));
     QCOMPARE(s.classes(), (QStringList{"9 A", "9 B", "10 A"}));
     QCOMPARE(columnTexts(s.list(), kBuilding), (QStringList{"", "EKBİNA", ""}));
     QCOMPARE(columnTexts(s.list(), kOrder), (QStringList{"1", "2", "3"}));
@@ -189,7 +190,9 @@ void ClassesScreenTest::deletingAClassUsedEverywhere() {
     enterRow(s.list(), 0);
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
     QCOMPARE(driver.seen.size(), std::size_t(1));
-    QCOMPARE(driver.seen[0].text, QStringLiteral("9 A Sınıfı silinecek !"));
+    // The common lesson's hour goes out of 9 B as well.
+    QCOMPARE(driver.seen[0].text, QStringLiteral("9 A Sınıfı silinecek !\n"
+                                                 "Programa yerleşmiş 4 ders saati de silinecek !"));
     QVERIFY(!driver.seen[0].information);
     QCOMPARE(zs::test::faults(s.program.db()), QString());
     QVERIFY(!s.program.db().classTimetables.contains(1));

@@ -68,9 +68,9 @@ private slots:
     void theMenuCanBeFoundByNameAndCaption();
     void buttonsAreNotClipped();
     void emptyProgramOpensOnlyTheUnconditionalScreens();
-    void lessonsWithoutClassesLeaveClassLessonsSilent();
     void fullSchoolOpensEverything();
     void unregisteredScreenSaysItIsNotReady();
+    void sharedAltKeyCyclesAndEnterOpens();
     void helpButtonAndF1OpenTheContents();
     void exitEndsWithoutWriting();
     void restoreEndsTheProgramAfterItsNotice();
@@ -135,7 +135,7 @@ void MainMenuTest::emptyProgramOpensOnlyTheUnconditionalScreens() {
     Program p;
     p.registerAll();
     DialogDriver driver;
-    driver.then(DialogDriver::pressOk()).then(DialogDriver::pressOk());
+    for (int i = 0; i < 5; ++i) driver.then(DialogDriver::pressOk());
     for (MenuButton b : kScreens) p.menu->button(b)->click();
 
     for (MenuButton b :
@@ -146,29 +146,28 @@ void MainMenuTest::emptyProgramOpensOnlyTheUnconditionalScreens() {
           MenuButton::TeacherTimetable, MenuButton::ClassTimetable, MenuButton::NewTimetable})
         QCOMPARE(p.opened[b], 0);
     QCOMPARE(driver.unexpected, 0);
-    QCOMPARE(driver.seen.size(), std::size_t(2));
+    // Each conditional button says what to enter first; only the new table stays silent.
+    QCOMPARE(driver.seen.size(), std::size_t(5));
     QCOMPARE(driver.seen[0].text,
              QStringLiteral("Programda hiçbir SINIF tanımlanmamış. SINIF tanımlamak için "
                             "SINIFLAR bölümüne giriniz."));
     QCOMPARE(driver.seen[1].text,
              QStringLiteral("Programda hiçbir DERS ve SINIF tanımlanmamış. DERS tanımlamak için "
                             "DERSLER bölümüne, SINIF tanımlamak için SINIFLAR bölümüne giriniz."));
+    QCOMPARE(driver.seen[2].text,
+             QStringLiteral("Programda hiçbir ÖĞRETMEN tanımlanmamış. ÖĞRETMEN tanımlamak için "
+                            "ÖĞRETMENLER bölümüne giriniz. Sınıflara hiç ders verilmemiş. "
+                            "Sınıflara ders vermek için SINIFTA OKUTULAN DERSLER bölümüne "
+                            "giriniz."));
+    for (int i : {3, 4})
+        QCOMPARE(driver.seen[std::size_t(i)].text,
+                 QStringLiteral("Öğretmenlere hiç ders verilmemiş. Öğretmenlere ders vermek için "
+                                "ÖĞRETMEN DERS DAĞITIMI bölümüne giriniz."));
     for (const auto& s : driver.seen) {
         QVERIFY(s.information);
         QVERIFY(!s.cancelVisible);
     }
     QVERIFY(!p.session->restartPending);
-}
-
-void MainMenuTest::lessonsWithoutClassesLeaveClassLessonsSilent() {
-    zs::Database data;
-    zs::addLesson(data, 1, 0, 2, zs::Pattern{2, 0, 0, 0, 0}, "MAT", "MATEMATIK", 1);
-    Program p(&data);
-    p.registerAll();
-    DialogDriver driver;
-    p.menu->press(MenuButton::ClassLessons);
-    QCOMPARE(p.opened[MenuButton::ClassLessons], 0);
-    QVERIFY(driver.seen.empty());
 }
 
 void MainMenuTest::fullSchoolOpensEverything() {
@@ -190,6 +189,33 @@ void MainMenuTest::unregisteredScreenSaysItIsNotReady() {
     QCOMPARE(driver.seen[0].text, TSilForm::notYetAvailableText());
     QVERIFY(driver.seen[0].information);
     QCOMPARE(driver.seen[0].focus, QStringLiteral("okButton"));
+}
+
+// Buttons that share an underlined letter: each Alt press moves to the next of them, Enter
+// opens the one that has the focus.
+void MainMenuTest::sharedAltKeyCyclesAndEnterOpens() {
+    const zs::Database school = zs::test::smallSchool();
+    Program p(&school);
+    p.registerAll();
+    p.menu->show();
+    QVERIFY(QTest::qWaitForWindowActive(p.menu.get()));
+    QList<QWidget*> sharing;
+    for (MenuButton b : zs::kMenuButtons)
+        if (TZamanseriForm::buttonText(b).startsWith(QStringLiteral("&Y")))
+            sharing << p.menu->button(b);
+    QCOMPARE(sharing.size(), 3);
+    QList<QWidget*> visited;
+    for (int i = 0; i < sharing.size(); ++i) {
+        QTest::keyClick(p.menu.get(), Qt::Key_Y, Qt::AltModifier);
+        visited << QApplication::focusWidget();
+    }
+    for (QWidget* b : sharing) QVERIFY(visited.contains(b));
+    QVERIFY(p.opened.empty());
+    for (int i = 0; i < 3 && QApplication::focusWidget() != p.menu->button(MenuButton::Backup); ++i)
+        QTest::keyClick(p.menu.get(), Qt::Key_Y, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(p.opened.size(), std::size_t(1));
+    QCOMPARE(p.opened[MenuButton::Backup], 1);
 }
 
 void MainMenuTest::helpButtonAndF1OpenTheContents() {

@@ -1,3 +1,4 @@
+#include "platform/dos_path.h"
 #include "ui/path_dialog.h"
 
 #include <QLabel>
@@ -13,6 +14,7 @@ private slots:
     void doubleClickSwitchesBuildingsAndBack();
     void doubleClickLeavesOtherTextAlone_data();
     void doubleClickLeavesOtherTextAlone();
+    void aChosenFolderIsWrittenTheDosWay();
 };
 
 void PathDialogTest::showsTheWorkingDirectory() {
@@ -51,6 +53,23 @@ void PathDialogTest::doubleClickLeavesOtherTextAlone() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseDClick(form.field(), Qt::LeftButton);
     QCOMPARE(form.text(), text);
+}
+
+// The folder chooser's answer goes into the field as the DOS text the program stores.
+void PathDialogTest::aChosenFolderIsWrittenTheDosWay() {
+    zs::platform::DriveMap drives;
+    drives.set('C', "/home/okul");
+    const struct {
+        const char* folder;
+        const char* text;
+    } cases[] = {{"/home/okul", "C:\\"},
+                 {"/home/okul/Zamanseri", "C:\\Zamanseri\\"},
+                 {"/home/okul/a/b/", "C:\\a\\b\\"},
+                 {"/home/okulx", "/home/okulx/"},
+                 {"/srv/data", "/srv/data/"}};
+    for (const auto& c : cases)
+        QCOMPARE(QString::fromStdString(zs::platform::dosFolderText(c.folder, drives)),
+                 QString::fromLatin1(c.text));
 }
 
 QTEST_MAIN(PathDialogTest)

@@ -68,13 +68,17 @@ void TeachersScreenTest::opensWithTitleColumnsAndHelpLine() {
 void TeachersScreenTest::keyboardEntryAddsWithATimetable() {
     Teachers s(zs::test::usedSchool());
     QVERIFY(!child<QPushButton>(&s.screen, "saveButton")->isEnabled());
+    // Enter on an empty name moves on; it saves nothing.
+    QTest::keyClick(s.field("nameField"), Qt::Key_Return);
+    QVERIFY(s.field("branchField")->hasFocus());
+    s.field("nameField")->setFocus();
     type(s.field("nameField"), QStringLiteral("çiğdem ılgaz"));
     QCOMPARE(s.field("nameField")->text(), QStringLiteral("ÇİĞDEM ILGAZ"));
-    QTest::keyClick(s.field("nameField"), Qt::Key_Return);
+    QTest::keyClick(s.field("nameField"), Qt::Key_Tab);
     type(s.field("branchField"), QStringLiteral("türkçe"));
-    QTest::keyClick(s.field("branchField"), Qt::Key_Return);
+    QTest::keyClick(s.field("branchField"), Qt::Key_Tab);
     type(s.field("homeroomField"), QStringLiteral("9-a"));
-    QTest::keyClick(s.field("homeroomField"), Qt::Key_Return);
+    QTest::keyClick(s.field("homeroomField"), Qt::Key_Tab);
     QVERIFY(s.field("clubField")->hasFocus());
     type(s.field("clubField"), QStringLiteral("satranç kulübü xyz"));
     QCOMPARE(s.field("clubField")->text(), QStringLiteral("SATRANÇ KULÜBÜ "));
@@ -94,10 +98,14 @@ void TeachersScreenTest::keyboardEntryAddsWithATimetable() {
     QVERIFY(grid);
     for (zs::u8 open : grid->planes[zs::kOpenPlane]) QCOMPARE(int(open), 1);
 
-    // A name alone is enough; F4 adds as well.
+    // A name alone is a complete entry: Enter saves it at once, and so does F4; nothing
+    // is left behind to slip into the next field.
     type(s.field("nameField"), QStringLiteral("veli"));
-    zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
+    QTest::keyClick(s.field("nameField"), Qt::Key_Return);
     QCOMPARE(s.names().last(), QStringLiteral("VELİ"));
+    type(s.field("nameField"), QStringLiteral("can"));
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
+    QCOMPARE(s.names().last(), QStringLiteral("CAN"));
     QCOMPARE(zs::test::faults(s.program.db()), QString());
 }
 
@@ -148,6 +156,12 @@ void TeachersScreenTest::editStoresTheFourTexts() {
              (QStringList{"2", "ALİ CAN", "FİZİK", "", "BİLİM VE TEK"}));
     QCOMPARE(s.list()->currentRow(), 1);
     QVERIFY(s.program.fileHoldsTable(DataFile::Teacher));
+    // Typing goes on in the entry, not into the list's search box.
+    QCOMPARE(s.screen.focusWidget(), s.field("nameField"));
+
+    driver.then(DialogDriver::pressCancel());
+    QTest::keyClick(s.list()->grid(), Qt::Key_Return);
+    QCOMPARE(s.screen.focusWidget(), s.field("nameField"));
 }
 
 void TeachersScreenTest::movesKeepTheMovedTeacherSelected() {
@@ -173,7 +187,8 @@ void TeachersScreenTest::deletingATeacherUsedEverywhere() {
     enterRow(s.list(), 0);
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
     QCOMPARE(driver.seen.size(), std::size_t(1));
-    QCOMPARE(driver.seen[0].text, QStringLiteral("AYŞE KAYA adındaki öğretmen silinecek !"));
+    QCOMPARE(driver.seen[0].text, QStringLiteral("AYŞE KAYA adındaki öğretmen silinecek !\n"
+                                                 "Programa yerleşmiş 4 ders saati de silinecek !"));
     QVERIFY(!driver.seen[0].information);
     QCOMPARE(zs::test::faults(s.program.db()), QString());
     for (const zs::TeacherDuty& d : s.program.db().teacherDuties) QVERIFY(d.teacherId != 1);

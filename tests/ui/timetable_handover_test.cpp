@@ -1,6 +1,7 @@
 #include "rules/grid_check.h"
 #include "rules/placement.h"
 #include "rules/totals.h"
+#include "scheduler/cell_description.h"
 #include "scheduler/run.h"
 #include "scheduler/scheduler.h"
 #include "scheduler/timetable_view.h"
@@ -29,7 +30,7 @@ using zs::ui::TeacherTimetableScreen;
 namespace {
 
 std::string classShort(const zs::Database& db, Id classId) {
-    return db.classes.find(classId)->name.substr(0, 4);
+    return zs::sched::compactClassName(*db.classes.find(classId));
 }
 
 QAction* actionNamed(QWidget* w, const QString& text) {
