@@ -52,25 +52,16 @@ AutoSettingsScreen::AutoSettingsScreen(AppSession& session, QWidget* parent)
         column->addWidget(b);
     }
 
-    ok_ = screenButton(QStringLiteral("Tamam"), QStringLiteral("okButton"), this);
-    ok_->setDefault(true);
-    auto* cancel = screenButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), this);
+    const OkCancelRow buttons = okCancelRow(this, platform::help::AutomaticSettings);
+    ok_ = buttons.ok;
     connect(ok_, &QPushButton::clicked, this, &AutoSettingsScreen::store);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    bindHelp(this, platform::help::AutomaticSettings);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    buttons->addWidget(new QLabel(QStringLiteral("F1 = Yardım"), this));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 18, 18, 14);
     layout->setSpacing(12);
     layout->addLayout(column);
     layout->addWidget(separatorLine(this));
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 void AutoSettingsScreen::store() {

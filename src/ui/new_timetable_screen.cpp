@@ -32,18 +32,9 @@ NewTimetableScreen::NewTimetableScreen(AppSession& session, QWidget* parent)
     resetSettings_ = new QCheckBox(QStringLiteral("Tek öğretmene özel ayarları sil"), this);
     resetSettings_->setObjectName(QStringLiteral("resetSettingsBox"));
 
-    ok_ = screenButton(QStringLiteral("Tamam"), QStringLiteral("okButton"), this);
-    auto* cancel = screenButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), this);
-    cancel->setDefault(true);
+    const OkCancelRow buttons = okCancelRow(this, platform::help::NewTimetable, false);
+    ok_ = buttons.ok;
     connect(ok_, &QPushButton::clicked, this, &NewTimetableScreen::start);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    bindHelp(this, platform::help::NewTimetable);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    buttons->addWidget(new QLabel(QStringLiteral("F1 = Yardım"), this));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 18, 18, 14);
@@ -54,7 +45,7 @@ NewTimetableScreen::NewTimetableScreen(AppSession& session, QWidget* parent)
     layout->addWidget(openClosed_);
     layout->addWidget(resetSettings_);
     layout->addWidget(separatorLine(this));
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 QString NewTimetableScreen::confirmText() {

@@ -156,6 +156,21 @@ void bindHelp(QWidget* screen, int topic, QPushButton* helpButton) {
     if (helpButton) QObject::connect(helpButton, &QPushButton::clicked, screen, show);
 }
 
+OkCancelRow okCancelRow(QDialog* dialog, int helpTopic, bool okDefault) {
+    OkCancelRow r;
+    r.ok = screenButton(QStringLiteral("Tamam"), QStringLiteral("okButton"), dialog);
+    r.cancel = screenButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), dialog);
+    (okDefault ? r.ok : r.cancel)->setDefault(true);
+    QObject::connect(r.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    bindHelp(dialog, helpTopic);
+    r.row = new QHBoxLayout;
+    r.row->addWidget(r.ok);
+    r.row->addWidget(r.cancel);
+    r.row->addStretch();
+    r.row->addWidget(new QLabel(QStringLiteral("F1 = Yardım"), dialog));
+    return r;
+}
+
 RuleBoxes::RuleBoxes(const std::array<QString, kCount>& captions, QWidget* parent)
     : QWidget(parent) {
     weekGaps_ = new DigitBox(this);

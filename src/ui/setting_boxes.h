@@ -4,6 +4,8 @@
 
 #include "core/records.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
@@ -111,5 +113,14 @@ QPushButton* screenButton(const QString& text, const QString& objectName, QWidge
 QFrame* separatorLine(QWidget* parent);
 // F1, and the "Yardım" button when there is one, open the screen's help topic.
 void bindHelp(QWidget* screen, int topic, QPushButton* helpButton = nullptr);
+
+// The row a settings-like dialog ends with: "Tamam", "İptal" (rejects), then the F1 line.
+// The caller connects "Tamam"; `okDefault` false makes "İptal" the default instead.
+struct OkCancelRow {
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    QHBoxLayout* row = nullptr;
+};
+OkCancelRow okCancelRow(QDialog* dialog, int helpTopic, bool okDefault = true);
 
 } // namespace zs::ui

@@ -55,18 +55,9 @@ TeacherSettingsScreen::TeacherSettingsScreen(AppSession& session, Id teacherId, 
     if (const TeacherTimetable* grid = session_.db.teacherTimetables.find(teacherId_))
         rules_->setValues(grid->teacherRules);
 
-    ok_ = screenButton(QStringLiteral("Tamam"), QStringLiteral("okButton"), this);
-    ok_->setDefault(true);
-    auto* cancel = screenButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), this);
+    const OkCancelRow buttons = okCancelRow(this, platform::help::SpecialSettings);
+    ok_ = buttons.ok;
     connect(ok_, &QPushButton::clicked, this, &TeacherSettingsScreen::store);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    bindHelp(this, platform::help::SpecialSettings);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    buttons->addWidget(new QLabel(QStringLiteral("F1 = Yardım"), this));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 18, 18, 14);
@@ -75,7 +66,7 @@ TeacherSettingsScreen::TeacherSettingsScreen(AppSession& session, Id teacherId, 
     layout->addWidget(separatorLine(this));
     layout->addWidget(rules_);
     layout->addWidget(separatorLine(this));
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     rules_->box(1)->setFocus(Qt::OtherFocusReason);
 }
