@@ -2,6 +2,8 @@
 
 #include "timetable_view.h"
 
+#include <algorithm>
+
 namespace zs::sched {
 
 UnplacedReport unplacedReport(const Database& db) {
@@ -16,10 +18,21 @@ UnplacedReport unplacedReport(const Database& db) {
                 row.className = c->name + " " + c->section;
             if (const Lesson* l = db.lessons.find(tl.lessonId)) row.lessonName = l->name;
             report.rows.push_back(std::move(row));
-            report.total += remaining;
         }
     }
+    report.total = unplacedClassHours(db);
     return report;
+}
+
+int unplacedClassHours(const Database& db) {
+    int hours = 0;
+    for (const ClassLesson& cl : db.classLessons) {
+        if (cl.teacherCount == 0) continue;
+        if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
+            if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
+        hours += std::max(0, lessonRemaining(db, cl.classId, cl.lessonId));
+    }
+    return hours;
 }
 
 } // namespace zs::sched

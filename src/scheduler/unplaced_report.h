@@ -20,8 +20,14 @@ struct UnplacedRow {
 
 struct UnplacedReport {
     std::vector<UnplacedRow> rows;
+    // The hours of class lessons still to place, a common lesson once: a lesson of two
+    // teachers shows under both, but counts once, as in a run's closing message.
     int total = 0;
 };
+
+// Weekly hours less the hours placed, over the class lessons that have a teacher, a
+// common group counted at its first member only.
+int unplacedClassHours(const Database& db);
 
 // Teachers in list order, each one's lessons in list order; a row per teacher lesson
 // whose class still lacks hours of it, so a shared lesson shows under every teacher.
