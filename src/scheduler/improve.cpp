@@ -17,21 +17,23 @@ namespace zs::sched {
 
 namespace {
 
-// A broken rule weighs far more than a gap within the limits: gaps over the limits, the
-// daily maximum and buildings on the teachers, two blocks of a lesson on one day on the
-// class. A teacher held to a gap limit also gains from fewer gaps within it.
+// A broken rule weighs far more than a gap within the limits, and the rules the faithful
+// search never breaks (the daily maximum, buildings, different days) far more than the
+// gap limits it relaxes. A teacher held to a gap limit also gains from fewer gaps.
 constexpr int kRuleWeight = 20;
+constexpr int kFirmRuleWeight = 200;
 
 int teacherPenalty(const Database& db, const TeacherTimetable& tt) {
     if (!db.teachers.contains(tt.teacherId)) return 0;
     const TeacherQuality q = teacherQuality(db, tt);
-    int p = kRuleWeight * (q.gapsOverLimit + q.longGaps + q.hoursOverMax + q.buildingChanges);
+    int p = kRuleWeight * (q.gapsOverLimit + q.longGaps) +
+            kFirmRuleWeight * (q.hoursOverMax + q.buildingChanges);
     if (tt.effectiveRules[kAllowGaps] != 1) p += q.gaps;
     return p;
 }
 
 int classPenalty(const ClassTimetable& ct) {
-    return kRuleWeight * sameDayBlocks(ct);
+    return kFirmRuleWeight * sameDayBlocks(ct);
 }
 
 // The teachers and classes whose figures a move can change.
@@ -298,7 +300,7 @@ bool improveBlock(Stage& s, Scores& scores, int classRow, int slot) {
             s.work();
             placed = commitBlock(run, a);
         } else {
-            placed = ejectAndPlace(s, a, cell, 1);
+            placed = ejectAndPlace(s, a, cell, 2);
         }
         if (!placed) continue;
         if (scores.delta(run, 0) < 0) {
