@@ -53,7 +53,7 @@ int curriculumHours(const std::vector<LessonDef>& defs, int grade, bool vocation
 std::vector<LessonDef> variedLessons(SampleRandom& rng) {
     std::vector<LessonDef> defs(lessons().begin(), lessons().end());
     std::vector<int> chosen;
-    for (const Variant& v : kVariants) chosen.push_back(rng.below(3));
+    for (std::size_t k = 0; k < std::size(kVariants); ++k) chosen.push_back(rng.below(3));
     auto apply = [&] {
         for (std::size_t k = 0; k < chosen.size(); ++k) {
             LessonDef& d = defs[kVariants[k].lessonId - 1];

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace zs::test {
 namespace {
 
@@ -23,7 +25,14 @@ TEST(UnplacedReport, ListsEveryTeacherLessonWithItsTrueRemainder) {
                          placedCount(*db, each.classId, each.lessonId);
         if (left > 0 && db->teachers.contains(each.teacherId)) ++expectedRows;
     }
+    std::set<std::pair<Id, Id>> counted;
+    int once = 0; // a lesson of two teachers, or of a common group, counts once
     for (const sched::UnplacedRow& row : r.rows) {
+        const ClassLesson* cl = db->classLessons.find(row.classId, row.lessonId);
+        const CommonGroup* g = cl ? db->commonGroups.find(cl->commonGroupId) : nullptr;
+        const auto key = g ? std::pair<Id, Id>(g->memberClass[0], g->memberLesson[0])
+                           : std::pair<Id, Id>(row.classId, row.lessonId);
+        if (counted.insert(key).second) once += row.remaining;
         // A recount over the class grid, cell by cell.
         int placed = 0;
         for (int s = 1; s <= kSlots; ++s)
@@ -34,7 +43,8 @@ TEST(UnplacedReport, ListsEveryTeacherLessonWithItsTrueRemainder) {
         total += row.remaining;
     }
     EXPECT_EQ(r.rows.size(), expectedRows);
-    EXPECT_EQ(r.total, total);
+    EXPECT_EQ(r.total, once);
+    EXPECT_LT(r.total, total);
     const auto it = std::find_if(r.rows.begin(), r.rows.end(), [&](const sched::UnplacedRow& x) {
         return x.classId == tl->classId && x.lessonId == tl->lessonId;
     });
