@@ -83,9 +83,15 @@ void endRun(AutoRun& run, bool withFigures) {
     run.state.running = false;
     const int unplaced = unplacedClassHours(run.db);
     std::string message = closingMessage(unplaced);
-    for (const std::string& line : run.state.impossible)
-        message += "\n" + cp1254::lit("Yerleşemez: ") + line;
-    if (withFigures) message += "\n" + qualityLine(measureQuality(run.db));
+    for (const std::string& line : run.state.impossible) {
+        message += '\n';
+        message += cp1254::lit("Yerleşemez: ");
+        message += line;
+    }
+    if (withFigures) {
+        message += '\n';
+        message += qualityLine(measureQuality(run.db));
+    }
     run.observer.runEnded(message, unplaced);
 }
 

@@ -189,7 +189,8 @@ void checkTeachers(const Database& db, Feasibility& f) {
         for (int d = 1; d <= kDays; ++d) {
             const int c = dayCapacity(*tt, d, classes, all);
             capacity += c;
-            sum += (d > 1 ? "+" : "") + std::to_string(c);
+            if (d > 1) sum += '+';
+            sum += std::to_string(c);
         }
         if (capacity >= tt->totalHours) continue;
         f.teacherCapacity[t.id] = capacity;

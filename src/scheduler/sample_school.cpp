@@ -134,7 +134,8 @@ std::vector<ClassPlan> addClasses(Database& db, int count, const Shape& sh) {
         p.afternoon = !p.vocational && p.grade < 9 + sh.afternoonGrades;
         std::string section;
         if (p.vocational) {
-            section = "M" + std::to_string(++vocationalSoFar);
+            section = 'M';
+            section += std::to_string(++vocationalSoFar);
         } else {
             p.section = sectionsSoFar[p.grade]++;
             section = sectionText(p.section);
