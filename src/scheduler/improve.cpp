@@ -279,19 +279,21 @@ struct Scores {
 };
 
 // Moves the block at `slot` of the class to a cell where the figures are better: a free
-// cell, or one whose blocks in the way go elsewhere (which takes in swaps).
-bool improveBlock(Stage& s, Scores& scores, int classRow, int slot) {
+// cell, or one whose blocks in the way go elsewhere (which takes in swaps). With
+// `sideways`, a move that leaves the figures as they are is taken too, so the search
+// can cross a plateau. Answers the change in the figures, 1 when nothing moved.
+int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways) {
     AutoRun& run = s.run;
     const Database& db = run.db;
     const ClassTimetable& ct = db.classTimetables.rows[classRow];
     const int i = slotIndex(slot);
     const Id lessonId = ct.planes[kOccupantPlane][i];
-    if (lessonId == 0 || ct.planes[kOpenPlane][i] == 0) return false;
+    if (lessonId == 0 || ct.planes[kOpenPlane][i] == 0) return 1;
     const int length = ct.planes[kBlockLengthPlane][i];
     PlacementAttempt a;
-    if (!fillFor(db, a, ct.classId, lessonId, length) || !scores.troubled(a)) return false;
+    if (!fillFor(db, a, ct.classId, lessonId, length) || !scores.troubled(a)) return 1;
     run.journal->clear();
-    if (!removeBlock(run, classRow, slot)) return false;
+    if (!removeBlock(run, classRow, slot)) return 1;
     const int removed = run.journal->count;
     for (int cell = 1; cell <= kSlots && !s.spent(); ++cell) {
         if (cell == slot) continue;
@@ -303,31 +305,47 @@ bool improveBlock(Stage& s, Scores& scores, int classRow, int slot) {
             placed = ejectAndPlace(s, a, cell, 2);
         }
         if (!placed) continue;
-        if (scores.delta(run, 0) < 0) {
+        const int d = scores.delta(run, 0);
+        if (d < 0 || (sideways && d == 0)) {
             scores.accept(db);
-            return true;
+            return d;
         }
         rollBack(run, removed);
     }
     rollBack(run, 0);
-    return false;
+    return 1;
 }
 
+// Rounds over every troubled block; after a round without gain, rounds that also take
+// moves leaving the figures equal, a block moved so not moved that way again soon.
 void improve(Stage& s) {
     const Database& db = s.run.db;
     Scores scores(db);
-    for (bool gained = true; gained && !s.spent();) {
-        gained = false;
+    std::vector<std::pair<Id, int>> recent; // class and former cell of the last level moves
+    constexpr std::size_t kTabu = 64;
+    constexpr int kPlateauRounds = 6;
+    for (int idle = 0; idle <= kPlateauRounds && !s.spent();) {
+        bool gained = false;
+        const bool sideways = idle > 0;
         for (int row = 0; row < static_cast<int>(db.classTimetables.rows.size()); ++row) {
-            if (!db.classes.contains(db.classTimetables.rows[row].classId)) continue;
+            const Id classId = db.classTimetables.rows[row].classId;
+            if (!db.classes.contains(classId)) continue;
             for (int slot = 1; slot <= kSlots && !s.spent(); ++slot) {
                 const auto& p = db.classTimetables.rows[row].planes;
                 if (p[kOccupantPlane][slotIndex(slot)] == 0 ||
                     p[kBlockStartPlane][slotIndex(slot)] != slot)
                     continue;
-                if (improveBlock(s, scores, row, slot)) gained = true;
+                const bool tabu = std::find(recent.begin(), recent.end(),
+                                            std::pair<Id, int>(classId, slot)) != recent.end();
+                const int d = improveBlock(s, scores, row, slot, sideways && !tabu);
+                if (d < 0) gained = true;
+                if (d == 0) {
+                    recent.emplace_back(classId, slot);
+                    if (recent.size() > kTabu) recent.erase(recent.begin());
+                }
             }
         }
+        idle = gained ? 0 : idle + 1;
     }
 }
 
