@@ -7,6 +7,7 @@
 #include "rules/totals.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace zs::sched {
 
@@ -219,6 +220,17 @@ Feasibility checkFeasibility(const Database& db) {
     checkClasses(db, f);
     checkClassLessons(db, f);
     return f;
+}
+
+std::vector<std::string> impossibleNow(const Database& db) {
+    auto copy = std::make_unique<Database>(db);
+    for (const Teacher& t : copy->teachers) {
+        updateTeacherWeeklyTotals(*copy, t.id);
+        PrepareTeacher(*copy, t.id);
+    }
+    std::vector<std::string> lines;
+    for (Infeasible& i : checkFeasibility(*copy).findings) lines.push_back(std::move(i.text));
+    return lines;
 }
 
 std::vector<std::string> teachersOverOpenCells(const Database& db) {

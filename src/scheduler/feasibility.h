@@ -32,6 +32,10 @@ struct Feasibility {
 // grids as they are, so it belongs after the preparation and the guidance lessons.
 Feasibility checkFeasibility(const Database& db);
 
+// The findings' lines for a school as it stands, its teachers prepared on a copy from the
+// settings in memory: what YERLEŞMEYEN DERSLER shows above its list.
+std::vector<std::string> impossibleNow(const Database& db);
+
 // The check that needs no preparation: a teacher with more weekly hours than open cells
 // within the day windows of the classes taught. One line per teacher, Windows-1254.
 std::vector<std::string> teachersOverOpenCells(const Database& db);

@@ -1,5 +1,6 @@
 #include "unplaced_report.h"
 
+#include "feasibility.h"
 #include "timetable_view.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ UnplacedReport unplacedReport(const Database& db) {
         }
     }
     report.total = unplacedClassHours(db);
+    if (report.total > 0) report.impossible = impossibleNow(db);
     return report;
 }
 

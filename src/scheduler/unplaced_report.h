@@ -23,6 +23,8 @@ struct UnplacedReport {
     // The hours of class lessons still to place, a common lesson once: a lesson of two
     // teachers shows under both, but counts once, as in a run's closing message.
     int total = 0;
+    // What no search can place, from the check a run makes first (Windows-1254 lines).
+    std::vector<std::string> impossible;
 };
 
 // Weekly hours less the hours placed, over the class lessons that have a teacher, a
