@@ -69,7 +69,11 @@ void seeds(benchmark::internal::Benchmark* b) {
         b->Args({255, 1, mode});
     }
 }
-BENCHMARK(BM_SeedRun)->Apply(seeds)->ArgNames({"classes", "seed", "mode"})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeedRun)
+    ->Apply(seeds)
+    ->ArgNames({"classes", "seed", "mode"})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zs

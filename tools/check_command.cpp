@@ -1,10 +1,10 @@
 #include "commands.h"
 
+#include "core/cp1254.h"
 #include "core/data_files.h"
 #include "core/file_io.h"
 #include "core/integrity.h"
 #include "core/startup.h"
-#include "core/cp1254.h"
 #include "rules/grid_check.h"
 #include "scheduler/feasibility.h"
 

@@ -96,8 +96,7 @@ CellExplanation blockObstacle(const Database& db, const PlacementAttempt& a) {
     for (int c = 0; c < a.classes; ++c) {
         const ClassTimetable& ct = db.classTimetables.rows[a.classRow[c]];
         for (int k = 0; k < a.length; ++k)
-            if (closedAt(ct.planes, slotIndex(a.cell + k)))
-                return {R::ClassClosed, 0, ct.classId};
+            if (closedAt(ct.planes, slotIndex(a.cell + k))) return {R::ClassClosed, 0, ct.classId};
     }
     for (int r = 0; r < a.rooms; ++r) {
         const RoomTimetable& rt = db.roomTimetables.rows[a.roomRow[r]];

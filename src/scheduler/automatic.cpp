@@ -3,13 +3,13 @@
 #include "improve.h"
 #include "passes.h"
 #include "quality.h"
-#include "unplaced_report.h"
 #include "rules/guidance.h"
 #include "rules/placement.h"
 #include "rules/prepare_teacher.h"
 #include "rules/settings_rules.h"
 #include "rules/totals.h"
 #include "scheduler.h"
+#include "unplaced_report.h"
 
 #include "core/cp1254.h"
 

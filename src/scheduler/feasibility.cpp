@@ -70,7 +70,8 @@ Room roomFor(const std::vector<const ClassTimetable*>& grids) {
         DayWindow w = dayWindow(*grids[0], d);
         for (const ClassTimetable* g : grids) {
             const DayWindow m = dayWindow(*g, d);
-            w = m.empty() ? DayWindow{} : DayWindow{std::max(w.first, m.first), std::min(w.last, m.last)};
+            w = m.empty() ? DayWindow{}
+                          : DayWindow{std::max(w.first, m.first), std::min(w.last, m.last)};
             if (w.empty() || w.first > w.last) break;
         }
         if (w.empty() || w.first > w.last) continue;
@@ -99,7 +100,8 @@ void checkClassLessons(const Database& db, Feasibility& f) {
         const std::string who = className(db, cl.classId) + " " + lesson->name + ": ";
         if (b.longest > r.longestRun) {
             f.findings.push_back({Infeasible::Kind::BlockLength, 0, cl.classId, cl.lessonId,
-                                  who + std::to_string(b.longest) + lit(" saatlik blok, en uzun açık alan ") +
+                                  who + std::to_string(b.longest) +
+                                      lit(" saatlik blok, en uzun açık alan ") +
                                       std::to_string(r.longestRun) + lit(" saat.")});
         } else if (b.count > r.days && lesson->weeklyHours <= 7) {
             // Such a lesson takes one block a day: the blocks need as many days.
@@ -155,8 +157,8 @@ int dayCapacity(const TeacherTimetable& tt, int day,
         }
     }
     runs += usableRun(run);
-    const int maxDay = tt.effectiveRules[kMaxHoursPerDay] == 0 ? kHoursPerDay
-                                                                 : tt.effectiveRules[kMaxHoursPerDay];
+    const int maxDay =
+        tt.effectiveRules[kMaxHoursPerDay] == 0 ? kHoursPerDay : tt.effectiveRules[kMaxHoursPerDay];
     int free = std::max(0, maxDay - fixed);
     if (b.allEven) free -= free % 2;
     return fixed + std::min(free, runs);
@@ -195,12 +197,12 @@ void checkTeachers(const Database& db, Feasibility& f) {
         }
         if (capacity >= tt->totalHours) continue;
         f.teacherCapacity[t.id] = capacity;
-        f.findings.push_back(
-            {Infeasible::Kind::TeacherHours, t.id, 0, 0,
-             t.name + ": " + std::to_string(tt->totalHours) + lit(" saat, en çok ") +
-                 std::to_string(capacity) + lit(" saat yerleşebilir (") + sum +
-                 lit("; günde en çok ") + std::to_string(int(tt->effectiveRules[kMaxHoursPerDay])) +
-                 lit(" saat, açık ve sabit alanlarla).")});
+        f.findings.push_back({Infeasible::Kind::TeacherHours, t.id, 0, 0,
+                              t.name + ": " + std::to_string(tt->totalHours) +
+                                  lit(" saat, en çok ") + std::to_string(capacity) +
+                                  lit(" saat yerleşebilir (") + sum + lit("; günde en çok ") +
+                                  std::to_string(int(tt->effectiveRules[kMaxHoursPerDay])) +
+                                  lit(" saat, açık ve sabit alanlarla).")});
     }
 }
 
@@ -208,7 +210,8 @@ void checkTeachers(const Database& db, Feasibility& f) {
 
 bool Feasibility::impossibleBlock(Id classId, Id lessonId) const {
     for (const Infeasible& i : findings)
-        if (i.kind == Infeasible::Kind::BlockLength && i.classId == classId && i.lessonId == lessonId)
+        if (i.kind == Infeasible::Kind::BlockLength && i.classId == classId &&
+            i.lessonId == lessonId)
             return true;
     return false;
 }
@@ -249,7 +252,8 @@ std::vector<std::string> teachersOverOpenCells(const Database& db) {
         int open = 0;
         for (int s = 1; s <= kSlots; ++s) {
             const int i = slotIndex(s);
-            if (inWindow[i] && (tt->planes[kOpenPlane][i] != 0 || tt->planes[kOccupantPlane][i] != 0))
+            if (inWindow[i] &&
+                (tt->planes[kOpenPlane][i] != 0 || tt->planes[kOccupantPlane][i] != 0))
                 ++open;
         }
         if (hours > open)

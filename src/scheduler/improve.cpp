@@ -92,7 +92,8 @@ bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
     const auto& occupants = db.classTimetables.rows[a.classRow[0]].planes[kOccupantPlane];
     if (hour > 1 && occupants[slotIndex(cell - 1)] == a.firstClassLesson()) return false;
     const int after = hour + a.length;
-    return !(after <= kHoursPerDay && occupants[slotIndex(cell + a.length)] == a.firstClassLesson());
+    return !(after <= kHoursPerDay &&
+             occupants[slotIndex(cell + a.length)] == a.firstClassLesson());
 }
 
 // The cell where the block costs least, 0 when it fits nowhere.
@@ -143,8 +144,8 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
         const auto& p = db.classTimetables.rows[row].planes;
         const int start = p[kBlockStartPlane][slotIndex(slot)];
         for (const Blocker& b : blockers)
-            if (b.classRow == row && db.classTimetables.rows[row].planes[kBlockStartPlane]
-                                                                           [slotIndex(b.slot)] == start)
+            if (b.classRow == row &&
+                db.classTimetables.rows[row].planes[kBlockStartPlane][slotIndex(b.slot)] == start)
                 return;
         blockers.push_back({row, slot});
     };

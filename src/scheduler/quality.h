@@ -12,10 +12,10 @@ namespace zs::sched {
 
 // One teacher against the rules in force.
 struct TeacherQuality {
-    int gaps = 0;           // empty open hours between two of its lessons
-    int gapsOverLimit = 0;  // beyond the weekly (or per-day) number allowed
-    int longGaps = 0;       // hours beyond the longest gap allowed between two lessons
-    int hoursOverMax = 0;   // hours beyond the daily maximum, summed over the days
+    int gaps = 0;          // empty open hours between two of its lessons
+    int gapsOverLimit = 0; // beyond the weekly (or per-day) number allowed
+    int longGaps = 0;      // hours beyond the longest gap allowed between two lessons
+    int hoursOverMax = 0;  // hours beyond the daily maximum, summed over the days
     int daysOverMax = 0;
     int buildingChanges = 0; // lessons in two buildings with no free hour between
     bool overGapLimit() const { return gapsOverLimit > 0 || longGaps > 0; }

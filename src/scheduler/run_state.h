@@ -42,7 +42,7 @@ struct RunState {
     int settingsPhase = 0; // 0 strict, 1 settings
     int sweepNo = 1;
     int blockPass = 0;
-    int attemptDepth = 0; // 1 = outermost attempt
+    int attemptDepth = 0;   // 1 = outermost attempt
     int displaceBudget = 0; // blocks, or pairs of blocks while pairsOnly, a chain may move
     int displacedTotal = 0; // in the same units
     int rearrangeLimit = 0;

@@ -115,7 +115,8 @@ Shape shapeOf(int count, SampleRandom& rng) {
 std::vector<ClassPlan> addClasses(Database& db, int count, const Shape& sh) {
     std::vector<ClassPlan> plans;
     std::array<int, 13> sectionsSoFar{};
-    const int weights = sh.gradeWeight[0] + sh.gradeWeight[1] + sh.gradeWeight[2] + sh.gradeWeight[3];
+    const int weights =
+        sh.gradeWeight[0] + sh.gradeWeight[1] + sh.gradeWeight[2] + sh.gradeWeight[3];
     const int lastStored = std::min(count, static_cast<int>(kAnnexFileSize));
     int vocationalSoFar = 0;
     for (int k = 0; k < count; ++k) {
@@ -159,8 +160,8 @@ void addCommonGroups(Database& db, const std::vector<ClassPlan>& classes, int gr
         int grade;
         Id lessonId;
     };
-    constexpr Wanted kCandidates[] = {{11, kGermanLesson}, {12, kPsychology}, {10, kMusicLesson},
-                                      {9, kGermanLesson}};
+    constexpr Wanted kCandidates[] = {
+        {11, kGermanLesson}, {12, kPsychology}, {10, kMusicLesson}, {9, kGermanLesson}};
     Id groupId = 0;
     for (Wanted w : kCandidates) {
         if (groupId >= groups) break;

@@ -41,8 +41,8 @@ struct Staff {
 };
 
 struct StaffShape {
-    int teamTaught = 3;         // grade 12 classes whose sports lesson has two teachers
-    int closedOneIn = 6;        // one teacher in so many keeps two hours closed
+    int teamTaught = 3;  // grade 12 classes whose sports lesson has two teachers
+    int closedOneIn = 6; // one teacher in so many keeps two hours closed
 };
 
 // Adds the teachers with their timetables and teacher lessons. When the teacher table is

@@ -184,8 +184,7 @@ void PanelObserver::tick() {
         panel_.setHint(QString());
         hint_ = Hint::None;
     }
-    if (hint_ != Hint::None || shownLesson_ == 0 ||
-        onLesson_.elapsed() < kLongLessonSeconds * 1000)
+    if (hint_ != Hint::None || shownLesson_ == 0 || onLesson_.elapsed() < kLongLessonSeconds * 1000)
         return;
     hint_ = Hint::LongLesson;
     panel_.setHint(QString::fromUtf8("Bu ders aramayı uzun süredir tutuyor: \"Geç\" ile "

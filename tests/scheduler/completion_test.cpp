@@ -194,7 +194,8 @@ TEST(Samples, SeedsGiveOtherSchoolsWithUniqueNamesAndTeachableLoads) {
     for (std::uint64_t seed : {1, 2, 3}) {
         auto db = test::sampleDb(80, seed);
         std::set<std::string> names;
-        for (const SchoolClass& c : db->classes) EXPECT_TRUE(names.insert(c.name + " " + c.section).second);
+        for (const SchoolClass& c : db->classes)
+            EXPECT_TRUE(names.insert(c.name + " " + c.section).second);
         schools.insert(encodeTable(*db, DataFile::ClassLesson));
     }
     EXPECT_EQ(schools.size(), 3u);

@@ -106,60 +106,97 @@ void ruleBytes(School& s, u8 dayBetween, u8 otherHour) {
 
 INSTANTIATE_TEST_SUITE_P(
     Search, RuleChain,
-    ::testing::Values(
-        RuleCase{"same_lesson_on_one_day", fourHoursOneOnMonday, {1, 1, 2, 3, 1},
-                 {1, 1, 2, 1, 4}, 1, CellReason::SameLessonDay},
-        RuleCase{"daily_maximum",
-                 [](School& s) {
-                     s.db.settings.maxHoursPerDay = 3;
-                     s.tt(1).teacherRules[kMaxHoursPerDay] = 3;
-                     withOther(2, 1, {1, 2})(s);
-                 },
-                 {1, 1, 2, 2, 1}, {1, 1, 2, 1, 3}, 1, CellReason::DailyMaximum},
-        RuleCase{"gaps_strict_none_allowed", withOther(2, 1, {1, 2}), {1, 1, 2, 1, 3},
-                 {1, 1, 2, 1, 4}, 0, CellReason::Gaps},
-        RuleCase{"gaps_settings_two_between",
-                 [](School& s) {
-                     s.db.settings.maxGapsPerWeek = 2;
-                     s.db.settings.maxGapBetween = 2;
-                     withOther(2, 1, {1, 2})(s);
-                 },
-                 {1, 1, 2, 1, 5}, {1, 1, 2, 1, 6}, 1, CellReason::Gaps},
-        RuleCase{"day_between_parts_strict", fourHoursOneOnMonday, {1, 1, 2, 3, 3},
-                 {1, 1, 2, 2, 3}, 0, CellReason::DayBetweenParts},
-        RuleCase{"day_between_parts_settings",
-                 [](School& s) {
-                     fourHoursOneOnMonday(s);
-                     ruleBytes(s, 1, 0);
-                 },
-                 {1, 1, 2, 3, 3}, {1, 1, 2, 2, 3}, 1, CellReason::DayBetweenParts},
-        RuleCase{"other_hour_other_day_strict", fourHoursOneOnMonday, {1, 1, 2, 3, 3},
-                 {1, 1, 2, 3, 1}, 0, CellReason::OtherHourOtherDay},
-        RuleCase{"other_hour_other_day_settings",
-                 [](School& s) {
-                     fourHoursOneOnMonday(s);
-                     ruleBytes(s, 0, 1);
-                 },
-                 {1, 1, 2, 3, 3}, {1, 1, 2, 3, 1}, 1, CellReason::OtherHourOtherDay},
-        RuleCase{"same_class_other_lesson", withOther(1, 1, {1, 2}), {1, 1, 2, 2, 1},
-                 {1, 1, 2, 1, 3}, 1, CellReason::SameClassOtherLesson},
-        RuleCase{"lesson_group",
-                 [](School& s) {
-                     s.db.settings.groupOtherDay = 1;
-                     s.tt(1).teacherRules[kGroupOtherDay] = 1;
-                     s.db.settings.sameClassOtherDay = 0;
-                     s.db.lessons.find(1)->groupId = 7;
-                     withOther(1, 1, {1, 2}, 7)(s);
-                 },
-                 {1, 1, 2, 2, 1}, {1, 1, 2, 1, 3}, 1, CellReason::LessonGroup},
-        RuleCase{"building_change",
-                 [](School& s) {
-                     s.lesson(3, 2).klass(2).hours(2, 1, 8).classLesson(2, 3, {1});
-                     s.db.annexFlags[2] = 1;
-                     s.db.settings.allowGaps = 1;
-                     Place(s.db, slotOf(1, 1), 2, 3);
-                 },
-                 {1, 1, 2, 1, 4}, {1, 1, 2, 1, 2}, 1, CellReason::BuildingChange}),
+    ::testing::Values(RuleCase{"same_lesson_on_one_day",
+                               fourHoursOneOnMonday,
+                               {1, 1, 2, 3, 1},
+                               {1, 1, 2, 1, 4},
+                               1,
+                               CellReason::SameLessonDay},
+                      RuleCase{"daily_maximum",
+                               [](School& s) {
+                                   s.db.settings.maxHoursPerDay = 3;
+                                   s.tt(1).teacherRules[kMaxHoursPerDay] = 3;
+                                   withOther(2, 1, {1, 2})(s);
+                               },
+                               {1, 1, 2, 2, 1},
+                               {1, 1, 2, 1, 3},
+                               1,
+                               CellReason::DailyMaximum},
+                      RuleCase{"gaps_strict_none_allowed",
+                               withOther(2, 1, {1, 2}),
+                               {1, 1, 2, 1, 3},
+                               {1, 1, 2, 1, 4},
+                               0,
+                               CellReason::Gaps},
+                      RuleCase{"gaps_settings_two_between",
+                               [](School& s) {
+                                   s.db.settings.maxGapsPerWeek = 2;
+                                   s.db.settings.maxGapBetween = 2;
+                                   withOther(2, 1, {1, 2})(s);
+                               },
+                               {1, 1, 2, 1, 5},
+                               {1, 1, 2, 1, 6},
+                               1,
+                               CellReason::Gaps},
+                      RuleCase{"day_between_parts_strict",
+                               fourHoursOneOnMonday,
+                               {1, 1, 2, 3, 3},
+                               {1, 1, 2, 2, 3},
+                               0,
+                               CellReason::DayBetweenParts},
+                      RuleCase{"day_between_parts_settings",
+                               [](School& s) {
+                                   fourHoursOneOnMonday(s);
+                                   ruleBytes(s, 1, 0);
+                               },
+                               {1, 1, 2, 3, 3},
+                               {1, 1, 2, 2, 3},
+                               1,
+                               CellReason::DayBetweenParts},
+                      RuleCase{"other_hour_other_day_strict",
+                               fourHoursOneOnMonday,
+                               {1, 1, 2, 3, 3},
+                               {1, 1, 2, 3, 1},
+                               0,
+                               CellReason::OtherHourOtherDay},
+                      RuleCase{"other_hour_other_day_settings",
+                               [](School& s) {
+                                   fourHoursOneOnMonday(s);
+                                   ruleBytes(s, 0, 1);
+                               },
+                               {1, 1, 2, 3, 3},
+                               {1, 1, 2, 3, 1},
+                               1,
+                               CellReason::OtherHourOtherDay},
+                      RuleCase{"same_class_other_lesson",
+                               withOther(1, 1, {1, 2}),
+                               {1, 1, 2, 2, 1},
+                               {1, 1, 2, 1, 3},
+                               1,
+                               CellReason::SameClassOtherLesson},
+                      RuleCase{"lesson_group",
+                               [](School& s) {
+                                   s.db.settings.groupOtherDay = 1;
+                                   s.tt(1).teacherRules[kGroupOtherDay] = 1;
+                                   s.db.settings.sameClassOtherDay = 0;
+                                   s.db.lessons.find(1)->groupId = 7;
+                                   withOther(1, 1, {1, 2}, 7)(s);
+                               },
+                               {1, 1, 2, 2, 1},
+                               {1, 1, 2, 1, 3},
+                               1,
+                               CellReason::LessonGroup},
+                      RuleCase{"building_change",
+                               [](School& s) {
+                                   s.lesson(3, 2).klass(2).hours(2, 1, 8).classLesson(2, 3, {1});
+                                   s.db.annexFlags[2] = 1;
+                                   s.db.settings.allowGaps = 1;
+                                   Place(s.db, slotOf(1, 1), 2, 3);
+                               },
+                               {1, 1, 2, 1, 4},
+                               {1, 1, 2, 1, 2},
+                               1,
+                               CellReason::BuildingChange}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

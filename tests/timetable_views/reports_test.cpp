@@ -121,7 +121,8 @@ TEST(Explain, NamesARuleOfTheChain) {
     const std::string byHand = cp1254::lit("elle yerleştirilebilir.");
     const std::string notByHand = cp1254::lit("Elle de yerleştirilemez.");
     auto endsWith = [](const std::string& text, const std::string& end) {
-        return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+        return text.size() >= end.size() &&
+               text.compare(text.size() - end.size(), end.size(), end) == 0;
     };
     for (const auto& c : e.cells) {
         const std::string text = sched::explanationText(*db, c);
