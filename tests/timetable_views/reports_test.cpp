@@ -131,7 +131,9 @@ TEST(Explain, NamesARuleOfTheChain) {
             ++rules;
             EXPECT_TRUE(endsWith(text, byHand)) << text;
         }
-        if (c.reason == sched::CellReason::ClassBusy) EXPECT_TRUE(endsWith(text, notByHand));
+        if (c.reason == sched::CellReason::ClassBusy) {
+            EXPECT_TRUE(endsWith(text, notByHand)) << text;
+        }
     }
     EXPECT_GT(rules, 0);
 }
