@@ -12,7 +12,7 @@ run() {
     start=$(date +%s.%N)
     out=$("$tool" schedule "$dir" --quiet)
     end=$(date +%s.%N)
-    impossible=$(printf '%s\n' "$out" | grep -c '^Yerleşemez' || true)
+    impossible=$(printf '%s\n' "$out" | grep -c 'yerleşemez: ' || true)
     quality=$(printf '%s\n' "$out" | tail -n 2 | head -n 1)
     unplaced=$(printf '%s\n' "$out" | head -n 1)
     printf '%s\t%s\t%.2f s\t%s\t%s\tyerleşemez %s\n' "$1" "$2" \

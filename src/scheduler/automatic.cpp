@@ -85,7 +85,7 @@ void endRun(AutoRun& run, bool withFigures) {
     std::string message = closingMessage(unplaced);
     for (const std::string& line : run.state.impossible) {
         message += '\n';
-        message += cp1254::lit("Yerleşemez: ");
+        message += cp1254::lit("Kurallar içinde yerleşemez: ");
         message += line;
     }
     if (withFigures) {

@@ -71,7 +71,7 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     if (!report_.impossible.empty()) {
         QStringList lines;
         for (const std::string& line : report_.impossible)
-            lines << QStringLiteral("Yerleşemez: ") + fromCodePage(line);
+            lines << QStringLiteral("Kurallar içinde yerleşemez: ") + fromCodePage(line);
         auto* impossible = new QLabel(lines.join(QLatin1Char('\n')), this);
         impossible->setObjectName(QStringLiteral("ImpossibleLabel"));
         impossible->setWordWrap(true);
