@@ -3,6 +3,7 @@
 // class's day, the quality figures and the sample schools.
 #include "core/cp1254.h"
 #include "rules/grid_check.h"
+#include "rules/lock.h"
 #include "rules/prepare_teacher.h"
 #include "rules/school.h"
 #include "rules/slots.h"
@@ -10,6 +11,7 @@
 #include "scheduler/explain.h"
 #include "scheduler/feasibility.h"
 #include "scheduler/quality.h"
+#include "scheduler/repair.h"
 #include "scheduler/unplaced_report.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +89,58 @@ TEST(Displacement, NothingAtLevelOneAMoveFromLevelTwoWithOrWithoutPairs) {
                 EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 3), 1); // moved, not lost
             }
         }
+}
+
+// Teacher 1's lesson 1 stands at Monday 1-2; lesson 2 is tried at Monday 1 by the day
+// re-arrangement: the day is taken out, lesson 2 goes in, lesson 1 goes elsewhere.
+TEST(DayRearrangement, MovesTheDayAroundTheBlockButNeverALockedOne) {
+    for (bool locked : {false, true}) {
+        School s;
+        s.lesson(1, 2).lesson(2, 2).klass(1).hours(1, 1, 4).teacher(1);
+        s.classLesson(1, 1, {1}).classLesson(1, 2, {1});
+        Place(s.db, slotOf(1, 1), 1, 1);
+        Place(s.db, slotOf(1, 2), 1, 1);
+        if (locked) ToggleLock(s.db, CellOf::Class, 1, slotOf(1, 1));
+        s.db.settings.allowGaps = 1;
+        test::openScreenTotals(s.db);
+        PrepareTeacher(s.db, 1);
+        const Bytes before = test::gridBytes(s.db);
+        MemoryRun m(s.db);
+        sched::RunState& st = m.run.state;
+        st.currentLevel = 2;
+        st.settingsPhase = 1;
+        st.sweepNo = 2;
+        st.attemptDepth = 1;
+        st.workLeft = sched::attemptWorkBudget(2);
+        sched::PlacementAttempt a;
+        ASSERT_TRUE(sched::fillAttempt(s.db, a, 1, 2));
+        a.length = 2;
+        a.day = 1;
+        a.hour = 1;
+        a.cell = slotOf(1, 1);
+        sched::rearrangeDay(m.run, a);
+        SCOPED_TRACE(locked ? "locked" : "unlocked");
+        EXPECT_EQ(a.success, !locked);
+        if (locked) {
+            EXPECT_EQ(test::gridBytes(s.db), before);
+        } else {
+            EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 1), 2);
+            EXPECT_EQ(placedCount(s.db, 1, 1), 2);
+        }
+    }
+}
+
+// Many holes in a full timetable call for splits again and again; one is made.
+TEST(TwoHourSplit, AtMostOncePerRunAndTheSettingStays) {
+    auto db = test::fullWithHoles(2);
+    db->settings.splitBlock = 1;
+    MemoryRun m(*db);
+    m.run.faithfulOnly = true;
+    sched::runAutomatic(m.run);
+    EXPECT_GT(m.run.state.moves.twoHourSplits, 1);
+    EXPECT_EQ(m.run.state.splitCount, 1);
+    EXPECT_EQ(db->settings.splitBlock, 1);
+    EXPECT_TRUE(checkGridConsistency(*db).empty());
 }
 
 TEST(Completion, PlacesWhatTheFaithfulSearchLeftAndKeepsEveryHour) {
