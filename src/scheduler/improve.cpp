@@ -2,6 +2,7 @@
 
 #include "attempt.h"
 #include "journal_ops.h"
+#include "kempe.h"
 #include "quality.h"
 #include "rules/block_run.h"
 #include "rules/patterns.h"
@@ -76,24 +77,6 @@ bool fillFor(const Database& db, PlacementAttempt& a, Id classId, Id lessonId, i
     if (!fillAttempt(db, a, classId, lessonId)) return false;
     a.length = length;
     return true;
-}
-
-// The hard rules at `cell`, and no join with an hour of the same lesson beside it.
-bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
-    const Database& db = run.db;
-    const int day = dayOf(cell), hour = hourOf(cell);
-    const DayWindow w = attemptWindow(db, a, day);
-    if (!w.contains(hour) || hour + a.length - 1 > w.last) return false;
-    if (a.lesson->notAtHour != 0 && a.length >= 2 && hour == a.lesson->notAtHour) return false;
-    a.day = day;
-    a.hour = hour;
-    a.cell = cell;
-    if (pairsRefuse(run, a) || !blockObstacle(db, a).fits()) return false;
-    const auto& occupants = db.classTimetables.rows[a.classRow[0]].planes[kOccupantPlane];
-    if (hour > 1 && occupants[slotIndex(cell - 1)] == a.firstClassLesson()) return false;
-    const int after = hour + a.length;
-    return !(after <= kHoursPerDay &&
-             occupants[slotIndex(cell + a.length)] == a.firstClassLesson());
 }
 
 // The cell where the block costs least, 0 when it fits nowhere.
@@ -314,6 +297,18 @@ int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways
         rollBack(run, removed);
     }
     rollBack(run, 0);
+    // Kempe chains: the block trades its hours with what stands at another start cell.
+    for (int cell = 1; cell <= kSlots && !s.spent(); ++cell) {
+        if (cell == slot) continue;
+        s.work();
+        if (!kempeSwap(run, classRow, slot, cell)) continue;
+        const int d = scores.delta(run, 0);
+        if (d < 0 || (sideways && d == 0)) {
+            scores.accept(db);
+            return d;
+        }
+        rollBack(run, 0);
+    }
     return 1;
 }
 

@@ -10,6 +10,7 @@
 #include "run_support.h"
 #include "scheduler/explain.h"
 #include "scheduler/feasibility.h"
+#include "scheduler/kempe.h"
 #include "scheduler/quality.h"
 #include "scheduler/repair.h"
 #include "scheduler/unplaced_report.h"
@@ -141,6 +142,36 @@ TEST(TwoHourSplit, AtMostOncePerRunAndTheSettingStays) {
     EXPECT_EQ(m.run.state.splitCount, 1);
     EXPECT_EQ(db->settings.splitBlock, 1);
     EXPECT_TRUE(checkGridConsistency(*db).empty());
+}
+
+// Class 1 has A (teacher 1) at Monday 1-2 and B (teacher 2) at 3-4; teacher 1 also has
+// C in class 2 at 3-4. Swapping A to 3-4 takes B to 1-2 and, through teacher 1, C too.
+TEST(KempeChain, SwapsEveryBlockOfTheChainOrNothing) {
+    for (bool locked : {false, true}) {
+        School s;
+        s.lesson(1, 2).lesson(2, 2).lesson(3, 2).klass(1).hours(1, 1, 6);
+        s.klass(2).hours(2, 1, 6).teacher(1).teacher(2);
+        s.classLesson(1, 1, {1}).classLesson(1, 2, {2}).classLesson(2, 3, {1});
+        for (int h : {1, 2}) Place(s.db, slotOf(1, h), 1, 1);
+        for (int h : {3, 4}) Place(s.db, slotOf(1, h), 1, 2);
+        for (int h : {3, 4}) Place(s.db, slotOf(1, h), 2, 3);
+        if (locked) ToggleLock(s.db, CellOf::Class, 2, slotOf(1, 3));
+        const Bytes before = test::gridBytes(s.db);
+        MemoryRun m(s.db);
+        SCOPED_TRACE(locked ? "locked" : "unlocked");
+        EXPECT_EQ(
+            sched::kempeSwap(m.run, s.db.classTimetables.positionOf(1), slotOf(1, 1), slotOf(1, 3)),
+            !locked);
+        if (locked) {
+            EXPECT_EQ(test::gridBytes(s.db), before);
+            continue;
+        }
+        EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 3), 1);
+        EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 1), 2);
+        EXPECT_EQ(at(s.ct(2), kOccupantPlane, 1, 1), 3);
+        EXPECT_EQ(s.tt(1).placedHours, 4);
+        EXPECT_TRUE(checkGridConsistency(s.db).empty());
+    }
 }
 
 TEST(Completion, PlacesWhatTheFaithfulSearchLeftAndKeepsEveryHour) {
