@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <random>
 #include <vector>
 
 namespace zs::sched {
@@ -246,6 +248,13 @@ struct Scores {
         return d;
     }
 
+    int total() const {
+        int t = 0;
+        for (int p : teacher) t += p;
+        for (int p : klass) t += p;
+        return t;
+    }
+
     // The move just judged by delta stays.
     void accept(const Database& db) {
         for (int t : touchedTeachers) teacher[t] = teacherPenalty(db, db.teacherTimetables.rows[t]);
@@ -314,9 +323,8 @@ int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways
 
 // Rounds over every troubled block; after a round without gain, rounds that also take
 // moves leaving the figures equal, a block moved so not moved that way again soon.
-void improve(Stage& s) {
+void improve(Stage& s, Scores& scores) {
     const Database& db = s.run.db;
-    Scores scores(db);
     std::vector<std::pair<Id, int>> recent; // class and former cell of the last level moves
     constexpr std::size_t kTabu = 64;
     constexpr int kPlateauRounds = 6;
@@ -345,6 +353,86 @@ void improve(Stage& s) {
     }
 }
 
+// Annealing from a fixed seed over random moves of troubled blocks: while the temperature
+// is high a move that costs a little is taken now and then, so the search leaves a local
+// optimum; the best timetable met is what stays.
+void anneal(Stage& s, Scores& scores) {
+    AutoRun& run = s.run;
+    Database& db = run.db;
+    std::mt19937 random(20261207u);
+    const int rows = static_cast<int>(db.classTimetables.rows.size());
+    if (rows == 0) return;
+    int current = scores.total();
+    int best = current;
+    auto bestTeachers = db.teacherTimetables.rows;
+    auto bestClasses = db.classTimetables.rows;
+    auto bestRooms = db.roomTimetables.rows;
+    const long steps = s.workLeft / 2;
+    std::vector<std::pair<int, int>> troubled; // block starts around a broken rule
+    for (long n = 0; n < steps && !s.spent() && best > 0; ++n) {
+        s.work();
+        if (n % 256 == 0) {
+            troubled.clear();
+            for (int r = 0; r < rows; ++r) {
+                const ClassTimetable& ct = db.classTimetables.rows[r];
+                if (!db.classes.contains(ct.classId)) continue;
+                for (int cell = 1; cell <= kSlots; ++cell) {
+                    const int k = slotIndex(cell);
+                    if (ct.planes[kOccupantPlane][k] == 0 ||
+                        ct.planes[kBlockStartPlane][k] != cell || ct.planes[kOpenPlane][k] == 0)
+                        continue;
+                    PlacementAttempt a;
+                    if (fillFor(db, a, ct.classId, ct.planes[kOccupantPlane][k],
+                                ct.planes[kBlockLengthPlane][k]) &&
+                        scores.troubled(a))
+                        troubled.emplace_back(r, cell);
+                }
+            }
+            if (troubled.empty()) break;
+        }
+        const double temperature = kRuleWeight * std::pow(0.02, double(n) / double(steps));
+        const auto [row, slot] = troubled[random() % troubled.size()];
+        const int to = 1 + static_cast<int>(random() % kSlots);
+        const bool chain = random() % 2 == 0;
+        const double chance = double(random()) / double(std::mt19937::max());
+        const ClassTimetable& ct = db.classTimetables.rows[row];
+        const int i = slotIndex(slot);
+        const Id lessonId = ct.planes[kOccupantPlane][i];
+        if (to == slot || lessonId == 0 || ct.planes[kBlockStartPlane][i] != slot) continue;
+        PlacementAttempt a;
+        if (!fillFor(db, a, ct.classId, lessonId, ct.planes[kBlockLengthPlane][i])) continue;
+        run.journal->clear();
+        bool moved = false;
+        if (chain) {
+            moved = kempeSwap(run, row, slot, to);
+        } else if (removeBlock(run, row, slot)) {
+            moved = (hardFits(run, a, to) && commitBlock(run, a)) || ejectAndPlace(s, a, to, 1);
+            if (!moved) rollBack(run, 0);
+        }
+        if (!moved) continue;
+        const int d = scores.delta(run, 0);
+        if (d <= 0 || chance < std::exp(-d / temperature)) {
+            scores.accept(db);
+            current += d;
+            if (current < best) {
+                best = current;
+                bestTeachers = db.teacherTimetables.rows;
+                bestClasses = db.classTimetables.rows;
+                bestRooms = db.roomTimetables.rows;
+            }
+        } else {
+            rollBack(run, 0);
+        }
+    }
+    if (current > best) {
+        db.teacherTimetables.rows = std::move(bestTeachers);
+        db.classTimetables.rows = std::move(bestClasses);
+        db.roomTimetables.rows = std::move(bestRooms);
+        scores = Scores(db);
+    }
+    run.journal->clear();
+}
+
 } // namespace
 
 void completeAndImprove(AutoRun& run) {
@@ -355,7 +443,10 @@ void completeAndImprove(AutoRun& run) {
     run.observer.phaseShown(st.phase);
     Stage s{run, kImproveWorkPerClass * std::max<long>(1, long(run.db.classes.rows.size()))};
     complete(s);
-    improve(s);
+    Scores scores(run.db);
+    improve(s, scores);
+    anneal(s, scores);
+    improve(s, scores);
     run.journal->clear();
     const HourSums sums = teacherHourSums(run.db);
     st.placedTotal = sums.placed;
