@@ -12,7 +12,7 @@
 namespace zs::sched {
 
 // Cells tried, per class of the school, before the stage gives up.
-inline constexpr long kImproveWorkPerClass = 20000;
+inline constexpr long kImproveWorkPerClass = 40000;
 
 // The teachers must be prepared with the settings the timetable is judged by. Ends when
 // nothing is left to gain, the work is spent, or "&Durdur" was pressed.
