@@ -1,10 +1,12 @@
 #include "commands.h"
 
+#include "core/cp1254.h"
 #include "core/data_files.h"
 #include "core/file_io.h"
 #include "core/integrity.h"
 #include "core/startup.h"
 #include "rules/grid_check.h"
+#include "scheduler/feasibility.h"
 
 #include <cstdio>
 
@@ -68,7 +70,11 @@ int runCheck(const std::vector<std::string>& args) {
     for (auto& line : checkGridConsistency(db)) faults.push_back(std::move(line));
     for (const auto& note : report.notes) std::printf("atlandı: %s\n", note.c_str());
     for (const auto& fault : faults) std::printf("hata: %s\n", fault.c_str());
-    return report.notes.empty() && faults.empty() ? 0 : 1;
+    // A teacher given more hours than it has open cells can never be fully placed.
+    const auto overloaded = sched::teachersOverOpenCells(db);
+    for (const auto& line : overloaded)
+        std::printf("yerleşemez: %s\n", cp1254::toUtf8(line).c_str());
+    return report.notes.empty() && faults.empty() && overloaded.empty() ? 0 : 1;
 }
 
 } // namespace zs::tool

@@ -71,7 +71,8 @@ bool readByte(const std::string& text, int& out) {
 }
 
 int usage() {
-    std::fputs("Kullanım: zamanseri-tool schedule DİZİN [--teacher NO] [--level N] [--quiet]\n",
+    std::fputs("Kullanım: zamanseri-tool schedule DİZİN [--teacher NO] [--level N] [--faithful] "
+               "[--quiet]\n",
                stderr);
     return 2;
 }
@@ -83,6 +84,7 @@ int runSchedule(const std::vector<std::string>& args) {
     int teacherId = 0;
     std::optional<int> level;
     bool quiet = false;
+    bool faithful = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -95,6 +97,8 @@ int runSchedule(const std::vector<std::string>& args) {
             level = value;
         } else if (a == "--quiet") {
             quiet = true;
+        } else if (a == "--faithful") {
+            faithful = true;
         } else if (folder.empty() && !a.starts_with("--")) {
             folder = a;
         } else {
@@ -144,6 +148,7 @@ int runSchedule(const std::vector<std::string>& args) {
     };
     TerminalProgress progress(db, !quiet && isatty(STDERR_FILENO));
     sched::AutoRun run(db, progress, source);
+    run.faithfulOnly = faithful;
     const auto started = Clock::now();
     if (teacherId)
         sched::runTeacher(run, static_cast<Id>(teacherId));

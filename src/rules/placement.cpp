@@ -80,9 +80,13 @@ bool CanPlace(const Database& db, int slot, Id classId, Id lessonId) {
         if (!freeAt(db.teacherTimetables.rows[g.teachers[t]].planes, i)) return false;
     for (int r = 0; r < g.roomCount; ++r)
         if (!freeAt(db.roomTimetables.rows[g.rooms[r]].planes, i)) return false;
-    for (int c = 0; c < g.classCount; ++c)
-        if (g.classes[c].grid >= 0 && !freeAt(db.classTimetables.rows[g.classes[c].grid].planes, i))
+    // Every member class of a common lesson must have the hour in its day and free.
+    for (int c = 0; c < g.classCount; ++c) {
+        if (g.classes[c].grid < 0) continue;
+        const ClassTimetable& member = db.classTimetables.rows[g.classes[c].grid];
+        if (!dayWindow(member, dayOf(slot)).contains(hourOf(slot)) || !freeAt(member.planes, i))
             return false;
+    }
     return true;
 }
 

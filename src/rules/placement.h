@@ -7,7 +7,8 @@
 
 namespace zs {
 
-// Whether `lesson` may be placed for `class` at `slot`: the hour lies in the class's day,
+// Whether `lesson` may be placed for `class` at `slot`: the hour lies in the day of the
+// class and of every member class of its common group,
 // the lesson has weekly hours left, and every teacher, room and member class cell is free.
 // Placement by hand obeys no rule setting. A slot outside 1..80 is refused.
 bool CanPlace(const Database& db, int slot, Id classId, Id lessonId);

@@ -3,7 +3,6 @@
 #include "day_rules.h"
 #include "journal_ops.h"
 #include "repair.h"
-#include "rules/daily_hours.h"
 #include "rules/prepare_teacher.h"
 #include "rules/slots.h"
 
@@ -53,6 +52,78 @@ bool earlyRoom(const AutoRun& run, const PlacementAttempt& a) {
 
 bool pairsRefuse(const AutoRun& run, const PlacementAttempt& a) {
     return run.state.pairsOnly && a.length % 2 == 0 && a.hour % 2 == 0;
+}
+
+DayWindow attemptWindow(const Database& db, const PlacementAttempt& a, int day) {
+    DayWindow w = dayWindow(db.classTimetables.rows[a.classRow[0]], day);
+    for (int c = 1; c < a.classes && !w.empty(); ++c) {
+        const DayWindow m = dayWindow(db.classTimetables.rows[a.classRow[c]], day);
+        if (m.empty()) return {};
+        w.first = std::max(w.first, m.first);
+        w.last = std::min(w.last, m.last);
+        if (w.first > w.last) return {};
+    }
+    return w;
+}
+
+CellExplanation hourFilter(const AutoRun& run, const PlacementAttempt& a, int hour,
+                           const DayWindow& w, int& early) {
+    const int notAtHour = a.lesson->notAtHour;
+    const int notAfterHour = a.lesson->notAfterHour;
+    if (notAtHour != 0 && a.length >= 2 && hour == notAtHour) return {CellReason::NotAtHour};
+    if (notAfterHour != 0 && hour + a.length - w.first > notAfterHour) {
+        if (early < 0) early = earlyRoom(run, a) ? 1 : 0;
+        if (early == 1) return {CellReason::NotAfterHour};
+    }
+    return {};
+}
+
+namespace {
+
+template <std::size_t N> bool closedAt(const std::array<Plane, N>& p, int i) {
+    return p[kOpenPlane][i] == 0;
+}
+
+} // namespace
+
+CellExplanation blockObstacle(const Database& db, const PlacementAttempt& a) {
+    using R = CellReason;
+    for (int t = 0; t < a.teachers; ++t) {
+        const TeacherTimetable& tt = db.teacherTimetables.rows[a.teacherRow[t]];
+        for (int k = 0; k < a.length; ++k)
+            if (closedAt(tt.planes, slotIndex(a.cell + k))) return {R::TeacherClosed, tt.teacherId};
+    }
+    for (int c = 0; c < a.classes; ++c) {
+        const ClassTimetable& ct = db.classTimetables.rows[a.classRow[c]];
+        for (int k = 0; k < a.length; ++k)
+            if (closedAt(ct.planes, slotIndex(a.cell + k))) return {R::ClassClosed, 0, ct.classId};
+    }
+    for (int r = 0; r < a.rooms; ++r) {
+        const RoomTimetable& rt = db.roomTimetables.rows[a.roomRow[r]];
+        for (int k = 0; k < a.length; ++k)
+            if (closedAt(rt.planes, slotIndex(a.cell + k)))
+                return {R::RoomClosed, 0, 0, 0, rt.roomId};
+    }
+    for (int k = 0; k < a.length; ++k) {
+        const int i = slotIndex(a.cell + k);
+        for (int t = 0; t < a.teachers; ++t) {
+            const TeacherTimetable& tt = db.teacherTimetables.rows[a.teacherRow[t]];
+            if (const Id c = tt.planes[kOccupantPlane][i]) {
+                const ClassTimetable* ct = db.classTimetables.find(c);
+                return {R::TeacherBusy, tt.teacherId, c,
+                        ct ? ct->planes[kOccupantPlane][i] : Id{0}};
+            }
+        }
+        for (int c = 0; c < a.classes; ++c) {
+            const ClassTimetable& ct = db.classTimetables.rows[a.classRow[c]];
+            if (const Id l = ct.planes[kOccupantPlane][i]) return {R::ClassBusy, 0, ct.classId, l};
+        }
+        for (int r = 0; r < a.rooms; ++r) {
+            const RoomTimetable& rt = db.roomTimetables.rows[a.roomRow[r]];
+            if (const Id c = rt.planes[kOccupantPlane][i]) return {R::RoomBusy, 0, c, 0, rt.roomId};
+        }
+    }
+    return {};
 }
 
 namespace {
@@ -113,20 +184,7 @@ bool fillAttempt(const Database& db, PlacementAttempt& a, Id classId, Id lessonI
 
 namespace {
 
-template <std::size_t N> bool blockClosed(const std::array<Plane, N>& p, int cell, int length) {
-    for (int k = 0; k < length; ++k)
-        if (p[kOpenPlane][slotIndex(cell + k)] == 0) return true;
-    return false;
-}
-
-template <std::size_t N> bool blockEmpty(const std::array<Plane, N>& p, int cell, int length) {
-    for (int k = 0; k < length; ++k)
-        if (p[kOccupantPlane][slotIndex(cell + k)] != 0) return false;
-    return true;
-}
-
 void tryCell(AutoRun& run, PlacementAttempt& a) {
-    const Database& db = run.db;
     if (pairsRefuse(run, a)) return;
     if (run.journal->guardReached()) return;
     const auto& first = firstTeacherGrid(run, a).planes;
@@ -134,50 +192,41 @@ void tryCell(AutoRun& run, PlacementAttempt& a) {
     if (first[kOccupantPlane][i] == a.firstClass() && first[kBlockStartPlane][i] == a.cell &&
         first[kBlockLengthPlane][i] == a.length)
         return;
-    bool empty = true;
-    for (int t = 0; t < a.teachers; ++t) {
-        const auto& p = db.teacherTimetables.rows[a.teacherRow[t]].planes;
-        if (blockClosed(p, a.cell, a.length)) return;
-        empty = empty && blockEmpty(p, a.cell, a.length);
-    }
-    for (int c = 0; c < a.classes; ++c) {
-        const auto& p = db.classTimetables.rows[a.classRow[c]].planes;
-        if (blockClosed(p, a.cell, a.length)) return;
-        empty = empty && blockEmpty(p, a.cell, a.length);
-    }
-    for (int r = 0; r < a.rooms; ++r) {
-        const auto& p = db.roomTimetables.rows[a.roomRow[r]].planes;
-        if (blockClosed(p, a.cell, a.length)) return;
-        empty = empty && blockEmpty(p, a.cell, a.length);
-    }
-    if (empty && sameLessonPerDay(run, a) && ruleChain(run, a)) {
-        a.success = commitBlock(run, a);
+    const CellExplanation way = blockObstacle(run.db, a);
+    switch (way.reason) {
+    case CellReason::TeacherClosed:
+    case CellReason::ClassClosed:
+    case CellReason::RoomClosed:
         return;
+    case CellReason::Fits:
+        if (ruleObstacle(run, a).fits()) {
+            a.success = commitBlock(run, a);
+            return;
+        }
+        break;
+    default:
+        break;
     }
     repairMoves(run, a);
 }
 
 void walkWeek(AutoRun& run, PlacementAttempt& a) {
     run.observer.pump();
-    if (run.state.stopCode != 0) return;
+    RunState& st = run.state;
+    if (st.stopCode != 0 || st.stopRequested) return;
     const TeacherTimetable& tt = firstTeacherGrid(run, a);
-    const ClassTimetable& ct = firstClassGrid(run, a);
-    const int notAtHour = a.lesson->notAtHour;
-    const int notAfterHour = a.lesson->notAfterHour;
     int early = -1; // unknown until a cell needs it; the walk does not change it
     for (int day = 1; day <= kDays; ++day) {
         if (rv::dayFirstHour(tt, day) == 0) continue;
-        const DayWindow w = dayWindow(ct, day);
+        const DayWindow w = attemptWindow(run.db, a, day);
         if (w.empty() || w.hours() < a.length) continue;
         for (int hour = w.first; hour <= w.last - a.length + 1; ++hour) {
             const int cell = slotOf(day, hour);
             if (a.targetCell != 0 && cell != a.targetCell) continue;
-            if (notAtHour != 0 && a.length >= 2 && hour == notAtHour) continue;
-            if (notAfterHour != 0 && hour + a.length - w.first > notAfterHour) {
-                if (early < 0) early = earlyRoom(run, a) ? 1 : 0;
-                if (early == 1) continue;
-            }
-            if (run.state.attemptDepth == 1) run.observer.cellTried(cell);
+            if (!hourFilter(run, a, hour, w, early).fits()) continue;
+            if (st.workLeft <= 0) return;
+            --st.workLeft;
+            if (st.attemptDepth == 1) run.observer.cellTried(cell);
             a.day = day;
             a.hour = hour;
             a.cell = cell;
@@ -203,7 +252,8 @@ bool runAttempt(AutoRun& run, int targetCell, int length, Id classId, Id lessonI
             st.rearrangeLimit = 1;
             st.pairsOnly = false;
         }
-        st.displaceBudget = (st.currentLevel - 1) * (2 - (st.pairsOnly ? 1 : 0)) + 1;
+        st.displaceBudget = std::max(st.currentLevel - 1, 0) * (st.pairsOnly ? 1 : 2);
+        st.workLeft = attemptWorkBudget(st.currentLevel);
     }
     PlacementAttempt a;
     a.targetCell = targetCell;

@@ -2,6 +2,8 @@
 // tries each cell, directly and then with the repair moves.
 #pragma once
 
+#include "cell_reason.h"
+#include "rules/daily_hours.h"
 #include "run.h"
 
 #include <array>
@@ -69,6 +71,20 @@ bool pairsRefuse(const AutoRun& run, const PlacementAttempt& a);
 // The early-room test of the lesson's last hour: true when some day offers the first
 // teacher enough free hours before it, so the block is kept within them.
 bool earlyRoom(const AutoRun& run, const PlacementAttempt& a);
+
+// The hours of `day` that lie within the day of every class of the attempt: a common
+// lesson goes only where all its member classes have lessons.
+DayWindow attemptWindow(const Database& db, const PlacementAttempt& a, int day);
+
+// The walk's own filters of a start hour within that window: the lesson's not-at-hour
+// and the soft not-after-hour rule. `early` caches the early-room test for the walk
+// (-1 unknown).
+CellExplanation hourFilter(const AutoRun& run, const PlacementAttempt& a, int hour,
+                           const DayWindow& w, int& early);
+
+// The first closed cell of the block for any teacher, class or room of the attempt,
+// then the first busy one; Fits when every cell is free.
+CellExplanation blockObstacle(const Database& db, const PlacementAttempt& a);
 
 // The grids of the attempt's first teacher and first class.
 TeacherTimetable& firstTeacherGrid(AutoRun& run, const PlacementAttempt& a);

@@ -1,10 +1,15 @@
 #include "attempt.h"
+#include "feasibility.h"
+#include "improve.h"
 #include "passes.h"
+#include "quality.h"
 #include "rules/guidance.h"
 #include "rules/placement.h"
 #include "rules/prepare_teacher.h"
 #include "rules/settings_rules.h"
+#include "rules/totals.h"
 #include "scheduler.h"
+#include "unplaced_report.h"
 
 #include "core/cp1254.h"
 
@@ -43,6 +48,11 @@ void beginRun(AutoRun& run) {
     st.elapsedSeconds = 0;
     st.splitCount = 0;
     st.stopCode = 0;
+    st.stopRequested = false;
+    st.phase = RunPhase::Faithful;
+    st.impossible.clear();
+    st.impossibleBlocks.clear();
+    st.teacherCapacity.fill(-1);
     st.running = true;
     st.blockLengths = blockLengthTable(db);
     st.pairsOnly = effectiveBlocksOnPairs(db) != 0;
@@ -56,10 +66,33 @@ void beginRun(AutoRun& run) {
     placeGuidanceLessons(run);
 }
 
-void endRun(AutoRun& run) {
+// What no search can place, noted before the search so it spends nothing on it.
+void checkBeforeSearch(AutoRun& run) {
+    RunState& st = run.state;
+    const Feasibility f = checkFeasibility(run.db);
+    for (const Infeasible& i : f.findings) {
+        st.impossible.push_back(i.text);
+        if (i.kind == Infeasible::Kind::BlockLength)
+            st.impossibleBlocks.emplace_back(i.classId, i.lessonId);
+    }
+    st.teacherCapacity = f.teacherCapacity;
+    if (!st.impossible.empty()) run.observer.impossibleFound(st.impossible);
+}
+
+void endRun(AutoRun& run, bool withFigures) {
     run.state.running = false;
-    const HourSums sums = teacherHourSums(run.db);
-    run.observer.runEnded(closingMessage(sums), sums.total - sums.placed);
+    const int unplaced = unplacedClassHours(run.db);
+    std::string message = closingMessage(unplaced);
+    for (const std::string& line : run.state.impossible) {
+        message += '\n';
+        message += cp1254::lit("Kurallar içinde yerleşemez: ");
+        message += line;
+    }
+    if (withFigures) {
+        message += '\n';
+        message += qualityLine(measureQuality(run.db));
+    }
+    run.observer.runEnded(message, unplaced);
 }
 
 } // namespace
@@ -73,9 +106,9 @@ HourSums teacherHourSums(const Database& db) {
     return s;
 }
 
-std::string closingMessage(const HourSums& sums) {
-    if (sums.total == sums.placed) return cp1254::lit("Yerleşmeyen ders kalmadı.");
-    return cp1254::lit("Yerleşmeyen ") + std::to_string(sums.total - sums.placed) +
+std::string closingMessage(int unplacedHours) {
+    if (unplacedHours <= 0) return cp1254::lit("Yerleşmeyen ders kalmadı.");
+    return cp1254::lit("Yerleşmeyen ") + std::to_string(unplacedHours) +
            cp1254::lit(" ders saati kaldı.");
 }
 
@@ -99,16 +132,21 @@ void runAutomatic(AutoRun& run) {
     run.reloadSettings();
     prepareTeachers(run, teachersInListOrder(run.db));
     beginRun(run);
+    checkBeforeSearch(run);
     st.stopCode = 0;
     st.teacherOrder = teacherRunOrder(run.db, teachersInListOrder(run.db));
     st.groupLevel = 0;
     mainPass(run);
-    for (;;) {
+    while (!st.stopRequested) {
         prepareTeachers(run, st.teacherOrder);
         if (relaxStep(run)) mainPass(run);
         if (!relaxStep(run)) break;
     }
-    endRun(run);
+    // The timetable is completed and judged by the stored settings, not the relaxed ones.
+    run.reloadSettings();
+    prepareTeachers(run, teachersInListOrder(run.db));
+    if (!run.faithfulOnly) completeAndImprove(run);
+    endRun(run, true);
     run.reloadSettings();
     run.observer.gridChanged();
 }
@@ -122,15 +160,29 @@ void runTeacher(AutoRun& run, Id teacherId) {
     run.observer.teacherCount(0);
     run.observer.teacherNumber(0);
     run.reloadSettings();
-    for (st.blockPass = st.blockLengths.count; st.blockPass >= 0; --st.blockPass)
+    for (st.blockPass = st.blockLengths.count; st.blockPass >= 0 && !st.stopRequested;
+         --st.blockPass)
         scheduleTeacher(run, teacherId);
-    endRun(run);
+    endRun(run, false);
     run.reloadSettings();
     run.observer.gridChanged();
 }
 
+void prepareLessonTeachers(Database& db, Id classId, Id lessonId) {
+    const ClassLesson* cl = db.classLessons.find(classId, lessonId);
+    if (!cl) return;
+    for (int t = 0; t < std::min<int>(cl->teacherCount, kMaxTeachersPerClassLesson); ++t) {
+        updateTeacherWeeklyTotals(db, cl->teachers[t]);
+        PrepareTeacher(db, cl->teachers[t]);
+    }
+}
+
 bool placeAtCell(AutoRun& run, Id teacherId, Id classId, Id lessonId, int cell) {
     RunState& st = run.state;
+    // The search reads the day windows and rules in force of the lesson's teachers, which
+    // a screen opened on fresh data has never computed.
+    run.reloadSettings();
+    prepareLessonTeachers(run.db, classId, lessonId);
     st.targetCell = cell;
     run.observer.gridChanged();
     beginRun(run);
@@ -154,13 +206,14 @@ bool placeAtCell(AutoRun& run, Id teacherId, Id classId, Id lessonId, int cell) 
         }
         if (st.stopCode == kStopRun) break;
     } while (st.currentLevel < lastLevel);
-    endRun(run);
+    endRun(run, false);
     st.targetCell = 0;
     return placedCount(run.db, classId, lessonId) > before;
 }
 
 void requestStop(AutoRun& run) {
     run.state.stopCode = kStopRun;
+    run.state.stopRequested = true;
 }
 
 void requestSkip(AutoRun& run) {

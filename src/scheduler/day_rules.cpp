@@ -158,14 +158,30 @@ bool lessonGroupOk(const AutoRun& run, const PlacementAttempt& a) {
     return !(a.length < 3 && count + a.length > run.state.groupLevel + 2);
 }
 
+CellExplanation chainObstacle(const AutoRun& run, const PlacementAttempt& a) {
+    using R = CellReason;
+    const auto& teachers = run.db.teacherTimetables.rows;
+    for (int t = 0; t < a.teachers; ++t)
+        if (!dailyMaximumOk(run, a, teachers[a.teacherRow[t]]))
+            return {R::DailyMaximum, teachers[a.teacherRow[t]].teacherId};
+    if (!buildingChangeOk(run, a)) return {R::BuildingChange};
+    for (int t = 0; t < a.teachers; ++t)
+        if (!gapsOk(run, a, teachers[a.teacherRow[t]]))
+            return {R::Gaps, teachers[a.teacherRow[t]].teacherId};
+    if (!dayBetweenPartsOk(run, a)) return {R::DayBetweenParts};
+    if (!otherHourOtherDayOk(run, a)) return {R::OtherHourOtherDay};
+    if (!sameClassOtherLessonOk(run, a)) return {R::SameClassOtherLesson};
+    if (!lessonGroupOk(run, a)) return {R::LessonGroup};
+    return {};
+}
+
 bool ruleChain(const AutoRun& run, const PlacementAttempt& a) {
-    for (int t = 0; t < a.teachers; ++t)
-        if (!dailyMaximumOk(run, a, run.db.teacherTimetables.rows[a.teacherRow[t]])) return false;
-    if (!buildingChangeOk(run, a)) return false;
-    for (int t = 0; t < a.teachers; ++t)
-        if (!gapsOk(run, a, run.db.teacherTimetables.rows[a.teacherRow[t]])) return false;
-    return dayBetweenPartsOk(run, a) && otherHourOtherDayOk(run, a) &&
-           sameClassOtherLessonOk(run, a) && lessonGroupOk(run, a);
+    return chainObstacle(run, a).fits();
+}
+
+CellExplanation ruleObstacle(const AutoRun& run, const PlacementAttempt& a) {
+    if (!sameLessonPerDay(run, a)) return {CellReason::SameLessonDay};
+    return chainObstacle(run, a);
 }
 
 } // namespace zs::sched

@@ -17,8 +17,12 @@ bool otherHourOtherDayOk(const AutoRun& run, const PlacementAttempt& a);
 bool sameClassOtherLessonOk(const AutoRun& run, const PlacementAttempt& a);
 bool lessonGroupOk(const AutoRun& run, const PlacementAttempt& a);
 
+// The first rule of the chain, in its order, that refuses the block; Fits when none.
+CellExplanation chainObstacle(const AutoRun& run, const PlacementAttempt& a);
 // Every rule of the chain, in its order; the first failure fails it.
 bool ruleChain(const AutoRun& run, const PlacementAttempt& a);
+// The same lesson on one day, then the chain: what a direct placement must pass.
+CellExplanation ruleObstacle(const AutoRun& run, const PlacementAttempt& a);
 
 // The teacher's empty open hours between two of its lessons, over the days with working
 // hours that are not full (only `onlyDay` when it is not 0); counting stops at `cap`.

@@ -10,6 +10,11 @@ namespace zs::sched {
 
 namespace {
 
+// While blocks go on pairs, two displaced blocks count as one unit of the budget.
+int displacedUnits(const RunState& st, int blocks) {
+    return st.pairsOnly ? (blocks + 1) / 2 : blocks;
+}
+
 struct Found {
     bool ok = false;
     int classRow = -1;
@@ -56,7 +61,7 @@ bool takeOut(AutoRun& run, PlacementAttempt& a, const Found& f,
             ? 1
             : 0;
     const RunState& st = run.state;
-    if (a.displacedCount / (st.pairsOnly ? 2 : 1) + st.displacedTotal >= st.displaceBudget) {
+    if (st.displacedTotal + displacedUnits(st, a.displacedCount) > st.displaceBudget) {
         a.displaceOk = false;
         return false;
     }
@@ -119,6 +124,7 @@ bool replaceDisplaced(AutoRun& run, PlacementAttempt& a) {
 void displace(AutoRun& run, PlacementAttempt& a) {
     RunState& st = run.state;
     a.displacedCount = 0;
+    if (st.displaceBudget <= 0) return;
     a.displaceOk = true;
     const int mark = run.journal->count;
     if (!clearTheWay(run, a)) {
@@ -126,10 +132,10 @@ void displace(AutoRun& run, PlacementAttempt& a) {
         return;
     }
     const int saved = st.displacedTotal;
-    if (a.displacedCount > (st.pairsOnly ? 1 : 0)) st.displacedTotal += a.displacedCount;
+    st.displacedTotal += displacedUnits(st, a.displacedCount);
     bool placed = false;
-    if (a.displacedCount < 5 && st.displacedTotal < st.displaceBudget && ruleChain(run, a) &&
-        commitBlock(run, a)) {
+    if (a.displacedCount > 0 && a.displacedCount <= kMaxDisplaced &&
+        st.displacedTotal <= st.displaceBudget && ruleChain(run, a) && commitBlock(run, a)) {
         setBlockOpen(run, a, 0);
         placed = replaceDisplaced(run, a);
         setBlockOpen(run, a, 1);

@@ -9,7 +9,7 @@
 #include "rules/prepare_teacher.h"
 #include "rules/settings_rules.h"
 #include "rules/slots.h"
-#include "rules/totals.h"
+#include "scheduler.h"
 
 #include "core/cp1254.h"
 
@@ -21,67 +21,6 @@ namespace zs::sched {
 namespace {
 
 using R = CellReason;
-
-// Closed and busy cells of the block, teachers first, then classes, then rooms.
-CellExplanation occupancy(const Database& db, const PlacementAttempt& a) {
-    for (int k = 0; k < a.length; ++k) {
-        const int i = slotIndex(a.cell + k);
-        for (int t = 0; t < a.teachers; ++t) {
-            const TeacherTimetable& tt = db.teacherTimetables.rows[a.teacherRow[t]];
-            if (tt.planes[kOpenPlane][i] == 0 && tt.planes[kOccupantPlane][i] == 0)
-                return {R::TeacherClosed, tt.teacherId};
-        }
-        for (int c = 0; c < a.classes; ++c) {
-            const ClassTimetable& ct = db.classTimetables.rows[a.classRow[c]];
-            if (ct.planes[kOpenPlane][i] == 0 && ct.planes[kOccupantPlane][i] == 0)
-                return {R::ClassClosed, 0, ct.classId};
-        }
-        for (int r = 0; r < a.rooms; ++r) {
-            const RoomTimetable& rt = db.roomTimetables.rows[a.roomRow[r]];
-            if (rt.planes[kOpenPlane][i] == 0 && rt.planes[kOccupantPlane][i] == 0)
-                return {R::RoomClosed, 0, 0, 0, rt.roomId};
-        }
-    }
-    for (int k = 0; k < a.length; ++k) {
-        const int i = slotIndex(a.cell + k);
-        for (int t = 0; t < a.teachers; ++t) {
-            const TeacherTimetable& tt = db.teacherTimetables.rows[a.teacherRow[t]];
-            if (const Id c = tt.planes[kOccupantPlane][i]) {
-                const ClassTimetable* ct = db.classTimetables.find(c);
-                return {R::TeacherBusy, tt.teacherId, c,
-                        ct ? ct->planes[kOccupantPlane][i] : Id{0}};
-            }
-        }
-        for (int c = 0; c < a.classes; ++c) {
-            const ClassTimetable& ct = db.classTimetables.rows[a.classRow[c]];
-            if (const Id l = ct.planes[kOccupantPlane][i]) return {R::ClassBusy, 0, ct.classId, l};
-        }
-        for (int r = 0; r < a.rooms; ++r) {
-            const RoomTimetable& rt = db.roomTimetables.rows[a.roomRow[r]];
-            if (const Id c = rt.planes[kOccupantPlane][i]) return {R::RoomBusy, 0, c, 0, rt.roomId};
-        }
-    }
-    return {};
-}
-
-CellExplanation rules(const AutoRun& run, const PlacementAttempt& a) {
-    const Database& db = run.db;
-    if (!sameLessonPerDay(run, a)) return {R::SameLessonDay};
-    for (int t = 0; t < a.teachers; ++t) {
-        const TeacherTimetable& tt = db.teacherTimetables.rows[a.teacherRow[t]];
-        if (!dailyMaximumOk(run, a, tt)) return {R::DailyMaximum, tt.teacherId};
-    }
-    if (run.state.annexInUse && !buildingChangeOk(run, a)) return {R::BuildingChange};
-    for (int t = 0; t < a.teachers; ++t) {
-        const TeacherTimetable& tt = db.teacherTimetables.rows[a.teacherRow[t]];
-        if (!gapsOk(run, a, tt)) return {R::Gaps, tt.teacherId};
-    }
-    if (!dayBetweenPartsOk(run, a)) return {R::DayBetweenParts};
-    if (!otherHourOtherDayOk(run, a)) return {R::OtherHourOtherDay};
-    if (!sameClassOtherLessonOk(run, a)) return {R::SameClassOtherLesson};
-    if (!lessonGroupOk(run, a)) return {R::LessonGroup};
-    return {};
-}
 
 // A run tries every guidance lesson still to place at its fixed cell, and such a try
 // turns the blocks-on-pairs rule off for the rest of the run.
@@ -108,11 +47,7 @@ LessonExplanation explainLesson(const Database& original, Id classId, Id lessonI
         return out;
     }
     a.length = length;
-    for (int t = 0; t < a.teachers; ++t) {
-        const Id id = db.teacherTimetables.rows[a.teacherRow[t]].teacherId;
-        updateTeacherWeeklyTotals(db, id);
-        PrepareTeacher(db, id);
-    }
+    prepareLessonTeachers(db, classId, lessonId);
     RunObserver quiet;
     AutoRun run(db, quiet, fixedSettings(db.settings));
     run.state.settingsPhase = 1;
@@ -124,37 +59,25 @@ LessonExplanation explainLesson(const Database& original, Id classId, Id lessonI
                                        [&](const SchoolClass& c) { return db.annexFlags[c.id]; });
 
     const TeacherTimetable& first = firstTeacherGrid(run, a);
-    const ClassTimetable& ct = firstClassGrid(run, a);
+    int early = -1;
     for (int slot = 1; slot <= kSlots; ++slot) {
         CellExplanation& e = out.cells[slotIndex(slot)];
         const int day = dayOf(slot), hour = hourOf(slot);
-        const DayWindow w = dayWindow(ct, day);
-        if (!w.contains(hour) || hour + length - 1 > w.last) {
-            e = {R::OutsideClassHours, 0, a.firstClass()};
-            continue;
-        }
-        if (run_values::dayFirstHour(first, day) == 0) {
-            e = {R::TeacherNoHours, first.teacherId};
-            continue;
-        }
-        if (a.lesson->notAtHour != 0 && length >= 2 && hour == a.lesson->notAtHour) {
-            e = {R::NotAtHour};
-            continue;
-        }
         a.day = day;
         a.hour = hour;
         a.cell = slot;
-        const int notAfterHour = a.lesson->notAfterHour;
-        if (notAfterHour != 0 && hour + length - w.first > notAfterHour && earlyRoom(run, a)) {
-            e = {R::NotAfterHour};
-            continue;
-        }
-        if (pairsRefuse(run, a)) {
+        const DayWindow w = attemptWindow(db, a, day);
+        if (!w.contains(hour) || hour + length - 1 > w.last)
+            e = {R::OutsideClassHours, 0, a.firstClass()};
+        else if (run_values::dayFirstHour(first, day) == 0)
+            e = {R::TeacherNoHours, first.teacherId};
+        else if (e = hourFilter(run, a, hour, w, early); !e.fits())
+            ;
+        else if (pairsRefuse(run, a))
             e = {R::BlocksOnPairs};
-            continue;
-        }
-        e = occupancy(db, a);
-        if (e.reason == R::Fits) e = rules(run, a);
+        else if (e = blockObstacle(db, a); e.fits())
+            e = ruleObstacle(run, a);
+        e.handAllowed = CanPlace(original, slot, classId, lessonId);
     }
     return out;
 }
@@ -165,18 +88,22 @@ CellExplanation handRefusal(const Database& db, Id classId, Id lessonId, int slo
     const Lesson* lesson = db.lessons.find(lessonId);
     if (!ct || !lesson || !validSlot(slot) || lesson->weeklyHours <= placedCount(*ct, lessonId))
         return {R::NothingLeft, 0, classId, lessonId};
-    if (!dayWindow(*ct, dayOf(slot)).contains(hourOf(slot)))
-        return {R::OutsideClassHours, 0, classId};
     PlacementAttempt a;
     if (!fillAttempt(db, a, classId, lessonId)) return {R::NothingLeft, 0, classId, lessonId};
     a.length = 1;
     a.day = dayOf(slot);
     a.hour = hourOf(slot);
     a.cell = slot;
-    return occupancy(db, a);
+    // The search's own tests: the day every member class shares, then the closed and
+    // busy cells of all teachers, classes and rooms.
+    if (!attemptWindow(db, a, a.day).contains(a.hour))
+        return {R::OutsideClassHours, 0, a.firstClass()};
+    return blockObstacle(db, a);
 }
 
-std::string explanationText(const Database& db, const CellExplanation& e) {
+namespace {
+
+std::string reasonText(const Database& db, const CellExplanation& e) {
     auto teacher = [&] {
         const Teacher* t = db.teachers.find(e.teacherId);
         return t ? t->name : std::string();
@@ -239,6 +166,17 @@ std::string explanationText(const Database& db, const CellExplanation& e) {
         return lit("Kural: aynı gruptan dersler başka günlere.");
     }
     return {};
+}
+
+} // namespace
+
+std::string explanationText(const Database& db, const CellExplanation& e) {
+    const std::string text = reasonText(db, e);
+    if (e.reason == R::Fits || e.reason == R::NothingLeft) return text;
+    // A refusal of the run's own rules does not stop the hand: say which kind it is.
+    return text + cp1254::lit(e.handAllowed
+                                  ? " Otomatik yerleştirmenin kuralı; elle yerleştirilebilir."
+                                  : " Elle de yerleştirilemez.");
 }
 
 } // namespace zs::sched

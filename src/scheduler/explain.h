@@ -3,44 +3,13 @@
 // in the tables changes.
 #pragma once
 
+#include "cell_reason.h"
 #include "core/database.h"
 
 #include <array>
 #include <string>
 
 namespace zs::sched {
-
-enum class CellReason {
-    Fits,
-    NothingLeft,       // the lesson has all its hours placed
-    OutsideClassHours, // the block does not lie within the class's hours that day
-    TeacherNoHours,    // the teacher has no working hours that day
-    NotAtHour,         // the lesson's blocks may not start at this hour
-    NotAfterHour,      // beyond the lesson's last hour while some day has room before it
-    BlocksOnPairs,     // an even block may not start at an even hour
-    TeacherClosed,
-    ClassClosed,
-    RoomClosed,
-    TeacherBusy,
-    ClassBusy,
-    RoomBusy,
-    SameLessonDay, // the lesson already stands on this day
-    DailyMaximum,
-    BuildingChange,
-    Gaps,
-    DayBetweenParts,
-    OtherHourOtherDay,
-    SameClassOtherLesson,
-    LessonGroup,
-};
-
-struct CellExplanation {
-    CellReason reason = CellReason::Fits;
-    Id teacherId = 0; // the teacher, class or room concerned, where there is one
-    Id classId = 0;
-    Id lessonId = 0; // what stands in the way
-    Id roomId = 0;
-};
 
 struct LessonExplanation {
     int blockLength = 0;

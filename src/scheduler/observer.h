@@ -4,8 +4,10 @@
 #pragma once
 
 #include "core/ids.h"
+#include "run_state.h"
 
 #include <string>
+#include <vector>
 
 namespace zs::sched {
 
@@ -34,6 +36,11 @@ public:
     virtual void cellTried(int /*cell*/) {}
     // The teacher grid changed and may be repainted.
     virtual void gridChanged() {}
+    // The stage the run is in: the faithful search, then completion and improvement.
+    virtual void phaseShown(RunPhase /*phase*/) {}
+    // What the feasibility check found no search can place, Windows-1254, one a line;
+    // told once, before the search starts.
+    virtual void impossibleFound(const std::vector<std::string>& /*lines*/) {}
     // The closing message of a run, Windows-1254, for the message dialog.
     virtual void runEnded(const std::string& /*message*/, int /*unplacedHours*/) {}
 };

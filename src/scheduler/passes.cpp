@@ -10,9 +10,17 @@ namespace zs::sched {
 
 namespace {
 
+// Complete, or holding all the hours the feasibility check found room for.
 bool teacherComplete(const AutoRun& run, Id teacherId) {
     const TeacherTimetable* tt = run.db.teacherTimetables.find(teacherId);
-    return !tt || tt->placedHours == tt->totalHours;
+    if (!tt || tt->placedHours == tt->totalHours) return true;
+    const int capacity = run.state.teacherCapacity[teacherId];
+    return capacity >= 0 && tt->placedHours >= capacity;
+}
+
+bool skippedAsImpossible(const RunState& st, Id classId, Id lessonId) {
+    return std::find(st.impossibleBlocks.begin(), st.impossibleBlocks.end(),
+                     std::pair<Id, Id>(classId, lessonId)) != st.impossibleBlocks.end();
 }
 
 int hoursLeft(const Database& db, const TeacherLesson& tl) {
@@ -25,13 +33,13 @@ int hoursLeft(const Database& db, const TeacherLesson& tl) {
 void mainPass(AutoRun& run) {
     RunState& st = run.state;
     if (st.placedTotal == st.totalHours) return;
-    for (st.blockPass = st.blockLengths.count; st.blockPass >= 1; --st.blockPass) {
+    for (st.blockPass = st.blockLengths.count; st.blockPass >= 1 && !st.stopRequested;
+         --st.blockPass) {
         run.observer.teacherCount(static_cast<int>(st.teacherOrder.size()));
         int number = 0;
         for (Id teacherId : st.teacherOrder) {
             ++number;
-            const TeacherTimetable* tt = run.db.teacherTimetables.find(teacherId);
-            if (tt && tt->totalHours > tt->placedHours) {
+            if (!teacherComplete(run, teacherId)) {
                 run.observer.teacherNumber(number);
                 scheduleTeacher(run, teacherId);
             }
@@ -81,7 +89,8 @@ void scheduleTeacher(AutoRun& run, Id teacherId) {
 
 void placeLesson(AutoRun& run, Id teacherId, Id classId, Id lessonId) {
     RunState& st = run.state;
-    st.stopCode = 0;
+    st.stopCode = st.stopRequested ? kStopRun : 0; // a skip ends with its lesson, a stop never
+    if (st.stopRequested || skippedAsImpossible(st, classId, lessonId)) return;
     const Lesson* l = run.db.lessons.find(lessonId);
     const int weekly = l ? l->weeklyHours : 0;
     int placedNow = 0;

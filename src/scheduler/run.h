@@ -30,6 +30,7 @@ struct AutoRun {
     RunState state;
     std::unique_ptr<UndoJournal> journal = std::make_unique<UndoJournal>();
     ChangeHook afterChange;
+    bool faithfulOnly = false; // no completion and improvement stage after the search
 
     AutoRun(Database& database, RunObserver& obs, SettingsSource source)
         : db(database), observer(obs), loadSettings(std::move(source)) {}

@@ -6,12 +6,25 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zs::sched {
 
 inline constexpr int kStopSkip = 13; // "&Geç": abandon the lesson being placed
-inline constexpr int kStopRun = 27;  // "&Durdur": abandon the teacher and the block pass
+inline constexpr int kStopRun = 27;  // leave the lesson and the teacher at once
+
+// The work one outermost attempt may do: every cell it and its nested attempts try
+// counts one, and the attempt fails when the allowance is spent. Counting cells instead
+// of time keeps a run's result the same on every machine; the allowance grows with the
+// search level, so a deeper level still searches further, but never without end.
+inline constexpr int kWorkPerLevel = 1000;
+inline int attemptWorkBudget(int level) {
+    return kWorkPerLevel * (level < 1 ? 1 : level) * (level < 1 ? 1 : level);
+}
+
+// The stages of a run for all teachers, as the run panel shows them.
+enum class RunPhase { Faithful, Completion };
 
 // The distinct block lengths of all class lesson patterns, ascending; pass k of a main
 // pass admits blocks of at least entry k (1-based). Pass 0 admits every length.
@@ -23,13 +36,15 @@ struct BlockLengthTable {
 
 struct RunState {
     int stopCode = 0;
+    bool stopRequested = false; // "&Durdur": the whole run, every stage, ends
+    long workLeft = 0;          // of the outermost attempt's allowance
     int currentLevel = 0;
     int settingsPhase = 0; // 0 strict, 1 settings
     int sweepNo = 1;
     int blockPass = 0;
-    int attemptDepth = 0; // 1 = outermost attempt
-    int displaceBudget = 0;
-    int displacedTotal = 0;
+    int attemptDepth = 0;   // 1 = outermost attempt
+    int displaceBudget = 0; // blocks, or pairs of blocks while pairsOnly, a chain may move
+    int displacedTotal = 0; // in the same units
     int rearrangeLimit = 0;
     int rearrangeNesting = 0;
     bool dayRearrangeBusy = false;
@@ -45,6 +60,18 @@ struct RunState {
     Id problemTeacher = 0;
     BlockLengthTable blockLengths;
     std::vector<Id> teacherOrder; // the priority order of a run for all teachers
+    RunPhase phase = RunPhase::Faithful;
+
+    // What the feasibility check found no search can place: its lines (Windows-1254),
+    // the class lessons whose block fits nowhere, and the most hours a teacher can hold
+    // (-1 where its hours fit).
+    std::vector<std::string> impossible;
+    std::vector<std::pair<Id, Id>> impossibleBlocks;
+    std::array<int, 256> teacherCapacity = [] {
+        std::array<int, 256> a{};
+        a.fill(-1);
+        return a;
+    }();
 
     // Measured, not used by the search: the deepest nesting of attempts reached and how
     // often each repair move was tried.

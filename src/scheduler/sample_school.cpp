@@ -24,11 +24,62 @@ std::string sectionText(int index) {
     return s;
 }
 
-void addLessons(Database& db) {
+// The lessons whose hours and pattern vary from school to school, with the forms they
+// take: the usual ranges of a Turkish secondary school.
+struct Variant {
+    Id lessonId;
+    std::array<std::pair<u8, Pattern>, 3> forms;
+};
+
+constexpr Variant kVariants[] = {
+    {1, {{{4, {2, 2, 0, 0, 0}}, {5, {2, 2, 1, 0, 0}}, {6, {2, 2, 2, 0, 0}}}}},
+    {2, {{{4, {2, 2, 0, 0, 0}}, {5, {2, 2, 1, 0, 0}}, {6, {2, 2, 2, 0, 0}}}}},
+    {9, {{{3, {2, 1, 0, 0, 0}}, {4, {2, 2, 0, 0, 0}}, {4, {2, 1, 1, 0, 0}}}}},
+    {8, {{{1, {1, 0, 0, 0, 0}}, {2, {1, 1, 0, 0, 0}}, {2, {2, 0, 0, 0, 0}}}}},
+    {11, {{{2, {2, 0, 0, 0, 0}}, {2, {1, 1, 0, 0, 0}}, {3, {2, 1, 0, 0, 0}}}}},
+    {3, {{{2, {2, 0, 0, 0, 0}}, {2, {1, 1, 0, 0, 0}}, {3, {2, 1, 0, 0, 0}}}}},
+    {6, {{{2, {2, 0, 0, 0, 0}}, {2, {1, 1, 0, 0, 0}}, {3, {2, 1, 0, 0, 0}}}}},
+};
+
+// A class week holds 40 hours; the curricula keep two of them free.
+constexpr int kMaxClassHours = 38;
+
+int curriculumHours(const std::vector<LessonDef>& defs, int grade, bool vocational) {
+    int sum = 0;
+    for (Id id : curriculum(grade, vocational)) sum += defs[id - 1].weeklyHours;
+    return sum;
+}
+
+std::vector<LessonDef> variedLessons(SampleRandom& rng) {
+    std::vector<LessonDef> defs(lessons().begin(), lessons().end());
+    std::vector<int> chosen;
+    for (std::size_t k = 0; k < std::size(kVariants); ++k) chosen.push_back(rng.below(3));
+    auto apply = [&] {
+        for (std::size_t k = 0; k < chosen.size(); ++k) {
+            LessonDef& d = defs[kVariants[k].lessonId - 1];
+            d.weeklyHours = kVariants[k].forms[chosen[k]].first;
+            d.pattern = kVariants[k].forms[chosen[k]].second;
+        }
+    };
+    apply();
+    // A school whose curriculum outgrows the week takes the smaller forms, in order.
+    for (std::size_t k = 0; k < chosen.size(); ++k) {
+        int most = 0;
+        for (int grade = 9; grade <= 12; ++grade)
+            most = std::max(most, curriculumHours(defs, grade, false));
+        most = std::max(most, curriculumHours(defs, 12, true));
+        if (most <= kMaxClassHours) break;
+        chosen[k] = 0;
+        apply();
+    }
+    return defs;
+}
+
+void addLessons(Database& db, const std::vector<LessonDef>& defs) {
     for (Group g : {kScience, kSocial, kArts})
         addLessonGroup(db, static_cast<Id>(g), cp1254::lit(groupName(g)));
     Id id = 0;
-    for (const LessonDef& l : lessons()) {
+    for (const LessonDef& l : defs) {
         ++id;
         addLesson(db, id, static_cast<Id>(l.group), l.weeklyHours, l.pattern,
                   cp1254::lit(l.shortName), cp1254::lit(l.name), l.divisible);
@@ -36,20 +87,60 @@ void addLessons(Database& db) {
     sortLessons(db);
 }
 
-// Grades 9..12 in equal runs of sections. A school of six classes or more has its last
-// class in the annex building as a vocational class; from eight classes on, grade 9
-// studies in the afternoon.
-std::vector<ClassPlan> addClasses(Database& db, int count) {
+// What the seed decides about the school beyond its size.
+struct Shape {
+    std::array<int, 4> gradeWeight{}; // sections of grades 9..12 in proportion
+    int afternoonGrades = 0;          // grade 9, or 9 and 10, study in the afternoon
+    int annexClasses = 0;             // vocational classes in the annex
+    int commonGroups = 0;
+    int teamTaught = 0;
+    int closedClassCells = 0;
+    int teacherClosedOneIn = 6; // one teacher in so many keeps two hours closed
+};
+
+Shape shapeOf(int count, SampleRandom& rng) {
+    Shape sh;
+    for (int& w : sh.gradeWeight) w = 2 + rng.below(4);
+    sh.afternoonGrades = count >= 8 ? rng.below(3) : 0;
+    sh.annexClasses = count >= 6 ? rng.below(3) : 0;
+    sh.commonGroups = rng.below(5);
+    sh.teamTaught = rng.below(5);
+    sh.closedClassCells = rng.below(5);
+    sh.teacherClosedOneIn = 3 + rng.below(6);
+    return sh;
+}
+
+// Grades 9..12 in runs of sections as the shape weighs them; the annex's vocational
+// classes come last among the classes whose annex flag can be stored.
+std::vector<ClassPlan> addClasses(Database& db, int count, const Shape& sh) {
     std::vector<ClassPlan> plans;
     std::array<int, 13> sectionsSoFar{};
+    const int weights =
+        sh.gradeWeight[0] + sh.gradeWeight[1] + sh.gradeWeight[2] + sh.gradeWeight[3];
+    const int lastStored = std::min(count, static_cast<int>(kAnnexFileSize));
+    int vocationalSoFar = 0;
     for (int k = 0; k < count; ++k) {
         ClassPlan p;
         p.id = static_cast<Id>(k + 1);
-        p.grade = 9 + k * 4 / count;
-        p.vocational = count >= 6 && k == count - 1;
-        p.afternoon = count >= 8 && p.grade == 9 && !p.vocational;
-        p.section = sectionsSoFar[p.grade]++;
-        const std::string section = p.vocational ? "M" : sectionText(p.section);
+        int upTo = 0;
+        p.grade = 12;
+        for (int g = 0; g < 4; ++g) {
+            upTo += sh.gradeWeight[g];
+            if (k * weights < upTo * count) {
+                p.grade = 9 + g;
+                break;
+            }
+        }
+        p.vocational = k >= lastStored - sh.annexClasses && k < lastStored;
+        p.afternoon = !p.vocational && p.grade < 9 + sh.afternoonGrades;
+        std::string section;
+        if (p.vocational) {
+            section = 'M';
+            section += std::to_string(++vocationalSoFar);
+        } else {
+            p.section = sectionsSoFar[p.grade]++;
+            section = sectionText(p.section);
+        }
         addSchoolClass(db, p.id, std::to_string(p.grade), section);
         addClassTimetable(db, p.id);
         ClassTimetable& grid = *db.classTimetables.find(p.id);
@@ -62,18 +153,23 @@ std::vector<ClassPlan> addClasses(Database& db, int count) {
     return plans;
 }
 
-// Two sections of one grade take the lesson together.
-void addCommonGroups(Database& db, const std::vector<ClassPlan>& classes) {
+// Two sections of one grade take the lesson together, in as many groups as the shape
+// asks, each of its own grade and lesson.
+void addCommonGroups(Database& db, const std::vector<ClassPlan>& classes, int groups) {
     struct Wanted {
         int grade;
         Id lessonId;
     };
+    constexpr Wanted kCandidates[] = {
+        {11, kGermanLesson}, {12, kPsychology}, {10, kMusicLesson}, {9, kGermanLesson}};
     Id groupId = 0;
-    for (Wanted w :
-         {Wanted{11, kGermanLesson}, Wanted{12, kPsychology}, Wanted{10, kMusicLesson}}) {
+    for (Wanted w : kCandidates) {
+        if (groupId >= groups) break;
         std::vector<Id> members;
         for (const ClassPlan& c : classes)
-            if (c.grade == w.grade && !c.vocational && members.size() < 2) members.push_back(c.id);
+            if (c.grade == w.grade && !c.vocational && members.size() < 2 &&
+                (members.empty() || classes[members[0] - 1].afternoon == c.afternoon))
+                members.push_back(c.id);
         if (members.size() < 2) continue;
         ++groupId;
         addCommonGroup(db, groupId);
@@ -124,15 +220,15 @@ void setSettings(Database& db) {
     db.settings = s;
 }
 
-// A few classes keep one hour closed where their day has room to spare.
-void closeClassCells(Database& db, const std::vector<ClassPlan>& classes) {
-    int closed = 0;
-    for (const ClassPlan& c : classes) {
-        if (closed == 2 || c.vocational || c.grade < 11) continue;
+// A few classes keep one hour closed at the end of a day.
+void closeClassCells(Database& db, const std::vector<ClassPlan>& classes, int cells,
+                     SampleRandom& rng) {
+    for (int n = 0; n < cells && !classes.empty(); ++n) {
+        const ClassPlan& c = classes[rng.below(static_cast<int>(classes.size()))];
         ClassTimetable& grid = *db.classTimetables.find(c.id);
-        const int day = closed == 0 ? 5 : 3;
+        const int day = 1 + rng.below(kDays);
+        if (usableHours(grid) <= classWeeklyHours(db, c.id)) continue;
         grid.planes[kOpenPlane][slotOf(day, grid.lastHour[day - 1]) - 1] = 0;
-        ++closed;
     }
 }
 
@@ -144,13 +240,15 @@ void buildSampleSchool(Database& db, const SampleOptions& options) {
     db.clearTables();
     db.annexFlags = {};
     setSettings(db);
-    addLessons(db);
-    const std::vector<ClassPlan> classes = addClasses(db, count);
-    addCommonGroups(db, classes);
-    const Staff staff = addStaff(db, classes, rng);
+    const std::vector<LessonDef> defs = variedLessons(rng);
+    addLessons(db, defs);
+    const Shape shape = shapeOf(count, rng);
+    const std::vector<ClassPlan> classes = addClasses(db, count, shape);
+    addCommonGroups(db, classes, shape.commonGroups);
+    const Staff staff = addStaff(db, classes, rng, {shape.teamTaught, shape.teacherClosedOneIn});
     addRooms(db, classes, staff);
-    closeClassCells(db, classes);
     db.reindexAll();
+    closeClassCells(db, classes, shape.closedClassCells, rng);
     updateClassWeeklyHours(db);
     updateRoomWeeklyHours(db);
     updateAllTeacherWeeklyTotals(db);

@@ -45,8 +45,9 @@ unitsByBranch(const Database& db, const std::vector<ClassPlan>& classes, bool af
             if (lessonId == kGuidanceLesson) continue;
             const LessonDef& def = lessons()[lessonId - 1];
             const ClassLesson* cl = db.classLessons.find(c.id, lessonId);
+            const Lesson* lesson = db.lessons.find(lessonId);
             Unit u;
-            u.hours = def.weeklyHours;
+            u.hours = lesson ? lesson->weeklyHours : def.weeklyHours;
             if (const CommonGroup* g = cl ? db.commonGroups.find(cl->commonGroupId) : nullptr) {
                 if (g->memberClass[0] != c.id) continue; // the first member brings the group
                 for (int m = 0; m < g->memberCount; ++m)
@@ -121,8 +122,8 @@ std::vector<Pool> poolsByShift(const Database& db, const std::vector<ClassPlan>&
 }
 
 // Each pool's units go out in class order in near equal loads: a unit goes to the teacher
-// whose share of the pool's hours it starts in. A full teacher table leaves the rest with
-// the last teacher.
+// whose share of the pool's hours it starts in. Once the teacher table is full, the units
+// that would need a new teacher stay without one.
 std::vector<TeacherPlan> handOut(const std::vector<Pool>& pools) {
     std::vector<TeacherPlan> teachers;
     for (const Pool& pool : pools) {
@@ -132,8 +133,9 @@ std::vector<TeacherPlan> handOut(const std::vector<Pool>& pools) {
         int made = 0;
         for (const Unit& u : pool.units) {
             const int share = std::min(n - 1, handed * n / pool.hours);
-            if ((made == 0 || share >= made) &&
-                teachers.size() < static_cast<std::size_t>(kMaxRecords)) {
+            handed += u.hours;
+            if (made == 0 || share >= made) {
+                if (teachers.size() >= static_cast<std::size_t>(kMaxRecords)) continue;
                 TeacherPlan t;
                 t.id = static_cast<Id>(teachers.size() + 1);
                 t.branch = pool.branch;
@@ -142,7 +144,6 @@ std::vector<TeacherPlan> handOut(const std::vector<Pool>& pools) {
             }
             teachers.back().units.push_back(u);
             teachers.back().hours += u.hours;
-            handed += u.hours;
         }
     }
     return teachers;
@@ -200,7 +201,8 @@ const char* clubName(int i) {
 
 } // namespace
 
-Staff addStaff(Database& db, const std::vector<ClassPlan>& classes, SampleRandom& rng) {
+Staff addStaff(Database& db, const std::vector<ClassPlan>& classes, SampleRandom& rng,
+               const StaffShape& shape) {
     Staff staff;
     std::vector<TeacherPlan> teachers = handOut(poolsByShift(db, classes));
 
@@ -225,7 +227,9 @@ Staff addStaff(Database& db, const std::vector<ClassPlan>& classes, SampleRandom
 
     // The first classes of grade 12 have their sports lesson from two teachers at once.
     for (const ClassPlan& c : classes) {
-        if (c.grade != 12 || c.vocational || staff.teamTaughtSport.size() >= 3) continue;
+        if (c.grade != 12 || c.vocational ||
+            staff.teamTaughtSport.size() >= static_cast<std::size_t>(shape.teamTaught))
+            continue;
         ClassLesson* cl = db.classLessons.find(c.id, kSportLesson);
         if (!cl || cl->teacherCount != 1) continue;
         const TeacherPlan* second = nullptr;
@@ -242,7 +246,7 @@ Staff addStaff(Database& db, const std::vector<ClassPlan>& classes, SampleRandom
 
     // A few teachers keep two hours of one day closed.
     for (const TeacherPlan& t : teachers) {
-        const bool close = rng.below(6) == 0;
+        const bool close = rng.below(shape.closedOneIn) == 0;
         const int day = 1 + rng.below(5);
         if (!close) continue;
         bool morning = false;

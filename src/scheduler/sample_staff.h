@@ -40,7 +40,14 @@ struct Staff {
     std::vector<Id> teamTaughtSport; // classes whose sports lesson has two teachers
 };
 
-// Adds the teachers with their timetables and teacher lessons.
-Staff addStaff(Database& db, const std::vector<ClassPlan>& classes, SampleRandom& rng);
+struct StaffShape {
+    int teamTaught = 3;  // grade 12 classes whose sports lesson has two teachers
+    int closedOneIn = 6; // one teacher in so many keeps two hours closed
+};
+
+// Adds the teachers with their timetables and teacher lessons. When the teacher table is
+// full, the class lessons left over keep no teacher: no teacher gets more than it can teach.
+Staff addStaff(Database& db, const std::vector<ClassPlan>& classes, SampleRandom& rng,
+               const StaffShape& shape);
 
 } // namespace zs::sched::sample

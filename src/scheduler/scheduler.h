@@ -19,13 +19,17 @@ void runTeacher(AutoRun& run, Id teacherId);
 // whether it did.
 bool placeAtCell(AutoRun& run, Id teacherId, Id classId, Id lessonId, int cell);
 
+// The weekly totals and preparation of the teachers of one class lesson, from the
+// settings in memory: what a search for that lesson alone reads.
+void prepareLessonTeachers(Database& db, Id classId, Id lessonId);
+
 // The guidance lessons at their fixed cells, each locked there once placed.
 void placeGuidanceLessons(AutoRun& run);
 
 // One relaxation step of the settings in memory; false when there is none to make.
 bool relaxStep(AutoRun& run);
 
-// "&Durdur" and "&Geç".
+// "&Durdur" ends the whole run, every stage; "&Geç" abandons the lesson being placed.
 void requestStop(AutoRun& run);
 void requestSkip(AutoRun& run);
 
@@ -39,7 +43,8 @@ struct HourSums {
 };
 HourSums teacherHourSums(const Database& db);
 
-// The closing message of a run, Windows-1254.
-std::string closingMessage(const HourSums& sums);
+// The first line of a run's closing message, Windows-1254: the hours of class lessons
+// still to place, as YERLEŞMEYEN DERSLER totals them.
+std::string closingMessage(int unplacedHours);
 
 } // namespace zs::sched

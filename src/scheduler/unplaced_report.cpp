@@ -1,8 +1,11 @@
 #include "unplaced_report.h"
 
+#include "feasibility.h"
 #include "timetable_view.h"
 
 #include "core/cp1254.h"
+
+#include <algorithm>
 
 namespace zs::sched {
 
@@ -18,6 +21,8 @@ std::string lessonText(const Database& db, Id lessonId) {
     return l ? l->name : std::string();
 }
 
+// Hours nobody can place yet: they count in the total too, so that it stays honest after
+// a teacher was deleted.
 void addTeacherless(const Database& db, UnplacedReport& report) {
     for (const ClassLesson& cl : db.classLessons) {
         if (cl.teacherCount != 0) continue;
@@ -43,16 +48,26 @@ UnplacedReport unplacedReport(const Database& db) {
             if (tl.teacherId != t.id) continue;
             const int remaining = lessonRemaining(db, tl.classId, tl.lessonId);
             if (remaining <= 0) continue;
-            UnplacedRow row{tl.teacherId, tl.classId, tl.lessonId, t.name, {}, {}, remaining};
-            if (const SchoolClass* c = db.classes.find(tl.classId))
-                row.className = c->name + " " + c->section;
-            if (const Lesson* l = db.lessons.find(tl.lessonId)) row.lessonName = l->name;
-            report.rows.push_back(std::move(row));
-            report.total += remaining;
+            report.rows.push_back({tl.teacherId, tl.classId, tl.lessonId, t.name,
+                                   classText(db, tl.classId), lessonText(db, tl.lessonId),
+                                   remaining});
         }
     }
+    report.total = unplacedClassHours(db);
+    if (report.total > 0) report.impossible = impossibleNow(db);
     addTeacherless(db, report);
     return report;
+}
+
+int unplacedClassHours(const Database& db) {
+    int hours = 0;
+    for (const ClassLesson& cl : db.classLessons) {
+        if (cl.teacherCount == 0) continue;
+        if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
+            if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
+        hours += std::max(0, lessonRemaining(db, cl.classId, cl.lessonId));
+    }
+    return hours;
 }
 
 } // namespace zs::sched

@@ -20,8 +20,17 @@ struct UnplacedRow {
 
 struct UnplacedReport {
     std::vector<UnplacedRow> rows;
+    // The hours of class lessons still to place, a common lesson once: a lesson of two
+    // teachers shows under both, but counts once, as in a run's closing message; then the
+    // hours of the class lessons without a teacher, which a run cannot place.
     int total = 0;
+    // What no search can place, from the check a run makes first (Windows-1254 lines).
+    std::vector<std::string> impossible;
 };
+
+// Weekly hours less the hours placed, over the class lessons that have a teacher, a
+// common group counted at its first member only.
+int unplacedClassHours(const Database& db);
 
 // Teachers in list order, each one's lessons in list order; a row per teacher lesson
 // whose class still lacks hours of it, so a shared lesson shows under every teacher.

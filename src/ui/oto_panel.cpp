@@ -49,7 +49,21 @@ OtoPanel::OtoPanel(QWidget* parent) : QFrame(parent) {
     g->addWidget(addField("GlbTeleTotalEd", 5), 8, 1);
     g->addWidget(addField("GlbTlFlTotalEd", 5), 8, 2);
     g->addWidget(addField("ReGlbCountEd", 5), 8, 3);
-    g->setRowStretch(9, 1);
+    label("AŞAMA", 9, 0);
+    g->addWidget(addField("PhaseEd", 24), 9, 1, 1, 3);
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("HintLabel"));
+    hint_->setWordWrap(true);
+    g->addWidget(hint_, 10, 0, 1, 4);
+    g->setRowStretch(11, 1);
+}
+
+void OtoPanel::setHint(const QString& text) {
+    hint_->setText(text);
+}
+
+QString OtoPanel::hint() const {
+    return hint_->text();
 }
 
 QLineEdit* OtoPanel::addField(const char* objectName, int characters) {
@@ -74,7 +88,11 @@ void OtoPanel::setText(const char* objectName, const QString& text) {
 }
 
 PanelObserver::PanelObserver(const Database& db, OtoPanel& panel, TimetableGrid& grid)
-    : db_(db), panel_(panel), grid_(grid) {}
+    : db_(db), panel_(panel), grid_(grid) {
+    panel_.setHint(QString());
+    phaseShown(sched::RunPhase::Faithful);
+    onLesson_.start();
+}
 
 void PanelObserver::pump() {
     if (throttle_.due()) QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -106,6 +124,15 @@ void PanelObserver::teacherShown(Id teacherId, int totalHours, int placedHours) 
 }
 
 void PanelObserver::lessonShown(Id classId, Id lessonId, int weeklyHours) {
+    if (classId != shownClass_ || lessonId != shownLesson_) {
+        onLesson_.restart();
+        if (hint_ == Hint::LongLesson) {
+            panel_.setHint(QString());
+            hint_ = Hint::None;
+        }
+    }
+    shownClass_ = classId;
+    shownLesson_ = lessonId;
     const SchoolClass* c = db_.classes.find(classId);
     const Lesson* l = db_.lessons.find(lessonId);
     panel_.setText("SinifEd", c ? fromCodePage(c->name + "-" + c->section) : QString());
@@ -132,6 +159,47 @@ void PanelObserver::gridChanged() {
         teacherShown(shownTeacher_, tt->totalHours, tt->placedHours);
     if (onGridChanged) onGridChanged();
     grid_.update();
+}
+
+void PanelObserver::phaseShown(sched::RunPhase phase) {
+    panel_.setText("PhaseEd", phase == sched::RunPhase::Faithful
+                                  ? QString::fromUtf8("Arama")
+                                  : QString::fromUtf8("Tamamlama ve iyileştirme"));
+    if (phase == sched::RunPhase::Completion) {
+        shownClass_ = shownLesson_ = 0;
+        panel_.setText("SinifEd", QString());
+        panel_.setText("DersEd", QString());
+        panel_.setText("HDSEd", QString());
+    }
+}
+
+void PanelObserver::impossibleFound(const std::vector<std::string>& lines) {
+    panel_.setHint(QString::fromUtf8("Yerleşemeyecek %1 durum bulundu; kapanış iletisinde "
+                                     "yazılı.")
+                       .arg(lines.size()));
+}
+
+void PanelObserver::tick() {
+    if (hint_ == Hint::Skipped && sinceHint_.elapsed() >= kSkipNoteSeconds * 1000) {
+        panel_.setHint(QString());
+        hint_ = Hint::None;
+    }
+    if (hint_ != Hint::None || shownLesson_ == 0 || onLesson_.elapsed() < kLongLessonSeconds * 1000)
+        return;
+    hint_ = Hint::LongLesson;
+    panel_.setHint(QString::fromUtf8("Bu ders aramayı uzun süredir tutuyor: \"Geç\" ile "
+                                     "sonraki derse geçin ya da \"ARAMA DÜZEYİ\"ni "
+                                     "düşürün."));
+}
+
+void PanelObserver::skipped() {
+    const SchoolClass* c = db_.classes.find(shownClass_);
+    const Lesson* l = db_.lessons.find(shownLesson_);
+    if (!c || !l) return;
+    panel_.setHint(QString::fromUtf8("Geçildi: %1 %2")
+                       .arg(fromCodePage(c->name + "-" + c->section), fromCodePage(l->name)));
+    hint_ = Hint::Skipped;
+    sinceHint_.start();
 }
 
 void PanelObserver::runEnded(const std::string& message, int unplacedHours) {

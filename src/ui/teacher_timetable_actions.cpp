@@ -119,7 +119,9 @@ void TeacherTimetableScreen::stopRun() {
 }
 
 void TeacherTimetableScreen::skipLesson() {
-    if (run_) sched::requestSkip(*run_);
+    if (!run_) return;
+    sched::requestSkip(*run_);
+    if (observer_) observer_->skipped();
 }
 
 void TeacherTimetableScreen::deleteTeacherTimetable() {

@@ -98,6 +98,7 @@ TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* par
     connect(timer_, &QTimer::timeout, this, [this] {
         if (!run_) return;
         timeLabel_->setText(QString::fromStdString(sched::timerTick(*run_)));
+        if (observer_) observer_->tick();
         grid_->repaintTitles();
     });
     connect(teachers_->grid(), &QTableWidget::currentCellChanged, this, [this] {
@@ -314,6 +315,14 @@ void TeacherTimetableScreen::refresh() {
 }
 
 sched::CellView TeacherTimetableScreen::cellView(int slot) const {
+    if (running() && observer_ && observer_->shownTeacher() != 0) {
+        // During a run the grid follows the teacher being scheduled.
+        sched::TimetableSelection on = sel_;
+        on.teacherId = observer_->shownTeacher();
+        on.classId = observer_->shownClass();
+        on.lessonId = observer_->shownLesson();
+        return sched::teacherCellView(session_.db, on, slot);
+    }
     if (!analysis_) return sched::teacherCellView(session_.db, sel_, slot);
     sched::CellView v;
     v.text = std::to_string(figures_[static_cast<std::size_t>(slot - 1)]);

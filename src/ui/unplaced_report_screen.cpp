@@ -72,6 +72,15 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 2);
+    if (!report_.impossible.empty()) {
+        QStringList lines;
+        for (const std::string& line : report_.impossible)
+            lines << QStringLiteral("Kurallar içinde yerleşemez: ") + fromCodePage(line);
+        auto* impossible = new QLabel(lines.join(QLatin1Char('\n')), this);
+        impossible->setObjectName(QStringLiteral("ImpossibleLabel"));
+        impossible->setWordWrap(true);
+        layout->addWidget(impossible);
+    }
     layout->addWidget(explanation_, 1);
     layout->addLayout(buttons);
     resize(760, 560);

@@ -215,6 +215,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"member_class_busy", [](School& s) { Place(s.db, mon3, 4, 2); }, mon3, 2, 3},
         Refusal{"member_class_closed", [](School& s) { ToggleLock(s.db, CellOf::Class, 4, mon3); },
                 mon3, 2, 3},
+        Refusal{"member_class_day_ends_earlier", [](School& s) { s.ct(4).lastHour[0] = 5; },
+                slotOf(1, 6), 2, 3},
         Refusal{"no_class_lesson", nothing, mon3, 1, 3}, Refusal{"no_lesson", nothing, mon3, 1, 9},
         Refusal{"no_class_timetable", [](School& s) { s.db.classTimetables.erase(1); }, mon3, 1, 1},
         Refusal{"slot_0", nothing, 0, 1, 1}, Refusal{"slot_81", nothing, 81, 1, 1},

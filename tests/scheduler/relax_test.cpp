@@ -16,8 +16,8 @@ using test::School;
 School hopeless() {
     School s;
     s.lesson(1, 2);
-    s.klass(1).hours(1, 1, 6).teacher(1).classLesson(1, 1, {1});
-    s.tt(1).planes[kOpenPlane].fill(0);
+    s.room(1).klass(1).hours(1, 1, 6).teacher(1).classLesson(1, 1, {1}, {1});
+    s.rt(1).planes[kOpenPlane].fill(0);
     Settings& set = s.db.settings;
     set.maxGapsPerWeek = 0;
     set.maxGapBetween = 0;

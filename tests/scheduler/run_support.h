@@ -52,6 +52,7 @@ struct RecordingObserver : sched::RunObserver {
     std::vector<int> levels;
     std::vector<std::pair<Id, Id>> lessons;
     std::string closing;
+    std::string closingText;
     int pumps = 0;
     std::function<void()> onPump;
     std::function<void(Id, Id)> onLesson;
@@ -65,7 +66,11 @@ struct RecordingObserver : sched::RunObserver {
         lessons.emplace_back(c, l);
         if (onLesson) onLesson(c, l);
     }
-    void runEnded(const std::string& message, int) override { closing = message; }
+    // The first line: the unplaced hours; the lines after it, the figures and findings.
+    void runEnded(const std::string& message, int) override {
+        closing = message.substr(0, message.find('\n'));
+        closingText = message;
+    }
 };
 
 // A run over the settings in memory, reloaded from that copy.

@@ -67,7 +67,10 @@ TEST(ScheduleCommand, RunsSavesTheTimetablesAndLeavesTheSettings) {
     const Bytes classes = d.read("CPS.PRG");
     const ToolRun r = tool("schedule " + q(d.path()) + " --level 3 --quiet");
     EXPECT_EQ(r.exitCode, 0) << r.out;
-    const std::regex last(R"(placed (\d+) of (\d+) hours, unplaced (\d+), in [0-9.]+ s\n$)");
+    const std::regex last(
+        R"(Boş saat \d+ \(sınırı aşan öğretmen \d+\), günlük en çoğu aşan gün \d+, aynı gün )"
+        R"(iki blok \d+, arasız bina değişimi \d+\.\n)"
+        R"(placed (\d+) of (\d+) hours, unplaced (\d+), in [0-9.]+ s\n$)");
     std::smatch m;
     ASSERT_TRUE(std::regex_search(r.out, m, last)) << r.out;
     EXPECT_EQ(std::stoi(m[2]) - std::stoi(m[1]), std::stoi(m[3]));
@@ -77,6 +80,8 @@ TEST(ScheduleCommand, RunsSavesTheTimetablesAndLeavesTheSettings) {
     EXPECT_NE(d.read("CPS.PRG"), classes);
     const ToolRun check = tool("check " + q(d.path()));
     EXPECT_EQ(check.exitCode, 0) << check.out;
+    const ToolRun faithful = tool("schedule " + q(d.path()) + " --faithful --quiet");
+    EXPECT_EQ(faithful.exitCode, 0) << faithful.out;
 }
 
 TEST(ScheduleCommand, SameFilesEveryRun) {

@@ -37,6 +37,7 @@ zs::Database school() {
     db.reindexAll();
     db.classTimetables.find(2)->firstHour.fill(7);
     db.classTimetables.find(2)->lastHour.fill(12);
+    db.classTimetables.find(1)->lastHour.fill(8); // the common lesson has hours 7-8 of both
     zs::addClassLesson(db, 1, 1);
     zs::addClassLesson(db, 2, 1);
     zs::addClassLesson(db, 1, 2);

@@ -1,0 +1,93 @@
+#include "improve_stage.h"
+
+#include "journal_ops.h"
+#include "kempe.h"
+#include "rules/slots.h"
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace zs::sched {
+
+// Annealing from a fixed seed over random moves of troubled blocks: while the temperature
+// is high a move that costs a little is taken now and then, so the search leaves a local
+// optimum; the best timetable met is what stays.
+void anneal(Stage& s, Scores& scores) {
+    AutoRun& run = s.run;
+    Database& db = run.db;
+    std::mt19937 random(20261207u);
+    const int rows = static_cast<int>(db.classTimetables.rows.size());
+    if (rows == 0) return;
+    int current = scores.total();
+    int best = current;
+    auto bestTeachers = db.teacherTimetables.rows;
+    auto bestClasses = db.classTimetables.rows;
+    auto bestRooms = db.roomTimetables.rows;
+    const long steps = s.workLeft / 2;
+    std::vector<std::pair<int, int>> troubled; // block starts around a broken rule
+    for (long n = 0; n < steps && !s.spent() && best > 0; ++n) {
+        s.work();
+        if (n % 256 == 0) {
+            troubled.clear();
+            for (int r = 0; r < rows; ++r) {
+                const ClassTimetable& ct = db.classTimetables.rows[r];
+                if (!db.classes.contains(ct.classId)) continue;
+                for (int cell = 1; cell <= kSlots; ++cell) {
+                    const int k = slotIndex(cell);
+                    if (ct.planes[kOccupantPlane][k] == 0 ||
+                        ct.planes[kBlockStartPlane][k] != cell || ct.planes[kOpenPlane][k] == 0)
+                        continue;
+                    PlacementAttempt a;
+                    if (fillFor(db, a, ct.classId, ct.planes[kOccupantPlane][k],
+                                ct.planes[kBlockLengthPlane][k]) &&
+                        scores.troubled(a))
+                        troubled.emplace_back(r, cell);
+                }
+            }
+            if (troubled.empty()) break;
+        }
+        const double temperature = kRuleWeight * std::pow(0.02, double(n) / double(steps));
+        const auto [row, slot] = troubled[random() % troubled.size()];
+        const int to = 1 + static_cast<int>(random() % kSlots);
+        const bool chain = random() % 2 == 0;
+        const double chance = double(random()) / double(std::mt19937::max());
+        const ClassTimetable& ct = db.classTimetables.rows[row];
+        const int i = slotIndex(slot);
+        const Id lessonId = ct.planes[kOccupantPlane][i];
+        if (to == slot || lessonId == 0 || ct.planes[kBlockStartPlane][i] != slot) continue;
+        PlacementAttempt a;
+        if (!fillFor(db, a, ct.classId, lessonId, ct.planes[kBlockLengthPlane][i])) continue;
+        run.journal->clear();
+        bool moved = false;
+        if (chain) {
+            moved = kempeSwap(run, row, slot, to);
+        } else if (removeBlock(run, row, slot)) {
+            moved = (hardFits(run, a, to) && commitBlock(run, a)) || ejectAndPlace(s, a, to, 1);
+            if (!moved) rollBack(run, 0);
+        }
+        if (!moved) continue;
+        const int d = scores.delta(run, 0);
+        if (d <= 0 || chance < std::exp(-d / temperature)) {
+            scores.accept(db);
+            current += d;
+            if (current < best) {
+                best = current;
+                bestTeachers = db.teacherTimetables.rows;
+                bestClasses = db.classTimetables.rows;
+                bestRooms = db.roomTimetables.rows;
+            }
+        } else {
+            rollBack(run, 0);
+        }
+    }
+    if (current > best) {
+        db.teacherTimetables.rows = std::move(bestTeachers);
+        db.classTimetables.rows = std::move(bestClasses);
+        db.roomTimetables.rows = std::move(bestRooms);
+        scores = Scores(db);
+    }
+    run.journal->clear();
+}
+
+} // namespace zs::sched

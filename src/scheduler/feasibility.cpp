@@ -1,0 +1,266 @@
+#include "feasibility.h"
+
+#include "core/cp1254.h"
+#include "rules/daily_hours.h"
+#include "rules/prepare_teacher.h"
+#include "rules/slots.h"
+#include "rules/totals.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace zs::sched {
+
+namespace rv = run_values;
+
+namespace {
+
+std::string lit(const char* s) {
+    return cp1254::lit(s);
+}
+
+std::string className(const Database& db, Id classId) {
+    const SchoolClass* c = db.classes.find(classId);
+    return c ? c->name + " " + c->section : std::to_string(classId);
+}
+
+// The grids of a class lesson's classes: the class, or every member of its group.
+std::vector<const ClassTimetable*> memberGrids(const Database& db, const ClassLesson& cl) {
+    std::vector<const ClassTimetable*> grids;
+    if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId)) {
+        for (int m = 0; m < std::min<int>(g->memberCount, kMaxGroupMembers); ++m)
+            if (const ClassTimetable* ct = db.classTimetables.find(g->memberClass[m]))
+                grids.push_back(ct);
+    } else if (const ClassTimetable* ct = db.classTimetables.find(cl.classId)) {
+        grids.push_back(ct);
+    }
+    return grids;
+}
+
+struct Blocks {
+    int count = 0;
+    int shortest = 0;
+    int longest = 0;
+    bool allEven = true;
+};
+
+Blocks blocksOf(const ClassLesson& cl) {
+    Blocks b;
+    for (int k = 0; k < std::min<int>(cl.blockCount, kPatternSize); ++k) {
+        const int len = cl.pattern[k];
+        if (len == 0) continue;
+        ++b.count;
+        b.shortest = b.count == 1 ? len : std::min(b.shortest, len);
+        b.longest = std::max(b.longest, len);
+        b.allEven = b.allEven && len % 2 == 0;
+    }
+    return b;
+}
+
+// The days a class lesson may take and its longest run of hours open in every class.
+struct Room {
+    int days = 0;
+    int longestRun = 0;
+};
+
+Room roomFor(const std::vector<const ClassTimetable*>& grids) {
+    Room r;
+    if (grids.empty()) return r;
+    for (int d = 1; d <= kDays; ++d) {
+        DayWindow w = dayWindow(*grids[0], d);
+        for (const ClassTimetable* g : grids) {
+            const DayWindow m = dayWindow(*g, d);
+            w = m.empty() ? DayWindow{}
+                          : DayWindow{std::max(w.first, m.first), std::min(w.last, m.last)};
+            if (w.empty() || w.first > w.last) break;
+        }
+        if (w.empty() || w.first > w.last) continue;
+        ++r.days;
+        int run = 0;
+        for (int h = w.first; h <= w.last; ++h) {
+            bool open = true;
+            for (const ClassTimetable* g : grids)
+                open = open && g->planes[kOpenPlane][slotIndex(slotOf(d, h))] != 0;
+            run = open ? run + 1 : 0;
+            r.longestRun = std::max(r.longestRun, run);
+        }
+    }
+    return r;
+}
+
+void checkClassLessons(const Database& db, Feasibility& f) {
+    for (const ClassLesson& cl : db.classLessons) {
+        if (cl.teacherCount == 0) continue;
+        if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
+            if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
+        const Lesson* lesson = db.lessons.find(cl.lessonId);
+        if (!lesson) continue;
+        const Blocks b = blocksOf(cl);
+        const Room r = roomFor(memberGrids(db, cl));
+        const std::string who = className(db, cl.classId) + " " + lesson->name + ": ";
+        if (b.longest > r.longestRun) {
+            f.findings.push_back({Infeasible::Kind::BlockLength, 0, cl.classId, cl.lessonId,
+                                  who + std::to_string(b.longest) +
+                                      lit(" saatlik blok, en uzun açık alan ") +
+                                      std::to_string(r.longestRun) + lit(" saat.")});
+        } else if (b.count > r.days && lesson->weeklyHours <= 7) {
+            // Such a lesson takes one block a day: the blocks need as many days.
+            f.findings.push_back({Infeasible::Kind::LessonBlocks, 0, cl.classId, cl.lessonId,
+                                  who + std::to_string(b.count) + lit(" blok, sınıfların ortak ") +
+                                      std::to_string(r.days) + lit(" ders günü var.")});
+        }
+    }
+}
+
+void checkClasses(const Database& db, Feasibility& f) {
+    for (const SchoolClass& c : db.classes) {
+        const ClassTimetable* ct = db.classTimetables.find(c.id);
+        if (!ct) continue;
+        const int need = classWeeklyHours(db, c.id);
+        const int open = usableHours(*ct);
+        if (need > open)
+            f.findings.push_back({Infeasible::Kind::ClassHours, 0, c.id, 0,
+                                  className(db, c.id) + ": " + std::to_string(need) +
+                                      lit(" saat, açık alan ") + std::to_string(open) + "."});
+    }
+}
+
+// What one day can hold of the teacher's hours: its own fixed hours, and of the open runs
+// where some class of the teacher may have a lesson, what the blocks can use, within the
+// daily maximum in force.
+int dayCapacity(const TeacherTimetable& tt, int day,
+                const std::vector<const ClassTimetable*>& classes, const Blocks& b) {
+    int fixed = 0;
+    for (int h = 1; h <= kHoursPerDay; ++h) {
+        const int i = slotIndex(slotOf(day, h));
+        if (tt.planes[kOccupantPlane][i] != 0 && tt.planes[kOpenPlane][i] == 0) ++fixed;
+    }
+    const int first = rv::dayFirstHour(tt, day), last = rv::dayLastHour(tt, day);
+    auto usableRun = [&](int run) {
+        if (run < b.shortest) return 0;
+        return b.allEven ? run - run % 2 : run;
+    };
+    int runs = 0, run = 0;
+    for (int h = first; first != 0 && h <= last && validHour(h); ++h) {
+        const int i = slotIndex(slotOf(day, h));
+        bool usable = tt.planes[kOpenPlane][i] != 0;
+        if (usable && tt.planes[kOccupantPlane][i] == 0) {
+            usable = std::any_of(classes.begin(), classes.end(), [&](const ClassTimetable* ct) {
+                return dayWindow(*ct, day).contains(h) && ct->planes[kOpenPlane][i] != 0;
+            });
+        }
+        if (usable) {
+            ++run;
+        } else {
+            runs += usableRun(run);
+            run = 0;
+        }
+    }
+    runs += usableRun(run);
+    const int maxDay =
+        tt.effectiveRules[kMaxHoursPerDay] == 0 ? kHoursPerDay : tt.effectiveRules[kMaxHoursPerDay];
+    int free = std::max(0, maxDay - fixed);
+    if (b.allEven) free -= free % 2;
+    return fixed + std::min(free, runs);
+}
+
+void checkTeachers(const Database& db, Feasibility& f) {
+    for (const Teacher& t : db.teachers) {
+        const TeacherTimetable* tt = db.teacherTimetables.find(t.id);
+        if (!tt || tt->totalHours == 0) continue;
+        std::vector<const ClassTimetable*> classes;
+        Blocks all;
+        all.shortest = kHoursPerDay;
+        for (const TeacherLesson& tl : db.teacherLessons) {
+            if (tl.teacherId != t.id) continue;
+            if (const ClassTimetable* ct = db.classTimetables.find(tl.classId))
+                if (std::find(classes.begin(), classes.end(), ct) == classes.end())
+                    classes.push_back(ct);
+            const ClassLesson* cl = db.classLessons.find(tl.classId, tl.lessonId);
+            if (!cl) continue;
+            const Blocks b = blocksOf(*cl);
+            if (b.count == 0) {
+                all.shortest = 1;
+                all.allEven = false;
+                continue;
+            }
+            all.shortest = std::min(all.shortest, b.shortest);
+            all.allEven = all.allEven && b.allEven;
+        }
+        int capacity = 0;
+        std::string sum;
+        for (int d = 1; d <= kDays; ++d) {
+            const int c = dayCapacity(*tt, d, classes, all);
+            capacity += c;
+            if (d > 1) sum += '+';
+            sum += std::to_string(c);
+        }
+        if (capacity >= tt->totalHours) continue;
+        f.teacherCapacity[t.id] = capacity;
+        f.findings.push_back({Infeasible::Kind::TeacherHours, t.id, 0, 0,
+                              t.name + ": " + std::to_string(tt->totalHours) +
+                                  lit(" saat, en çok ") + std::to_string(capacity) +
+                                  lit(" saat yerleşebilir (") + sum + lit("; günde en çok ") +
+                                  std::to_string(int(tt->effectiveRules[kMaxHoursPerDay])) +
+                                  lit(" saat, açık ve sabit alanlarla).")});
+    }
+}
+
+} // namespace
+
+bool Feasibility::impossibleBlock(Id classId, Id lessonId) const {
+    for (const Infeasible& i : findings)
+        if (i.kind == Infeasible::Kind::BlockLength && i.classId == classId &&
+            i.lessonId == lessonId)
+            return true;
+    return false;
+}
+
+Feasibility checkFeasibility(const Database& db) {
+    Feasibility f;
+    f.teacherCapacity.fill(-1);
+    checkTeachers(db, f);
+    checkClasses(db, f);
+    checkClassLessons(db, f);
+    return f;
+}
+
+std::vector<std::string> impossibleNow(const Database& db) {
+    auto copy = std::make_unique<Database>(db);
+    for (const Teacher& t : copy->teachers) {
+        updateTeacherWeeklyTotals(*copy, t.id);
+        PrepareTeacher(*copy, t.id);
+    }
+    std::vector<std::string> lines;
+    for (Infeasible& i : checkFeasibility(*copy).findings) lines.push_back(std::move(i.text));
+    return lines;
+}
+
+std::vector<std::string> teachersOverOpenCells(const Database& db) {
+    std::vector<std::string> lines;
+    for (const Teacher& t : db.teachers) {
+        const TeacherTimetable* tt = db.teacherTimetables.find(t.id);
+        if (!tt) continue;
+        const int hours = teacherWeeklyTotals(db, t.id).totalHours;
+        std::array<bool, kSlots> inWindow{};
+        for (const TeacherLesson& tl : db.teacherLessons) {
+            if (tl.teacherId != t.id) continue;
+            const ClassTimetable* ct = db.classTimetables.find(tl.classId);
+            for (int s = 1; ct && s <= kSlots; ++s)
+                if (dayWindow(*ct, dayOf(s)).contains(hourOf(s))) inWindow[slotIndex(s)] = true;
+        }
+        int open = 0;
+        for (int s = 1; s <= kSlots; ++s) {
+            const int i = slotIndex(s);
+            if (inWindow[i] &&
+                (tt->planes[kOpenPlane][i] != 0 || tt->planes[kOccupantPlane][i] != 0))
+                ++open;
+        }
+        if (hours > open)
+            lines.push_back(t.name + ": " + std::to_string(hours) + lit(" saat, açık alan ") +
+                            std::to_string(open) + ".");
+    }
+    return lines;
+}
+
+} // namespace zs::sched

@@ -1,0 +1,142 @@
+#include "improve.h"
+
+#include "improve_stage.h"
+#include "journal_ops.h"
+#include "kempe.h"
+#include "rules/patterns.h"
+#include "rules/slots.h"
+#include "scheduler.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace zs::sched {
+
+namespace {
+
+// Each class lesson still short of hours, once for a common group, block by block.
+void complete(Stage& s) {
+    const Database& db = s.run.db;
+    for (const ClassLesson& cl : db.classLessons) {
+        if (s.spent()) return;
+        if (cl.teacherCount == 0) continue;
+        if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
+            if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
+        const auto& impossible = s.run.state.impossibleBlocks;
+        if (std::find(impossible.begin(), impossible.end(),
+                      std::pair<Id, Id>(cl.classId, cl.lessonId)) != impossible.end())
+            continue;
+        for (int guard = 0; guard < kPatternSize * 4 && !s.spent(); ++guard) {
+            s.run.journal->clear();
+            const int length = nextBlock(db, cl.classId, cl.lessonId);
+            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2)) break;
+            s.run.state.placedTotal += cl.teacherCount * length;
+            s.run.observer.schoolHours(s.run.state.totalHours, s.run.state.placedTotal);
+        }
+    }
+}
+
+// Moves the block at `slot` of the class to a cell where the figures are better: a free
+// cell, or one whose blocks in the way go elsewhere (which takes in swaps). With
+// `sideways`, a move that leaves the figures as they are is taken too, so the search
+// can cross a plateau. Answers the change in the figures, 1 when nothing moved.
+int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways) {
+    AutoRun& run = s.run;
+    const Database& db = run.db;
+    const ClassTimetable& ct = db.classTimetables.rows[classRow];
+    const int i = slotIndex(slot);
+    const Id lessonId = ct.planes[kOccupantPlane][i];
+    if (lessonId == 0 || ct.planes[kOpenPlane][i] == 0) return 1;
+    const int length = ct.planes[kBlockLengthPlane][i];
+    PlacementAttempt a;
+    if (!fillFor(db, a, ct.classId, lessonId, length) || !scores.troubled(a)) return 1;
+    run.journal->clear();
+    if (!removeBlock(run, classRow, slot)) return 1;
+    const int removed = run.journal->count;
+    for (int cell = 1; cell <= kSlots && !s.spent(); ++cell) {
+        if (cell == slot) continue;
+        bool placed = false;
+        if (hardFits(run, a, cell)) {
+            s.work();
+            placed = commitBlock(run, a);
+        } else {
+            placed = ejectAndPlace(s, a, cell, 2);
+        }
+        if (!placed) continue;
+        const int d = scores.delta(run, 0);
+        if (d < 0 || (sideways && d == 0)) {
+            scores.accept(db);
+            return d;
+        }
+        rollBack(run, removed);
+    }
+    rollBack(run, 0);
+    // Kempe chains: the block trades its hours with what stands at another start cell.
+    for (int cell = 1; cell <= kSlots && !s.spent(); ++cell) {
+        if (cell == slot) continue;
+        s.work();
+        if (!kempeSwap(run, classRow, slot, cell)) continue;
+        const int d = scores.delta(run, 0);
+        if (d < 0 || (sideways && d == 0)) {
+            scores.accept(db);
+            return d;
+        }
+        rollBack(run, 0);
+    }
+    return 1;
+}
+
+// Rounds over every troubled block; after a round without gain, rounds that also take
+// moves leaving the figures equal, a block moved so not moved that way again soon.
+void improve(Stage& s, Scores& scores) {
+    const Database& db = s.run.db;
+    std::vector<std::pair<Id, int>> recent; // class and former cell of the last level moves
+    constexpr std::size_t kTabu = 64;
+    constexpr int kPlateauRounds = 6;
+    for (int idle = 0; idle <= kPlateauRounds && !s.spent();) {
+        bool gained = false;
+        const bool sideways = idle > 0;
+        for (int row = 0; row < static_cast<int>(db.classTimetables.rows.size()); ++row) {
+            const Id classId = db.classTimetables.rows[row].classId;
+            if (!db.classes.contains(classId)) continue;
+            for (int slot = 1; slot <= kSlots && !s.spent(); ++slot) {
+                const auto& p = db.classTimetables.rows[row].planes;
+                if (p[kOccupantPlane][slotIndex(slot)] == 0 ||
+                    p[kBlockStartPlane][slotIndex(slot)] != slot)
+                    continue;
+                const bool tabu = std::find(recent.begin(), recent.end(),
+                                            std::pair<Id, int>(classId, slot)) != recent.end();
+                const int d = improveBlock(s, scores, row, slot, sideways && !tabu);
+                if (d < 0) gained = true;
+                if (d == 0) {
+                    recent.emplace_back(classId, slot);
+                    if (recent.size() > kTabu) recent.erase(recent.begin());
+                }
+            }
+        }
+        idle = gained ? 0 : idle + 1;
+    }
+}
+
+} // namespace
+
+void completeAndImprove(AutoRun& run) {
+    RunState& st = run.state;
+    // Without any pattern block there is nothing a run places, so nothing to complete.
+    if (st.stopRequested || st.blockLengths.count == 0) return;
+    st.phase = RunPhase::Completion;
+    run.observer.phaseShown(st.phase);
+    Stage s{run, kImproveWorkPerClass * std::max<long>(1, long(run.db.classes.rows.size()))};
+    complete(s);
+    Scores scores(run.db);
+    improve(s, scores);
+    anneal(s, scores);
+    improve(s, scores);
+    run.journal->clear();
+    const HourSums sums = teacherHourSums(run.db);
+    st.placedTotal = sums.placed;
+    run.observer.schoolHours(st.totalHours, st.placedTotal);
+    run.observer.gridChanged();
+}
+
+} // namespace zs::sched

@@ -1,0 +1,21 @@
+// The completion and improvement stage that follows the faithful search of a run for all
+// teachers. It moves placed, unlocked blocks only: first to place what is still unplaced
+// (a block in the way is moved elsewhere, two levels deep), then to bring the teachers
+// within the rules in force (gap limits, daily maximum, different days, buildings). The
+// hard rules always hold: free teacher, class and room, open cells, the day of every
+// class, locked and guidance blocks untouched; no placed hour is ever taken away.
+// Deterministic: the moves are tried in a fixed order and the work is counted, not timed.
+#pragma once
+
+#include "run.h"
+
+namespace zs::sched {
+
+// Cells tried, per class of the school, before the stage gives up.
+inline constexpr long kImproveWorkPerClass = 40000;
+
+// The teachers must be prepared with the settings the timetable is judged by. Ends when
+// nothing is left to gain, the work is spent, or "&Durdur" was pressed.
+void completeAndImprove(AutoRun& run);
+
+} // namespace zs::sched

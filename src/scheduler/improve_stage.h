@@ -1,0 +1,74 @@
+// The shared parts of the completion and improvement stage: the figures as penalties, the
+// work count, and the moves that take blocks out of the way and place them elsewhere.
+#pragma once
+
+#include "attempt.h"
+
+#include <vector>
+
+namespace zs::sched {
+
+// A broken rule weighs far more than a gap within the limits, and the rules the faithful
+// search never breaks (the daily maximum, buildings, different days) far more than the
+// gap limits it relaxes. A teacher held to a gap limit also gains from fewer gaps.
+inline constexpr int kRuleWeight = 20;
+inline constexpr int kFirmRuleWeight = 200;
+
+int teacherPenalty(const Database& db, const TeacherTimetable& tt);
+int classPenalty(const ClassTimetable& ct);
+
+// The teachers and classes whose figures a move can change.
+struct Affected {
+    std::vector<int> teachers;
+    std::vector<int> classes;
+    void add(const PlacementAttempt& a);
+    int penalty(const Database& db) const;
+};
+
+struct Stage {
+    AutoRun& run;
+    long workLeft;
+    long sincePump = 0;
+    bool spent() const { return workLeft <= 0 || run.state.stopRequested; }
+    // One cell tried; the message pump runs now and then, so "&Durdur" gets through.
+    void work() {
+        --workLeft;
+        if (++sincePump >= 256) {
+            sincePump = 0;
+            run.observer.pump();
+        }
+    }
+};
+
+// The figures of every teacher and class as they stand, kept up to date as moves are
+// taken, so a move is judged by the grids its journal entries touched.
+struct Scores {
+    std::vector<int> teacher;
+    std::vector<int> klass;
+    std::vector<int> touchedTeachers;
+    std::vector<int> touchedClasses;
+
+    explicit Scores(const Database& db);
+    // The change in the figures since journal entry `mark`.
+    int delta(const AutoRun& run, int mark);
+    int total() const;
+    // The move just judged by delta stays.
+    void accept(const Database& db);
+    // Whether a rule in force is broken around the attempt's teachers and classes.
+    bool troubled(const PlacementAttempt& a) const;
+};
+
+// The attempt for a block of `length` hours of the class lesson.
+bool fillFor(const Database& db, PlacementAttempt& a, Id classId, Id lessonId, int length);
+
+// The block at `cell` once the one or two movable blocks in its way are taken out, they
+// then placed elsewhere, `depth` levels deep. Journalled; false changes nothing.
+bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth);
+
+// The block at its best free cell, or else where blocks in its way can go elsewhere.
+bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth);
+
+// Annealing over the blocks around a broken rule, keeping the best timetable met.
+void anneal(Stage& s, Scores& scores);
+
+} // namespace zs::sched

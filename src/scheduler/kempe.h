@@ -1,0 +1,22 @@
+// The moves of the completion and improvement stage that change no hour count: the hard
+// test of a block at a cell, and the swap of a Kempe chain between two start cells.
+#pragma once
+
+#include "attempt.h"
+
+namespace zs::sched {
+
+// Whether the attempt's block may go to `cell` by the hard rules alone (the day of every
+// class, the lesson's not-at-hour, blocks on pairs while in force, free and open cells of
+// every teacher, class and room), and without joining an hour of the same lesson beside
+// it. Sets the attempt's day, hour and cell.
+bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell);
+
+// Swaps the block that class grid row `classRow` holds at start cell `from` with what
+// stands at `to`: every block of the same length in the way of a moved block (by a
+// teacher, class or room) moves the other way, until the chain closes. Journalled; false,
+// changing nothing, when a block of the chain is locked, of another length or shape, the
+// chain grows beyond a few blocks, or a block does not fit at its new cell.
+bool kempeSwap(AutoRun& run, int classRow, int from, int to);
+
+} // namespace zs::sched

@@ -1,0 +1,293 @@
+// The run beyond the faithful search: "&Durdur" ends every stage, the check before the
+// run and its arithmetic, displacement by level, the completion stage, every member
+// class's day, the quality figures and the sample schools.
+#include "core/cp1254.h"
+#include "rules/grid_check.h"
+#include "rules/lock.h"
+#include "rules/prepare_teacher.h"
+#include "rules/school.h"
+#include "rules/slots.h"
+#include "run_support.h"
+#include "scheduler/explain.h"
+#include "scheduler/feasibility.h"
+#include "scheduler/kempe.h"
+#include "scheduler/quality.h"
+#include "scheduler/repair.h"
+#include "scheduler/unplaced_report.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace zs {
+namespace {
+
+using test::at;
+using test::MemoryRun;
+using test::School;
+
+void quiet(School& s, u8 level) {
+    s.db.settings.searchLevel = level;
+    s.db.settings.autoAdjust = 0;
+}
+
+TEST(Stop, EndsEveryStageWhenTheStuckTeacherComesFirst) {
+    School s;
+    // Teacher 1's lesson needs a room closed all week; it comes first by its smaller slack.
+    s.lesson(1, 6).lesson(2, 2).klass(1).hours(1, 1, 8).teacher(1).teacher(2).room(1);
+    s.classLesson(1, 1, {1}, {1}).classLesson(1, 2, {2});
+    s.rt(1).planes[kOpenPlane].fill(0);
+    quiet(s, 9);
+    test::openScreenTotals(s.db);
+    MemoryRun m(s.db);
+    int pumps = 0;
+    m.observer.onPump = [&] {
+        if (++pumps == 3) sched::requestStop(m.run);
+    };
+    sched::runAutomatic(m.run);
+    ASSERT_FALSE(m.observer.lessons.empty());
+    for (const auto& [c, l] : m.observer.lessons) EXPECT_EQ(l, 1);
+    EXPECT_EQ(placedCount(s.db, 1, 2), 0); // nothing after the stop, no completion either
+    EXPECT_EQ(m.run.state.phase, sched::RunPhase::Faithful);
+    EXPECT_LT(pumps, 10);
+    EXPECT_EQ(m.observer.closing, cp1254::lit("Yerleşmeyen 8 ders saati kaldı."));
+}
+
+// Class 1 open only on Monday 1-4; lesson 1 of teacher 1 stands by hand at Monday 1-2,
+// and lesson 2 of teacher 2, closed at Monday 3-4, can only have Monday 1-2.
+School displacementSchool(bool pairs, u8 level) {
+    School s;
+    s.lesson(1, 2).lesson(2, 2).klass(1).hours(1, 1, 6).teacher(1).teacher(2);
+    s.classLesson(1, 1, {1}).classLesson(1, 2, {2});
+    for (int slot = 1; slot <= kSlots; ++slot)
+        if (!(dayOf(slot) == 1 && hourOf(slot) <= 4)) s.ct(1).planes[kOpenPlane][slot - 1] = 0;
+    s.tt(2).planes[kOpenPlane][slotOf(1, 3) - 1] = 0;
+    s.tt(2).planes[kOpenPlane][slotOf(1, 4) - 1] = 0;
+    Place(s.db, slotOf(1, 1), 1, 1);
+    Place(s.db, slotOf(1, 2), 1, 1);
+    s.db.settings.blocksOnPairs = pairs ? 1 : 0;
+    s.db.settings.allowGaps = 1;
+    quiet(s, level);
+    test::openScreenTotals(s.db);
+    return s;
+}
+
+TEST(Displacement, NothingAtLevelOneAMoveFromLevelTwoWithOrWithoutPairs) {
+    for (bool pairs : {false, true})
+        for (u8 level : {1, 2}) {
+            School s = displacementSchool(pairs, level);
+            MemoryRun m(s.db);
+            m.run.faithfulOnly = true;
+            sched::runAutomatic(m.run);
+            SCOPED_TRACE(std::string(pairs ? "pairs" : "no pairs") + " level " +
+                         std::to_string(level));
+            EXPECT_EQ(m.run.state.pairsOnly, pairs);
+            if (level == 1) {
+                EXPECT_EQ(placedCount(s.db, 1, 2), 0);
+                EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 1), 1);
+            } else {
+                EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 1), 2);
+                EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 3), 1); // moved, not lost
+            }
+        }
+}
+
+// Teacher 1's lesson 1 stands at Monday 1-2; lesson 2 is tried at Monday 1 by the day
+// re-arrangement: the day is taken out, lesson 2 goes in, lesson 1 goes elsewhere.
+TEST(DayRearrangement, MovesTheDayAroundTheBlockButNeverALockedOne) {
+    for (bool locked : {false, true}) {
+        School s;
+        s.lesson(1, 2).lesson(2, 2).klass(1).hours(1, 1, 4).teacher(1);
+        s.classLesson(1, 1, {1}).classLesson(1, 2, {1});
+        Place(s.db, slotOf(1, 1), 1, 1);
+        Place(s.db, slotOf(1, 2), 1, 1);
+        if (locked) ToggleLock(s.db, CellOf::Class, 1, slotOf(1, 1));
+        s.db.settings.allowGaps = 1;
+        test::openScreenTotals(s.db);
+        PrepareTeacher(s.db, 1);
+        const Bytes before = test::gridBytes(s.db);
+        MemoryRun m(s.db);
+        sched::RunState& st = m.run.state;
+        st.currentLevel = 2;
+        st.settingsPhase = 1;
+        st.sweepNo = 2;
+        st.attemptDepth = 1;
+        st.workLeft = sched::attemptWorkBudget(2);
+        sched::PlacementAttempt a;
+        ASSERT_TRUE(sched::fillAttempt(s.db, a, 1, 2));
+        a.length = 2;
+        a.day = 1;
+        a.hour = 1;
+        a.cell = slotOf(1, 1);
+        sched::rearrangeDay(m.run, a);
+        SCOPED_TRACE(locked ? "locked" : "unlocked");
+        EXPECT_EQ(a.success, !locked);
+        if (locked) {
+            EXPECT_EQ(test::gridBytes(s.db), before);
+        } else {
+            EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 1), 2);
+            EXPECT_EQ(placedCount(s.db, 1, 1), 2);
+        }
+    }
+}
+
+// Many holes in a full timetable call for splits again and again; one is made.
+TEST(TwoHourSplit, AtMostOncePerRunAndTheSettingStays) {
+    auto db = test::fullWithHoles(2);
+    db->settings.splitBlock = 1;
+    MemoryRun m(*db);
+    m.run.faithfulOnly = true;
+    sched::runAutomatic(m.run);
+    EXPECT_GT(m.run.state.moves.twoHourSplits, 1);
+    EXPECT_EQ(m.run.state.splitCount, 1);
+    EXPECT_EQ(db->settings.splitBlock, 1);
+    EXPECT_TRUE(checkGridConsistency(*db).empty());
+}
+
+// Class 1 has A (teacher 1) at Monday 1-2 and B (teacher 2) at 3-4; teacher 1 also has
+// C in class 2 at 3-4. Swapping A to 3-4 takes B to 1-2 and, through teacher 1, C too.
+TEST(KempeChain, SwapsEveryBlockOfTheChainOrNothing) {
+    for (bool locked : {false, true}) {
+        School s;
+        s.lesson(1, 2).lesson(2, 2).lesson(3, 2).klass(1).hours(1, 1, 6);
+        s.klass(2).hours(2, 1, 6).teacher(1).teacher(2);
+        s.classLesson(1, 1, {1}).classLesson(1, 2, {2}).classLesson(2, 3, {1});
+        for (int h : {1, 2}) Place(s.db, slotOf(1, h), 1, 1);
+        for (int h : {3, 4}) Place(s.db, slotOf(1, h), 1, 2);
+        for (int h : {3, 4}) Place(s.db, slotOf(1, h), 2, 3);
+        if (locked) ToggleLock(s.db, CellOf::Class, 2, slotOf(1, 3));
+        const Bytes before = test::gridBytes(s.db);
+        MemoryRun m(s.db);
+        SCOPED_TRACE(locked ? "locked" : "unlocked");
+        EXPECT_EQ(
+            sched::kempeSwap(m.run, s.db.classTimetables.positionOf(1), slotOf(1, 1), slotOf(1, 3)),
+            !locked);
+        if (locked) {
+            EXPECT_EQ(test::gridBytes(s.db), before);
+            continue;
+        }
+        EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 3), 1);
+        EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 1), 2);
+        EXPECT_EQ(at(s.ct(2), kOccupantPlane, 1, 1), 3);
+        EXPECT_EQ(s.tt(1).placedHours, 4);
+        EXPECT_TRUE(checkGridConsistency(s.db).empty());
+    }
+}
+
+TEST(Completion, PlacesWhatTheFaithfulSearchLeftAndKeepsEveryHour) {
+    School s = displacementSchool(true, 1);
+    MemoryRun m(s.db);
+    sched::runAutomatic(m.run);
+    EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 1), 2);
+    EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 3), 1);
+    EXPECT_EQ(m.run.state.phase, sched::RunPhase::Completion);
+    EXPECT_EQ(m.observer.closing, cp1254::lit("Yerleşmeyen ders kalmadı."));
+    EXPECT_NE(m.observer.closingText.find(cp1254::lit("Boş saat 0 (sınırı aşan öğretmen 0)")),
+              std::string::npos);
+    EXPECT_TRUE(checkGridConsistency(s.db).empty());
+}
+
+TEST(MemberClasses, ACommonBlockStaysWithinEveryMembersDay) {
+    School s;
+    s.lesson(1, 2).klass(1).hours(1, 1, 8).klass(2).hours(2, 1, 6).teacher(1);
+    s.classLesson(1, 1).classLesson(2, 1).group(1, {{1, 1}, {2, 1}}, {1});
+    for (int d = 1; d <= kDays; ++d)
+        for (int h = 1; h <= 6; ++h) s.ct(1).planes[kOpenPlane][slotOf(d, h) - 1] = 0;
+    quiet(s, 3);
+    test::openScreenTotals(s.db);
+    EXPECT_FALSE(CanPlace(s.db, slotOf(1, 7), 1, 1));
+    const sched::LessonExplanation e = sched::explainLesson(s.db, 1, 1);
+    EXPECT_EQ(e.cells[slotOf(1, 7) - 1].reason, sched::CellReason::OutsideClassHours);
+    MemoryRun m(s.db);
+    sched::runAutomatic(m.run);
+    EXPECT_EQ(placedCount(s.db, 1, 1), 0);
+    EXPECT_EQ(placedCount(s.db, 2, 1), 0);
+    EXPECT_EQ(m.observer.closing, cp1254::lit("Yerleşmeyen 2 ders saati kaldı."));
+}
+
+// Thirty hours in two-hour blocks in three classes whose Friday hour 7 is fixed, the
+// teacher's Friday hours 1-2 closed: Friday holds 4 of them, the week 28.
+TEST(Feasibility, NamesTheTeacherWithItsArithmeticAndTheBlockThatFitsNowhere) {
+    School s;
+    Pattern fives{2, 2, 2, 2, 2};
+    addLesson(s.db, 1, 0, 10, fives, "L1", "LESSON 1", 1);
+    s.lesson(2, 4).teacher(1).teacher(2);
+    for (Id c : {1, 2, 3}) {
+        s.klass(c).hours(c, 1, 8).classLesson(c, 1, {1});
+        s.ct(c).planes[kOpenPlane][slotOf(5, 7) - 1] = 0;
+    }
+    s.tt(1).planes[kOpenPlane][slotOf(5, 1) - 1] = 0;
+    s.tt(1).planes[kOpenPlane][slotOf(5, 2) - 1] = 0;
+    s.db.lessons.find(2)->pattern = {4, 0, 0, 0, 0};
+    s.klass(4).hours(4, 1, 3).classLesson(4, 2, {2});
+    s.db.classLessons.find(4, 2)->pattern = {4, 0, 0, 0, 0};
+    s.db.classLessons.find(4, 2)->blockCount = 1;
+    for (Id c : {1, 2, 3}) {
+        s.db.classLessons.find(c, 1)->pattern = fives;
+        s.db.classLessons.find(c, 1)->blockCount = 5;
+    }
+    test::openScreenTotals(s.db);
+    for (Id t : {1, 2}) PrepareTeacher(s.db, t);
+    const sched::Feasibility f = sched::checkFeasibility(s.db);
+    std::vector<std::string> texts;
+    for (const auto& i : f.findings) texts.push_back(i.text);
+    // Teacher 2's one block of four fits no day of three hours, as the lesson says too.
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{
+                  cp1254::lit("TEACHER 1: 30 saat, en çok 28 saat yerleşebilir (6+6+6+6+4; "
+                              "günde en çok 6 saat, açık ve sabit alanlarla)."),
+                  cp1254::lit("TEACHER 2: 4 saat, en çok 0 saat yerleşebilir (0+0+0+0+0; günde "
+                              "en çok 6 saat, açık ve sabit alanlarla)."),
+                  cp1254::lit("4 A LESSON 2: 4 saatlik blok, en uzun açık alan 3 saat.")}));
+    EXPECT_EQ(f.teacherCapacity[1], 28);
+    EXPECT_TRUE(f.impossibleBlock(4, 2));
+    EXPECT_FALSE(f.impossibleBlock(1, 1));
+}
+
+TEST(Feasibility, ATeacherWithMoreHoursThanOpenCells) {
+    School s;
+    s.lesson(1, 6).klass(1).hours(1, 1, 1).teacher(1).classLesson(1, 1, {1});
+    EXPECT_EQ(sched::teachersOverOpenCells(s.db),
+              std::vector<std::string>{cp1254::lit("TEACHER 1: 6 saat, açık alan 5.")});
+    s.hours(1, 1, 2);
+    EXPECT_TRUE(sched::teachersOverOpenCells(s.db).empty());
+}
+
+TEST(Quality, CountsGapsLimitsDailyMaximumSameDayBlocksAndBuildings) {
+    School s;
+    s.lesson(1, 4).lesson(2, 4).klass(1).hours(1, 1, 8).klass(2).hours(2, 1, 8).teacher(1);
+    s.classLesson(1, 1, {1}).classLesson(2, 2, {1});
+    s.db.annexFlags[2] = 1;
+    s.db.settings.maxHoursPerDay = 3;
+    s.db.settings.maxGapsPerWeek = 1;
+    for (int h : {1, 4}) Place(s.db, slotOf(1, h), 1, 1); // two blocks of lesson 1, 2 gaps
+    for (int h : {5, 6}) Place(s.db, slotOf(1, h), 2, 2); // straight after, other building
+    test::openScreenTotals(s.db);
+    PrepareTeacher(s.db, 1);
+    s.tt(1).effectiveRules[kMaxHoursPerDay] = 3;
+    s.tt(1).effectiveRules[kMaxGapsPerWeek] = 1; // not the two more of a teacher of both buildings
+    const sched::TeacherQuality q = sched::teacherQuality(s.db, s.tt(1));
+    EXPECT_EQ(q.gaps, 2);
+    EXPECT_EQ(q.gapsOverLimit, 1);
+    EXPECT_EQ(q.hoursOverMax, 1);
+    EXPECT_EQ(q.buildingChanges, 1);
+    EXPECT_EQ(sched::sameDayBlocks(s.ct(1)), 1);
+}
+
+TEST(Samples, SeedsGiveOtherSchoolsWithUniqueNamesAndTeachableLoads) {
+    std::set<std::vector<u8>> schools;
+    for (std::uint64_t seed : {1, 2, 3}) {
+        auto db = test::sampleDb(80, seed);
+        std::set<std::string> names;
+        for (const SchoolClass& c : db->classes)
+            EXPECT_TRUE(names.insert(c.name + " " + c.section).second);
+        schools.insert(encodeTable(*db, DataFile::ClassLesson));
+    }
+    EXPECT_EQ(schools.size(), 3u);
+    auto big = test::sampleDb(255, 1);
+    EXPECT_TRUE(sched::teachersOverOpenCells(*big).empty());
+    for (const TeacherTimetable& tt : big->teacherTimetables) EXPECT_LE(tt.totalHours, 32);
+}
+
+} // namespace
+} // namespace zs
