@@ -28,7 +28,11 @@ Error fileError(const std::filesystem::path& file) {
 } // namespace
 
 std::string todayText() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    // The system's short form, but a Turkish one on a machine set up in another language:
+    // every text of the printouts is Turkish.
+    QLocale locale = QLocale::system();
+    if (locale.language() != QLocale::Turkish) locale = QLocale(QLocale::Turkish, QLocale::Turkey);
+    return locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
 Status writePdf(const Database& db, const std::vector<PrintPart>& parts,

@@ -8,6 +8,7 @@
 #include "sample_staff.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace zs::sched {
 
@@ -232,6 +233,22 @@ void closeClassCells(Database& db, const std::vector<ClassPlan>& classes, int ce
     }
 }
 
+// Break-time duties: a few places with two teachers each on every weekday, taken in turn
+// through the staff so that everyone keeps about as many duties and nobody two at once.
+void addDuties(Database& db) {
+    const char* places[] = {"BAHÇE", "KANTİN", "GİRİŞ KATI", "1. KAT KORİDOR"};
+    constexpr int kPlaces = static_cast<int>(std::size(places));
+    for (int k = 0; k < kPlaces; ++k)
+        addDutyPlace(db, static_cast<Id>(k + 1), cp1254::lit(places[k]));
+    const std::size_t staff = db.teachers.rows.size();
+    const std::size_t perDay = std::min<std::size_t>(2 * kPlaces, staff);
+    std::size_t next = 0;
+    for (int day = 1; day <= kDays; ++day)
+        for (std::size_t k = 0; k < perDay; ++k)
+            addTeacherDuty(db, static_cast<Id>(k % kPlaces + 1), static_cast<u8>(day),
+                           db.teachers.rows[next++ % staff].id);
+}
+
 } // namespace
 
 void buildSampleSchool(Database& db, const SampleOptions& options) {
@@ -249,6 +266,7 @@ void buildSampleSchool(Database& db, const SampleOptions& options) {
     addRooms(db, classes, staff);
     db.reindexAll();
     closeClassCells(db, classes, shape.closedClassCells, rng);
+    addDuties(db);
     updateClassWeeklyHours(db);
     updateRoomWeeklyHours(db);
     updateAllTeacherWeeklyTotals(db);

@@ -81,24 +81,28 @@ TEST(Restore, PartialBackupReplacesOnlyItsFilesAndKeepsThePrevious) {
     Database db = loaded(dir);
     const auto before = snapshot(work.path());
     db.lessons.rows[0].name = "YENİ AD";
+    db.teacherDuties.clear();
+    for (DutyPlace& p : db.dutyPlaces.rows) p.dutyCount = {};
     backup.write("LESSON.YDK", encodeTable(db, DataFile::Lesson));
+    backup.write("DUTY.YDK", encodeTable(db, DataFile::Duty));
     backup.write("TEDU.YDK", {});
 
     auto r = restoreBackup(backup.path(), dir);
     ASSERT_TRUE(r);
     ASSERT_EQ(r.value().verdict, RestoreVerdict::Restored);
-    EXPECT_EQ(r.value().restored, (std::vector{DataFile::Lesson, DataFile::TeacherDuty}));
+    EXPECT_EQ(r.value().restored,
+              (std::vector{DataFile::Lesson, DataFile::Duty, DataFile::TeacherDuty}));
     EXPECT_EQ(work.read("LESSON.PRG"), backup.read("LESSON.YDK"));
     EXPECT_TRUE(work.read("TEDU.PRG").empty());
     for (const auto& [name, bytes] : before)
-        if (name != "LESSON.PRG" && name != "TEDU.PRG") {
+        if (name != "LESSON.PRG" && name != "DUTY.PRG" && name != "TEDU.PRG") {
             EXPECT_EQ(work.read(name), bytes) << name;
         }
 
     // The previous set holds the replaced files only and undoes the restore.
     const fs::path previous = r.value().previousSet;
     EXPECT_EQ(previous.parent_path(), work.path());
-    EXPECT_EQ(snapshot(previous).size(), 2u);
+    EXPECT_EQ(snapshot(previous).size(), 3u);
     ASSERT_TRUE(restoreBackup(previous, dir));
     for (const auto& [name, bytes] : before) EXPECT_EQ(work.read(name), bytes) << name;
 }
