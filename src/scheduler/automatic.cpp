@@ -59,7 +59,7 @@ void beginRun(AutoRun& run) {
 void endRun(AutoRun& run) {
     run.state.running = false;
     const HourSums sums = teacherHourSums(run.db);
-    run.observer.runEnded(closingMessage(sums), sums.total - sums.placed);
+    run.observer.runEnded(closingMessage(sums), std::max(0, sums.total - sums.placed));
 }
 
 } // namespace
@@ -74,7 +74,7 @@ HourSums teacherHourSums(const Database& db) {
 }
 
 std::string closingMessage(const HourSums& sums) {
-    if (sums.total == sums.placed) return cp1254::lit("Yerleşmeyen ders kalmadı.");
+    if (sums.placed >= sums.total) return cp1254::lit("Yerleşmeyen ders kalmadı.");
     return cp1254::lit("Yerleşmeyen ") + std::to_string(sums.total - sums.placed) +
            cp1254::lit(" ders saati kaldı.");
 }

@@ -1,7 +1,6 @@
 // The desktop program: one copy per user, started in the folder that holds PATH.PRG.
 #include "app_session.h"
 #include "main_menu.h"
-#include "message_dialog.h"
 #include "platform/single_instance.h"
 #include "screens.h"
 
@@ -32,7 +31,7 @@ int main(int argc, char** argv) {
     QObject::connect(&menu, &zs::ui::TZamanseriForm::ended, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     menu.show();
-    // The menu stays open: the user can still switch to a directory that can be written.
-    if (!started) zs::ui::TSilForm::showIoError(&menu, started.error());
+    // The menu stays open: the user can still switch to a directory that can be read.
+    menu.reportLoad(started);
     return app.exec();
 }

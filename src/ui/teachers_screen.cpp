@@ -77,7 +77,7 @@ bool TeachersScreen::hasRecords() const {
 }
 
 void TeachersScreen::add() {
-    added(editors::addEnteredTeacher(session().db, entry()));
+    added([&](Database& db) { return editors::addEnteredTeacher(db, entry()); });
 }
 
 void TeachersScreen::edit() {
@@ -85,19 +85,19 @@ void TeachersScreen::edit() {
     if (!teacher) return;
     TeacherEditDialog dialog(*teacher, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    edited(editors::editTeacher(session().db, teacher->id, dialog.entry()));
+    edited([&](Database& db) { return editors::editTeacher(db, teacher->id, dialog.entry()); });
 }
 
 void TeachersScreen::remove() {
     const int row = list()->currentRow();
     const Teacher* teacher = session().db.teachers.find(list()->currentId());
     if (!teacher || !confirmDeletion(editors::teacherDeleteQuestion(*teacher))) return;
-    removed(editors::removeTeacher(session().db, teacher->id), row);
+    removed([&](Database& db) { return editors::removeTeacher(db, teacher->id); }, row);
 }
 
 void TeachersScreen::move(int direction) {
     const int row = list()->currentRow();
-    moved(editors::moveTeacher(session().db, row, direction), row, direction);
+    moved([&](Database& db) { return editors::moveTeacher(db, row, direction); }, row, direction);
 }
 
 // The duty assignment screen comes with the duty rota.
