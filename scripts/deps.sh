@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages the build needs, only those missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev clang-format fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev clang-format fonts-dejavu-core
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

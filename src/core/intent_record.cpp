@@ -72,11 +72,13 @@ std::optional<Intent> decodeIntent(const Bytes& data) {
     const std::size_t tail = text.rfind("SON ");
     if (tail == std::string_view::npos || text.size() != tail + 4 + 8 + 1 || text.back() != '\n')
         return std::nullopt;
-    char hex[9] = {};
-    std::memcpy(hex, text.data() + tail + 4, 8);
-    char* end = nullptr;
-    const unsigned long stored = std::strtoul(hex, &end, 16);
-    if (end != hex + 8 || stored != checksum(data.data(), tail)) return std::nullopt;
+    std::uint32_t stored = 0;
+    for (char c : text.substr(tail + 4, 8)) {
+        const bool digit = c >= '0' && c <= '9', letter = c >= 'a' && c <= 'f';
+        if (!digit && !letter) return std::nullopt;
+        stored = stored << 4 | static_cast<std::uint32_t>(digit ? c - '0' : c - 'a' + 10);
+    }
+    if (stored != checksum(data.data(), tail)) return std::nullopt;
 
     auto lines = split(text.substr(0, tail), '\n');
     if (lines.size() < 2 || !lines.back().empty()) return std::nullopt;

@@ -6,6 +6,7 @@
 #include "changed_teachers_screen.h"
 #include "class_timetable_screen.h"
 #include "core/settings_file.h"
+#include "data_faults_notice.h"
 #include "list_scheme.h"
 #include "message_dialog.h"
 #include "oto_panel.h"
@@ -80,7 +81,7 @@ template <class F> void TeacherTimetableScreen::runScheduler(F&& body) {
 }
 
 void TeacherTimetableScreen::startAutomatic() {
-    if (running()) return;
+    if (running() || refusedOnFaults(this, session_.db)) return;
     updateAllTeacherWeeklyTotals(session_.db);
     updateClassWeeklyHours(session_.db);
     if (const CapacityVerdict v = checkClassCapacity(session_.db); !v.ok) {

@@ -43,6 +43,8 @@ private slots:
     void changeAddsTheFinalBackslash();
     void annexReceivesTheMainLessonsOnlyWhenItHasNone();
     void clearAllEmptiesEveryDataFile();
+    void aFailedChangeKeepsTheDirectoryInUse();
+    void aSecondProgramOnTheFolderIsRefused();
 };
 
 void AppSessionTest::firstStartInAnEmptyFolder() {
@@ -214,6 +216,37 @@ void AppSessionTest::clearAllEmptiesEveryDataFile() {
     QCOMPARE(readBytes(folder.mainFolder() / "OPTION.PRG"), option);
     QCOMPARE(readBytes(folder.mainFolder() / "ADD.PRG"), add);
     QCOMPARE(readBytes(folder.currentDir() / "PATH.PRG"), path);
+}
+
+void AppSessionTest::aFailedChangeKeepsTheDirectoryInUse() {
+    UiFolder folder;
+    zs::test::writeTables(lessonsOnly(2), folder.mainFolder(), {DataFile::Lesson});
+    const fs::path bad = folder.drive('D') / "BOZUK";
+    zs::test::writeTables(lessonsOnly(5), bad, {DataFile::Lesson});
+    fs::create_directories(bad / "CMNO.PRG");
+    AppSession session(folder.currentDir(), folder.drives());
+    QVERIFY(session.start().ok());
+    const zs::Bytes path = readBytes(folder.currentDir() / "PATH.PRG");
+
+    auto r = session.changeWorkDir("D:\\BOZUK\\");
+    QVERIFY(!r.ok());
+    QVERIFY(r.error().path.find("CMNO.PRG") != std::string::npos);
+    QVERIFY(session.loaded);
+    QCOMPARE(session.workDir, std::string("C:\\Zamanseri\\"));
+    QCOMPARE(session.db.lessons.count(), 2);
+    QCOMPARE(readBytes(folder.currentDir() / "PATH.PRG"), path);
+}
+
+void AppSessionTest::aSecondProgramOnTheFolderIsRefused() {
+    UiFolder folder;
+    AppSession first(folder.currentDir(), folder.drives());
+    QVERIFY(first.start().ok());
+    AppSession second(folder.currentDir(), folder.drives());
+    const zs::Status s = second.start();
+    QVERIFY(!s.ok());
+    QVERIFY(s.error().message.find("Zamanseri programı") != std::string::npos);
+    QVERIFY(!second.loaded);
+    QVERIFY(!second.clearAll().ok());
 }
 
 QTEST_MAIN(AppSessionTest)

@@ -375,15 +375,21 @@ void LessonsScreenTest::aFileThatCannotBeWrittenIsReported() {
     Lessons s;
     zs::test::blockFile(s.program.file(DataFile::Lesson));
     DialogDriver driver;
-    driver.then(DialogDriver::pressOk());
+    driver.then(DialogDriver::pressOk()).then(DialogDriver::pressOk());
     s.enter(QStringLiteral("fizik"), QStringLiteral("fiz"), QStringLiteral("2"),
             QStringLiteral("2"));
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
     QCOMPARE(driver.seen.size(), std::size_t(1));
     QVERIFY(driver.seen[0].information);
     QVERIFY(driver.seen[0].text.contains(QStringLiteral("LESSON.PRG")));
-    // The entry stays for another try.
+    // The entry stays for another try, and the table as the file is: a second try adds
+    // no second copy.
     QCOMPARE(s.field("nameField")->text(), QStringLiteral("FİZİK"));
+    QCOMPARE(s.program.db().lessons.count(), 0);
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
+    QCOMPARE(driver.seen.size(), std::size_t(2));
+    QCOMPARE(s.program.db().lessons.count(), 0);
+    QCOMPARE(s.names(), QStringList());
 }
 
 void LessonsScreenTest::groupsOpenOnF9AndRenamesShowOnReturn() {
