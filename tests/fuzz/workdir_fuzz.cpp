@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t at = 0;
     while (at + 3 <= size) {
         const std::string name = nameOf(data[at]);
-        const std::size_t length = std::min<std::size_t>(data[at + 1] | data[at + 2] << 8,
-                                                         size - at - 3);
+        const std::size_t length =
+            std::min<std::size_t>(data[at + 1] | data[at + 2] << 8, size - at - 3);
         std::ofstream(dir / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(data + at + 3),
                    static_cast<std::streamsize>(length));

@@ -26,7 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDir;
 
-constexpr int kKills = 300;
+constexpr int kKills = 200;
 
 Id busiestLesson(const Database& db) {
     std::map<Id, int> uses;
@@ -50,6 +50,9 @@ Id busiestLesson(const Database& db) {
 }
 
 TEST(KilledSave, EveryFileOfTheChangeOldOrNewAndNothingLeftBehind) {
+    // In memory where the system has it: the kills need the steps of a save, not the disk.
+    std::error_code ec;
+    if (fs::is_directory("/dev/shm", ec)) ::setenv("TMPDIR", "/dev/shm", 1);
     TempDir school;
     ASSERT_TRUE(sched::writeSampleSchool(DataDir(school.path()), {6, 3}));
     const std::string run = std::string(ZS_TOOL) + " schedule '" + school.path().string() +
