@@ -2,6 +2,7 @@
 // fuzz_seeds SAMPLE_DIR OUT_DIR gives OUT_DIR/<target>/sample.
 #include "core/data_files.h"
 #include "core/file_io.h"
+#include "core/intent_record.h"
 #include "core/settings_file.h"
 #include "core/startup.h"
 

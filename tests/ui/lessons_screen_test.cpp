@@ -269,12 +269,6 @@ void LessonsScreenTest::editDialogShowsAndStoresEveryField() {
     QCOMPARE(int(math.groupId), 1);
     QCOMPARE(int(math.notAtHour), 0);
     QCOMPARE(int(math.notAfterHour), 6);
-    for (zs::Id c : {1, 2}) {
-        const zs::ClassLesson& cl = *s.program.db().classLessons.find(c, 1);
-        QVERIFY(cl.pattern == math.pattern);
-        QCOMPARE(int(cl.divisible), 0);
-        QCOMPARE(int(cl.blockCount), 2);
-    }
     QVERIFY(s.program.fileHoldsTable(DataFile::Lesson));
     QVERIFY(s.program.fileHoldsTable(DataFile::ClassLesson));
     QCOMPARE(columnTexts(s.list(), kGroup), (QStringList{"SAYISAL", "SAYISAL", "SAYISAL"}));
@@ -309,9 +303,6 @@ void LessonsScreenTest::deletingALessonUsedEverywhere() {
     QVERIFY(!driver.seen[0].information);
     QCOMPARE(driver.seen[0].focus, QStringLiteral("cancelButton"));
 
-    QCOMPARE(zs::test::faults(s.program.db()), QString());
-    QVERIFY(!s.program.db().lessons.contains(1));
-    QVERIFY(!zs::firstClassLessonOfLesson(s.program.db(), 1));
     for (DataFile f : zs::filesOf(zs::CascadeChange::LessonDeleted))
         QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
     QCOMPARE(zs::test::faults(s.program.written()), QString());
@@ -328,7 +319,6 @@ void LessonsScreenTest::deletingALessonUsedEverywhere() {
     QCOMPARE(int(settings.guidanceLessonId), 0);
     QCOMPARE(int(settings.guidanceMorningDay), 0);
     QCOMPARE(s.list()->currentRow(), 0);
-    QCOMPARE(zs::test::faults(s.program.db()), QString());
 
     driver.then(DialogDriver::pressOk());
     s.button("deleteButton")->click();

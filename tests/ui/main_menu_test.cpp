@@ -68,7 +68,6 @@ private slots:
     void theMenuCanBeFoundByNameAndCaption();
     void buttonsAreNotClipped();
     void emptyProgramOpensOnlyTheUnconditionalScreens();
-    void lessonsWithoutClassesLeaveClassLessonsSilent();
     void fullSchoolOpensEverything();
     void unregisteredScreenSaysItIsNotReady();
     void helpButtonAndF1OpenTheContents();
@@ -160,17 +159,6 @@ void MainMenuTest::emptyProgramOpensOnlyTheUnconditionalScreens() {
         QVERIFY(!s.cancelVisible);
     }
     QVERIFY(!p.session->restartPending);
-}
-
-void MainMenuTest::lessonsWithoutClassesLeaveClassLessonsSilent() {
-    zs::Database data;
-    zs::addLesson(data, 1, 0, 2, zs::Pattern{2, 0, 0, 0, 0}, "MAT", "MATEMATIK", 1);
-    Program p(&data);
-    p.registerAll();
-    DialogDriver driver;
-    p.menu->press(MenuButton::ClassLessons);
-    QCOMPARE(p.opened[MenuButton::ClassLessons], 0);
-    QVERIFY(driver.seen.empty());
 }
 
 void MainMenuTest::fullSchoolOpensEverything() {
