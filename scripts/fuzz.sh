@@ -20,7 +20,7 @@ targets=("$@")
 if ((${#targets[@]} == 0)); then
   for t in "$build"/fuzz_*; do
     name="$(basename "$t")"
-    [ "$name" = fuzz_seeds ] || targets+=("$name")
+    [ -f "$t" ] && [ -x "$t" ] && [ "$name" != fuzz_seeds ] && targets+=("$name")
   done
 fi
 for name in "${targets[@]}"; do
@@ -28,7 +28,7 @@ for name in "${targets[@]}"; do
   echo "== $name, $seconds s"
   log="$build/$name.log"
   if ! ASAN_OPTIONS="detect_leaks=1" "$build/$name" -max_total_time="$seconds" -timeout=10 \
-      -rss_limit_mb=2048 -max_len=300000 -print_final_stats=1 \
+      -rss_limit_mb=2048 -max_len=300000 -print_final_stats=1 -artifact_prefix="$build/" \
       "$build/corpus/$name" "$build/seeds/$name" >"$log" 2>&1; then
     tail -40 "$log"
     echo "$name failed"
