@@ -25,6 +25,10 @@ const fs::path& folder() {
             fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
         fs::path d = base / ("zs-fuzz-" + std::to_string(::getpid()));
         fs::create_directories(d);
+        std::atexit([] {
+            std::error_code none;
+            fs::remove_all(folder(), none);
+        });
         return d;
     }();
     return dir;
