@@ -26,8 +26,8 @@ std::string datedName(const std::string& name) {
 
 std::string summariseLoadNotes(const LoadReport& report) {
     if (report.notes.empty()) return {};
-    std::string text = "Bazı kayıtlar okunurken atlandı ya da düzeltildi; ilk kayıtta "
-                       "dosyalar bu haliyle yazılacak.\n";
+    std::string text = "Bazı kayıtlar okunurken atlandı ya da düzeltildi; bir sonraki "
+                       "değişiklikte dosyalar bu haliyle yazılacak.\n";
     for (const auto& file : report.notedFiles) {
         std::vector<const std::string*> about;
         for (const auto& note : report.notes)
