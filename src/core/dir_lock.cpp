@@ -27,7 +27,7 @@ DirLock& DirLock::operator=(DirLock&& other) noexcept {
 void DirLock::release() {
     // The holder is named only while it holds; closing the file gives up the lock.
     if (fd_ >= 0) {
-        (void)::ftruncate(fd_, 0);
+        (void)!::ftruncate(fd_, 0); // fails harmlessly on a read-only folder
         ::close(fd_);
     }
     fd_ = -1;
@@ -35,7 +35,11 @@ void DirLock::release() {
 
 Result<DirLock> acquireDirLock(const std::filesystem::path& dir, const std::string& holder) {
     const auto path = (dir.empty() ? std::filesystem::path(".") : dir) / kLockFile;
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    // A folder no one can write needs no writer's lock; one left there is still honoured.
+    const bool readOnly = fd < 0 && (errno == EROFS || errno == EACCES);
+    if (readOnly) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (readOnly && fd < 0 && errno == ENOENT) return DirLock();
     if (fd < 0) return Error{std::strerror(errno), path.string()};
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int err = errno;
@@ -46,6 +50,7 @@ Result<DirLock> acquireDirLock(const std::filesystem::path& dir, const std::stri
         const std::string who = n > 0 ? std::string(text, static_cast<std::size_t>(n)) : "?";
         return Error{"Bu çalışma dizinini başka bir program kullanıyor: " + who, dir.string()};
     }
+    if (readOnly) return DirLock(fd);
     const std::string text = holder + " (süreç " + std::to_string(::getpid()) + ")";
     if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, text.data(), text.size(), 0) < 0) {
         const int err = errno;

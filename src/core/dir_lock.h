@@ -31,7 +31,8 @@ private:
 
 // Takes the folder's lock without waiting, recording `holder` (who is writing, for example
 // "zamanseri-tool schedule") for a refused writer to name. A folder held by anyone else,
-// this process included, is refused with a message naming the holder.
+// this process included, is refused with a message naming the holder. A read-only folder
+// gives a lock that holds nothing: no one can write there.
 Result<DirLock> acquireDirLock(const std::filesystem::path& dir, const std::string& holder);
 
 } // namespace zs

@@ -75,7 +75,8 @@ Result<bool> AppSession::changeWorkDir(std::string text) {
 
     // The folder in use is already ours; any other must be free of other writers.
     DirLock lock;
-    if (!lock_.held() || !sameFolder(folder, dataDir().folder())) {
+    const bool otherFolder = !lock_.held() || !sameFolder(folder, dataDir().folder());
+    if (otherFolder) {
         auto taken = acquireDirLock(folder, kHolder);
         if (!taken) return taken.error();
         lock = std::move(taken.value());
@@ -91,7 +92,7 @@ Result<bool> AppSession::changeWorkDir(std::string text) {
 
     db = std::move(*fresh);
     workDir = text;
-    if (lock.held()) lock_ = std::move(lock);
+    if (otherFolder) lock_ = std::move(lock);
     restartPending = false;
     classHandOver = {};
     lastLoad = std::move(report);
