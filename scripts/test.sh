@@ -13,3 +13,6 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$build"
 ctest --output-on-failure -j2
+# Every file reader under libFuzzer, a few seconds each.
+cd "$root"
+bash "$root/scripts/fuzz.sh" 3

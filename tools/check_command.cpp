@@ -2,8 +2,8 @@
 
 #include "core/cp1254.h"
 #include "core/data_files.h"
+#include "core/dir_lock.h"
 #include "core/file_io.h"
-#include "core/integrity.h"
 #include "core/startup.h"
 #include "rules/grid_check.h"
 #include "scheduler/feasibility.h"
@@ -59,15 +59,21 @@ int runCheck(const std::vector<std::string>& args) {
         std::fprintf(stderr, "Dizin bulunamadı: %s\n", args[0].c_str());
         return 2;
     }
+    // The load may finish a write left half-done: only while no one else writes.
+    auto lock = acquireDirLock(dir.folder(), "zamanseri-tool check");
+    if (!lock) {
+        std::fprintf(stderr, "%s\n", lock.error().message.c_str());
+        return 2;
+    }
     Database db;
     LoadReport report;
     if (auto s = loadWorkingDirectory(db, dir, report); !s) {
         std::fprintf(stderr, "%s\n", ioErrorMessage(s.error()).c_str());
         return 2;
     }
+    for (const auto& line : report.recovered) std::printf("kurtarıldı: %s\n", line.c_str());
     for (DataFile f : kLoadOrder) std::printf("%s %d\n", fileName(f), recordCount(db, f));
-    auto faults = checkReferences(db);
-    for (auto& line : checkGridConsistency(db)) faults.push_back(std::move(line));
+    const auto faults = findDataFaults(db);
     for (const auto& note : report.notes) std::printf("atlandı: %s\n", note.c_str());
     for (const auto& fault : faults) std::printf("hata: %s\n", fault.c_str());
     // A teacher given more hours than it has open cells can never be fully placed.

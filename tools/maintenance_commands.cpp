@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "core/dir_lock.h"
 #include "core/file_io.h"
 #include "core/startup.h"
 #include "maintenance/backup.h"
@@ -58,12 +59,6 @@ int fail(const Error& e) {
     return 2;
 }
 
-// No second writer is kept out of the working directory yet; the restore takes the
-// directory's writer lock here, before it reads anything.
-Status takeWriterLock(const DataDir&) {
-    return success();
-}
-
 } // namespace
 
 int runBackup(const std::vector<std::string>& args) {
@@ -83,7 +78,12 @@ int runBackup(const std::vector<std::string>& args) {
 int runRestore(const std::vector<std::string>& args) {
     const auto a = parse(args, "--from", "zamanseri-tool restore DİZİN --from KLASÖR");
     if (!a) return 2;
-    if (auto s = takeWriterLock(a->dir); !s) return fail(s.error());
+    // One writer per working directory: the lock is held until the restore is done.
+    auto lock = acquireDirLock(a->dir.folder(), "zamanseri-tool restore");
+    if (!lock) {
+        std::fprintf(stderr, "%s\n", lock.error().message.c_str());
+        return 2;
+    }
     if (auto v = checkBeforeRestore(a->place); v != PlaceVerdict::Ready)
         return refuse(placeNotice(v));
     auto outcome = restoreBackup(a->place.folder, a->dir);

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "core/data_files.h"
+#include "core/dir_lock.h"
 #include "core/file_io.h"
 #include "scheduler/sample_school.h"
 
@@ -49,6 +50,11 @@ int runSample(const std::vector<std::string>& args) {
     std::filesystem::create_directories(folder, ec);
     if (!std::filesystem::is_directory(folder, ec)) {
         std::fprintf(stderr, "Dizin oluşturulamadı: %s\n", folder.c_str());
+        return 2;
+    }
+    auto lock = acquireDirLock(folder, "zamanseri-tool sample");
+    if (!lock) {
+        std::fprintf(stderr, "%s\n", lock.error().message.c_str());
         return 2;
     }
     const sched::SampleOptions options{static_cast<int>(classes), seed};

@@ -2,12 +2,16 @@
 
 #include "core/cp1254.h"
 #include "core/data_files.h"
+#include "core/dir_lock.h"
 #include "core/file_io.h"
+#include "core/load_notes.h"
 #include "core/settings_file.h"
 #include "core/startup.h"
+#include "rules/grid_check.h"
 #include "rules/totals.h"
 #include "scheduler/scheduler.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -112,10 +116,26 @@ int runSchedule(const std::vector<std::string>& args) {
         std::fprintf(stderr, "Dizin bulunamadı: %s\n", folder.c_str());
         return 2;
     }
+    auto lock = acquireDirLock(dir.folder(), "zamanseri-tool schedule");
+    if (!lock) {
+        std::fprintf(stderr, "%s\n", lock.error().message.c_str());
+        return 2;
+    }
     Database db;
     LoadReport report;
     if (auto s = loadWorkingDirectory(db, dir, report); !s) {
         std::fprintf(stderr, "%s\n", ioErrorMessage(s.error()).c_str());
+        return 2;
+    }
+    // A run on damaged grids would spread the damage.
+    if (const auto faults = findDataFaults(db); !faults.empty()) {
+        std::puts("Veriler tutarsız; otomatik dağıtım yapılmadı:");
+        for (const auto& fault : faults) std::printf("hata: %s\n", fault.c_str());
+        return 1;
+    }
+    // The save drops the records the load skipped: their files are kept as read.
+    if (auto kept = keepCopiesOfNotedFiles(dir, report); !kept) {
+        std::fprintf(stderr, "%s\n", ioErrorMessage(kept.error()).c_str());
         return 2;
     }
     // What the teacher screen computes when it opens.
@@ -166,7 +186,7 @@ int runSchedule(const std::vector<std::string>& args) {
     }
     const sched::HourSums sums = sched::teacherHourSums(db);
     std::printf("placed %d of %d hours, unplaced %d, in %.2f s\n", sums.placed, sums.total,
-                sums.total - sums.placed, seconds);
+                std::max(0, sums.total - sums.placed), seconds);
     return 0;
 }
 

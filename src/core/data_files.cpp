@@ -75,6 +75,20 @@ std::size_t recordSize(DataFile f) {
     return info(f).size;
 }
 
+std::size_t maxFileSize(DataFile f) {
+    constexpr std::size_t classLessons = std::size_t(kMaxRecords) * kMaxRecords;
+    switch (f) {
+    case DataFile::ClassLesson:
+        return classLessons * recordSize(f);
+    case DataFile::TeacherLesson:
+        return classLessons * kMaxTeachersPerClassLesson * recordSize(f);
+    case DataFile::TeacherDuty: // a count byte per place and day
+        return std::size_t(kMaxRecords) * kDutyDays * 255 * recordSize(f);
+    default:
+        return std::size_t(kMaxRecords) * recordSize(f);
+    }
+}
+
 Bytes encodeTable(const Database& db, DataFile f) {
     switch (f) {
     case DataFile::Group:
@@ -205,16 +219,23 @@ void decodeTable(Database& db, DataFile f, const Bytes& data, LoadReport& report
 
 Status loadTable(Database& db, const DataDir& dir, DataFile f, LoadReport& report) {
     const auto path = dir.file(f);
-    auto read = readFileIfExists(path);
+    auto read = readFileIfExists(path, maxFileSize(f));
     if (!read) return read.error();
     if (!read.value()) return createEmptyIfMissing(path);
+    const std::size_t before = report.notes.size();
     decodeTable(db, f, *read.value(), report);
+    if (report.notes.size() != before) report.notedFiles.push_back(fileName(f));
     return success();
+}
+
+void addTables(WriteBatch& batch, const Database& db, const DataDir& dir,
+               const std::vector<DataFile>& files) {
+    for (DataFile f : files) batch.add(dir.file(f), encodeTable(db, f));
 }
 
 Status saveTables(const Database& db, const DataDir& dir, const std::vector<DataFile>& files) {
     WriteBatch batch;
-    for (DataFile f : files) batch.add(dir.file(f), encodeTable(db, f));
+    addTables(batch, db, dir, files);
     return batch.commit();
 }
 

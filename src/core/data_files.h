@@ -54,11 +54,15 @@ inline constexpr std::array<DataFile, 13> kClearOrder = {
 
 const char* fileName(DataFile f); // "LESSON.PRG"
 std::size_t recordSize(DataFile f);
+// The longest sound file of the kind: a longer one is refused unread.
+std::size_t maxFileSize(DataFile f);
 
 // What a load met that it could not take over: one line per record skipped or value
 // clamped, in UTF-8 for the terminal.
 struct LoadReport {
     std::vector<std::string> notes;
+    std::vector<std::string> notedFiles; // the files the notes are about, each once
+    std::vector<std::string> recovered;  // an interrupted write finished before reading
 };
 
 // Encodes the whole table of a file, in table order.
@@ -85,7 +89,11 @@ private:
 // An existing file that cannot be read is an error and changes nothing.
 Status loadTable(Database& db, const DataDir& dir, DataFile f, LoadReport& report);
 
-// Writes the tables of the listed files, all temporaries first, then renamed in list order.
+// Adds the tables of the listed files to a write.
+void addTables(WriteBatch& batch, const Database& db, const DataDir& dir,
+               const std::vector<DataFile>& files);
+
+// Writes the tables of the listed files as one write: all of them or none.
 Status saveTables(const Database& db, const DataDir& dir, std::initializer_list<DataFile> files);
 Status saveTables(const Database& db, const DataDir& dir, const std::vector<DataFile>& files);
 

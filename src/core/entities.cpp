@@ -242,6 +242,8 @@ template <class T> void renumberOrdered(Table<T>& t) {
 template <class T> bool moveOrdered(Table<T>& t, int position, int direction) {
     const int other = position + direction;
     if (position < 0 || position >= t.count() || other < 0 || other >= t.count()) return false;
+    // Damaged data may give two records one place: swapping equal places moves nothing.
+    if (t.rows[position].order == t.rows[other].order) renumberOrdered(t);
     std::swap(t.rows[position].order, t.rows[other].order);
     sortOrdered(t);
     return true;

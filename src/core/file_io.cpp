@@ -1,12 +1,11 @@
 #include "file_io.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zs {
@@ -28,51 +27,60 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Writes all bytes to a new temporary file beside `path` and flushes it to the disk.
-Result<fs::path> writeTemporary(const fs::path& path, const Bytes& bytes) {
-    fs::path tmp = path;
-    tmp += ".tmp~";
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return ioError(path, std::strerror(errno));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+// Reads at most `limit` bytes; one more tells a file that grew past its bound.
+Result<Bytes> readBounded(int fd, const fs::path& path, std::uintmax_t limit) {
+    Bytes data;
+    u8 buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            const int err = errno;
-            ::close(fd);
-            ::unlink(tmp.c_str());
-            return ioError(path, std::strerror(err ? err : EIO));
-        }
-        done += static_cast<std::size_t>(n);
+        if (n < 0) return ioError(path, std::strerror(errno));
+        if (n == 0) return data;
+        data.insert(data.end(), buffer, buffer + n);
+        if (data.size() > limit) return ioError(path, "Dosya bu tür için fazla büyük");
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        return ioError(path, std::strerror(err));
-    }
-    return tmp;
 }
 
 } // namespace
 
-Result<std::optional<Bytes>> readFileIfExists(const fs::path& path) {
-    std::error_code ec;
-    const auto status = fs::status(path, ec);
-    if (status.type() == fs::file_type::not_found) return std::optional<Bytes>{};
-    if (ec) return ioError(path, ec.message());
-    if (fs::is_directory(status)) return ioError(path, "Is a directory");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ioError(path, std::strerror(errno));
-    Bytes data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return ioError(path, "read error");
-    return std::optional<Bytes>{std::move(data)};
+Result<std::optional<Bytes>> readFileIfExists(const fs::path& path, std::uintmax_t maxBytes) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return std::optional<Bytes>{};
+        return ioError(path, std::strerror(errno));
+    }
+    if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0)
+        return ioError(path,
+                       errno == ENOENT ? "Bağlantının gösterdiği dosya yok" : std::strerror(errno));
+    if (S_ISDIR(st.st_mode)) return ioError(path, "Bir dizin, veri dosyası değil");
+    if (!S_ISREG(st.st_mode)) return ioError(path, "Düzenli bir dosya değil");
+    // Not blocking: something else may have taken the name since the test above.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return ioError(path, std::strerror(errno));
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return ioError(path, "Düzenli bir dosya değil");
+    }
+    if (static_cast<std::uintmax_t>(opened.st_size) > maxBytes) {
+        ::close(fd);
+        return ioError(path, "Dosya bu tür için fazla büyük (" + std::to_string(opened.st_size) +
+                                 " bayt; en çok " + std::to_string(maxBytes) + ")");
+    }
+    auto data = readBounded(fd, path, maxBytes);
+    ::close(fd);
+    if (!data) return data.error();
+    return std::optional<Bytes>{std::move(data.value())};
 }
 
 Status createEmptyIfMissing(const fs::path& path) {
-    std::error_code ec;
-    if (fs::exists(path, ec)) return success();
-    if (ec) return ioError(path, ec.message());
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0) {
+        if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0)
+            return ioError(path, "Bağlantının gösterdiği dosya yok");
+        return success();
+    }
+    if (errno != ENOENT) return ioError(path, std::strerror(errno));
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return ioError(path, std::strerror(errno));
     ::close(fd);
@@ -82,44 +90,21 @@ Status createEmptyIfMissing(const fs::path& path) {
 fs::path resolveName(const fs::path& dir, std::string_view name) {
     fs::path direct = dir / fs::path(std::string(name));
     std::error_code ec;
-    if (fs::exists(direct, ec)) return direct;
+    if (fs::exists(fs::symlink_status(direct, ec))) return direct;
     for (const auto& entry : fs::directory_iterator(dir, ec)) {
         if (equalsIgnoringAsciiCase(entry.path().filename().string(), name)) return entry.path();
     }
     return direct;
 }
 
-void WriteBatch::add(fs::path path, Bytes bytes) {
-    files_.emplace_back(std::move(path), std::move(bytes));
-}
-
-Status WriteBatch::commit() {
-    std::vector<fs::path> temps;
-    for (const auto& [path, bytes] : files_) {
-        auto tmp = writeTemporary(path, bytes);
-        if (!tmp) {
-            for (const auto& t : temps) ::unlink(t.c_str());
-            return tmp.error();
-        }
-        temps.push_back(tmp.value());
-    }
-    for (std::size_t i = 0; i < files_.size(); ++i) {
-        if (std::rename(temps[i].c_str(), files_[i].first.c_str()) != 0) {
-            const int err = errno;
-            for (std::size_t k = i; k < temps.size(); ++k) ::unlink(temps[k].c_str());
-            return ioError(files_[i].first, std::strerror(err));
-        }
-    }
-    // Make the renames themselves durable.
-    if (!files_.empty()) {
-        const fs::path dir = files_.front().first.parent_path();
-        const int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dfd >= 0) {
-            ::fsync(dfd);
-            ::close(dfd);
-        }
-    }
-    files_.clear();
+Status syncFolder(const fs::path& dir) {
+    const fs::path at = dir.empty() ? fs::path(".") : dir;
+    const int dfd = ::open(at.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return ioError(at, std::strerror(errno));
+    const int rc = ::fsync(dfd);
+    const int err = errno;
+    ::close(dfd);
+    if (rc != 0) return ioError(at, std::strerror(err));
     return success();
 }
 

@@ -1,10 +1,12 @@
-// Reading whole files and writing them safely: a write goes to a temporary file in the
-// same folder, is flushed to disk and only then renamed over the old file.
+// Reading whole files and writing them safely. A write is one transaction over one folder:
+// every new content goes to a temporary file first, an intent record names them, and only
+// then are they renamed over the old files; a load completes an interrupted transaction.
 #pragma once
 
 #include "ids.h"
 #include "result.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,8 +17,14 @@ namespace zs {
 
 using Bytes = std::vector<u8>;
 
-// The file's bytes; nothing when it does not exist; an error for any other failure.
-Result<std::optional<Bytes>> readFileIfExists(const std::filesystem::path& path);
+// Above any data file the program writes: the bound of a read whose kind has none of its own.
+inline constexpr std::uintmax_t kMaxFileBytes = 8u << 20;
+
+// The file's bytes; nothing when it does not exist; an error for any other failure. Only a
+// regular file (also through a link) is read, without blocking, and one longer than
+// `maxBytes` is refused unread.
+Result<std::optional<Bytes>> readFileIfExists(const std::filesystem::path& path,
+                                              std::uintmax_t maxBytes = kMaxFileBytes);
 
 // Creates an empty file only where none exists.
 Status createEmptyIfMissing(const std::filesystem::path& path);
@@ -25,18 +33,26 @@ Status createEmptyIfMissing(const std::filesystem::path& path);
 // "LESSON.PRG" are one file; a name not present resolves to `dir / name` as given.
 std::filesystem::path resolveName(const std::filesystem::path& dir, std::string_view name);
 
-// Several files replaced together: every temporary is written and flushed first, then
-// all are renamed in the order added. A failure before the renames leaves all old files whole.
+// Files of one folder replaced together, all or nothing, also when the process dies
+// half-way: once `commit` answers, either every file holds its new bytes or, on an
+// error, every file holds its old bytes. A file added twice keeps the later bytes.
 class WriteBatch {
 public:
     void add(std::filesystem::path path, Bytes bytes);
+    bool empty() const { return files_.empty(); }
     Status commit();
 
 private:
     std::vector<std::pair<std::filesystem::path, Bytes>> files_;
 };
 
+// Tests put a failing rename here to see a write undone half-way; null in the program.
+extern int (*renameForTesting)(const char* from, const char* to);
+
 Status writeFileSafely(const std::filesystem::path& path, const Bytes& bytes);
+
+// Makes the folder's entries (renames, removals) durable; a failure is an error.
+Status syncFolder(const std::filesystem::path& dir);
 
 // The one message the user reads when a data file cannot be read or written (UTF-8:
 // it carries a host path).

@@ -20,7 +20,7 @@ Settings decodeSettings(const Bytes& data) {
 
 Result<Settings> loadSettings(const DataDir& dir) {
     const auto path = dir.file(kSettingsFile);
-    auto read = readFileIfExists(path);
+    auto read = readFileIfExists(path, kMaxSettingsFileBytes);
     if (!read) return read.error();
     if (!read.value()) {
         Settings defaults;
@@ -30,14 +30,21 @@ Result<Settings> loadSettings(const DataDir& dir) {
     return decodeSettings(*read.value());
 }
 
-Status saveSettings(const DataDir& dir, const Settings& s) {
+Status addSettings(WriteBatch& batch, const DataDir& dir, const Settings& s) {
     const auto path = dir.file(kSettingsFile);
-    auto read = readFileIfExists(path);
+    auto read = readFileIfExists(path, kMaxSettingsFileBytes);
     if (!read) return read.error();
     Bytes bytes = encodeSettings(s);
     if (read.value() && read.value()->size() > kSettingsSize)
         bytes.insert(bytes.end(), read.value()->begin() + kSettingsSize, read.value()->end());
-    return writeFileSafely(path, bytes);
+    batch.add(path, std::move(bytes));
+    return success();
+}
+
+Status saveSettings(const DataDir& dir, const Settings& s) {
+    WriteBatch batch;
+    if (auto added = addSettings(batch, dir, s); !added) return added;
+    return batch.commit();
 }
 
 Bytes encodeAnnexFlags(const AnnexFlags& flags) {
@@ -53,7 +60,7 @@ AnnexFlags decodeAnnexFlags(const Bytes& data) {
 
 Result<AnnexFlags> loadAnnexFlags(const DataDir& dir) {
     const auto path = dir.file(kAnnexFile);
-    auto read = readFileIfExists(path);
+    auto read = readFileIfExists(path, kMaxSettingsFileBytes);
     if (!read) return read.error();
     if (!read.value()) {
         AnnexFlags none{};
@@ -63,8 +70,14 @@ Result<AnnexFlags> loadAnnexFlags(const DataDir& dir) {
     return decodeAnnexFlags(*read.value());
 }
 
+void addAnnexFlags(WriteBatch& batch, const DataDir& dir, const AnnexFlags& flags) {
+    batch.add(dir.file(kAnnexFile), encodeAnnexFlags(flags));
+}
+
 Status saveAnnexFlags(const DataDir& dir, const AnnexFlags& flags) {
-    return writeFileSafely(dir.file(kAnnexFile), encodeAnnexFlags(flags));
+    WriteBatch batch;
+    addAnnexFlags(batch, dir, flags);
+    return batch.commit();
 }
 
 } // namespace zs

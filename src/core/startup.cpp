@@ -3,9 +3,11 @@
 #include "codec.h"
 #include "duty_load.h"
 #include "entities.h"
+#include "intent_record.h"
 #include "settings_file.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace zs {
 
@@ -16,14 +18,17 @@ Bytes encodePathRecord(const std::string& workDir) {
 }
 
 std::string decodePathRecord(const Bytes& data) {
-    if (data.empty()) return {};
+    if (data.empty()) return kDefaultWorkDir;
     const std::size_t len = std::min<std::size_t>({data[0], kPathCapacity, data.size() - 1});
-    return std::string(reinterpret_cast<const char*>(data.data() + 1), len);
+    std::string text(reinterpret_cast<const char*>(data.data() + 1), len);
+    // An empty record names no folder: the program's own folder is never meant.
+    if (text.find_first_not_of(' ') == std::string::npos) return kDefaultWorkDir;
+    return text;
 }
 
 Result<std::string> readPathFile(const std::filesystem::path& currentDir) {
     const auto path = resolveName(currentDir, kPathFile);
-    auto read = readFileIfExists(path);
+    auto read = readFileIfExists(path, kMaxPathFileBytes);
     if (!read) return read.error();
     if (!read.value()) {
         if (auto w = writeFileSafely(path, encodePathRecord(kDefaultWorkDir)); !w) return w.error();
@@ -60,32 +65,33 @@ int createMissingTimetables(Database& db) {
 
 Status loadWorkingDirectory(Database& db, const DataDir& dir, LoadReport& report,
                             const ImportHook& hook) {
-    db.clearTables();
+    auto recovered = recoverInterruptedWrite(dir.folder());
+    if (!recovered) return recovered.error();
+    report.recovered = std::move(recovered.value());
+
+    auto fresh = std::make_unique<Database>();
     auto annex = loadAnnexFlags(dir);
     if (!annex) return annex.error();
-    db.annexFlags = annex.value();
+    fresh->annexFlags = annex.value();
 
     bool imported = false;
     if (hook.import) {
-        auto r = hook.import(db, dir);
+        auto r = hook.import(*fresh, dir);
         if (!r) return r.error();
         imported = r.value();
     }
-    db.clearTables();
-    for (DataFile f : kLoadOrder) {
-        if (auto s = loadTable(db, dir, f, report); !s) {
-            db.clearTables();
-            return s;
-        }
-    }
-    settleLoadedDuties(db, report);
-    createMissingTimetables(db);
+    fresh->clearTables();
+    for (DataFile f : kLoadOrder)
+        if (auto s = loadTable(*fresh, dir, f, report); !s) return s;
+    settleLoadedDuties(*fresh, report);
+    createMissingTimetables(*fresh);
     if (imported && hook.afterImport) {
-        if (auto s = hook.afterImport(db, dir); !s) return s;
+        if (auto s = hook.afterImport(*fresh, dir); !s) return s;
     }
     auto settings = loadSettings(dir);
     if (!settings) return settings.error();
-    db.settings = settings.value();
+    fresh->settings = settings.value();
+    db = std::move(*fresh);
     return success();
 }
 

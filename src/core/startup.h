@@ -13,12 +13,14 @@ namespace zs {
 
 inline constexpr const char* kPathFile = "PATH.PRG";
 inline constexpr std::size_t kPathCapacity = 80;
+inline constexpr std::size_t kMaxPathFileBytes = 4096;
 // "C:\Zamanseri\", the default working directory.
 inline constexpr const char* kDefaultWorkDir = "C:\\Zamanseri\\";
 inline constexpr const char* kAnnexWorkDir = "C:\\ekbina\\";
 
 // PATH.PRG in `currentDir`, one 81-byte record: the working directory in its DOS form.
 Bytes encodePathRecord(const std::string& workDir);
+// An empty or blank record reads as the default working directory.
 std::string decodePathRecord(const Bytes& data);
 // Creates PATH.PRG with the default when it does not exist.
 Result<std::string> readPathFile(const std::filesystem::path& currentDir);
@@ -34,10 +36,11 @@ struct ImportHook {
     std::function<Status(Database&, const DataDir&)> afterImport;
 };
 
-// Loads a working directory from scratch: the annex flags, the import, every table in
-// the load order (each file created empty when missing), the missing timetable records,
-// then the settings. The tables are emptied first, so loading never doubles records.
-// On an error the database is left empty and the error names the file.
+// Loads a working directory from scratch into a fresh set of tables: first a write a dead
+// process left half-done is finished, then the annex flags, the import, every table in the
+// load order (each file created empty when missing), the missing timetable records, then
+// the settings. Only a load that succeeds replaces `db`; on an error `db` stays as it was
+// and the error names the file. The caller holds the folder's lock.
 Status loadWorkingDirectory(Database& db, const DataDir& dir, LoadReport& report,
                             const ImportHook& hook = {});
 

@@ -5,13 +5,12 @@
 namespace zs::editors {
 
 Status writeChange(const Database& db, const DataDir& dir, const Change& change) {
-    if (!change.files.empty())
-        if (auto s = saveTables(db, dir, change.files); !s) return s;
+    WriteBatch batch;
+    addTables(batch, db, dir, change.files);
     if (change.settings)
-        if (auto s = saveSettings(dir, db.settings); !s) return s;
-    if (change.annexFlags)
-        if (auto s = saveAnnexFlags(dir, db.annexFlags); !s) return s;
-    return success();
+        if (auto s = addSettings(batch, dir, db.settings); !s) return s;
+    if (change.annexFlags) addAnnexFlags(batch, dir, db.annexFlags);
+    return batch.commit();
 }
 
 } // namespace zs::editors

@@ -23,6 +23,7 @@ enum class Verdict {
     Invalid,   // the entry does not hold what the record needs
     TableFull, // 255 records: no identifier is left
     NoRecord,  // nothing selected, or no neighbour to move past
+    NotStored, // the value has no place in its file
 };
 
 struct Outcome {
@@ -37,7 +38,7 @@ inline Outcome refused(Verdict why) {
     return {why, {}, 0};
 }
 
-// The data files in their order, then OPTION.PRG, then ADD.PRG; the first failure ends it.
+// The data files, OPTION.PRG and ADD.PRG the change needs, as one write: all or none.
 Status writeChange(const Database& db, const DataDir& dir, const Change& change);
 
 } // namespace zs::editors

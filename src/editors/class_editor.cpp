@@ -41,6 +41,7 @@ Outcome moveClass(Database& db, int row, int direction) {
 Outcome toggleAnnex(Database& db, Id classId) {
     if (!db.classes.contains(classId)) return refused(Verdict::NoRecord);
     u8& flag = db.annexFlags[classId];
+    if (!flag && classId > kAnnexFileSize) return refused(Verdict::NotStored);
     flag = flag ? 0 : 1;
     Change change;
     change.annexFlags = true;

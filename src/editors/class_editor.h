@@ -28,7 +28,8 @@ Outcome addEnteredClass(Database& db, const ClassEntry& entry);
 Outcome editClass(Database& db, Id classId, const ClassEntry& entry);
 // Writes CLASS.PRG.
 Outcome moveClass(Database& db, int row, int direction);
-// Between the main building and the annex. Writes ADD.PRG.
+// Between the main building and the annex. Writes ADD.PRG, which holds the flags of
+// classes 1..250 only: the flag of a later class is refused as not stored.
 Outcome toggleAnnex(Database& db, Id classId);
 
 // "<name> <section> Sınıfı silinecek !", and a line with the placed hours that go too.

@@ -1,6 +1,7 @@
 #include "grid_check.h"
 
 #include "block_run.h"
+#include "core/integrity.h"
 #include "slots.h"
 
 namespace zs {
@@ -78,6 +79,16 @@ std::vector<std::string> checkGridConsistency(const Database& db) {
                          who, out);
     }
     return out;
+}
+
+} // namespace zs
+
+namespace zs {
+
+std::vector<std::string> findDataFaults(const Database& db) {
+    auto faults = checkReferences(db);
+    for (auto& line : checkGridConsistency(db)) faults.push_back(std::move(line));
+    return faults;
 }
 
 } // namespace zs

@@ -16,4 +16,8 @@ namespace zs {
 // Cells whose class shows no lesson are left to checkReferences.
 std::vector<std::string> checkGridConsistency(const Database& db);
 
+// Every fault of the tables: the references, then the grids. An automatic run refuses to
+// build on a timetable that has any.
+std::vector<std::string> findDataFaults(const Database& db);
+
 } // namespace zs

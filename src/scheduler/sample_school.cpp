@@ -275,10 +275,11 @@ void buildSampleSchool(Database& db, const SampleOptions& options) {
 Status writeSampleSchool(const DataDir& dir, const SampleOptions& options) {
     Database db;
     buildSampleSchool(db, options);
-    std::vector<DataFile> files(kLoadOrder.begin(), kLoadOrder.end());
-    if (auto s = saveTables(db, dir, files); !s) return s;
-    if (auto s = saveSettings(dir, db.settings); !s) return s;
-    return saveAnnexFlags(dir, db.annexFlags);
+    WriteBatch batch;
+    addTables(batch, db, dir, std::vector<DataFile>(kLoadOrder.begin(), kLoadOrder.end()));
+    if (auto s = addSettings(batch, dir, db.settings); !s) return s;
+    addAnnexFlags(batch, dir, db.annexFlags);
+    return batch.commit();
 }
 
 } // namespace zs::sched

@@ -1,11 +1,11 @@
 #include "stored_copies.h"
 
 #include "core/cp1254.h"
-#include "core/integrity.h"
 #include "rules/grid_check.h"
 
 #include <algorithm>
 #include <memory>
+#include <set>
 
 namespace zs::sched {
 
@@ -20,22 +20,16 @@ constexpr Copy kCopies[] = {{kTeacherCopy, DataFile::TeacherTimetable},
                             {kClassCopy, DataFile::ClassTimetable},
                             {kRoomCopy, DataFile::RoomTimetable}};
 
-// Exactly one stored record for each record in memory, and none besides.
-template <class T> bool sameIds(const Table<T>& now, const Table<T>& stored) {
-    if (now.count() != stored.count()) return false;
-    for (const T& r : now.rows)
-        if (std::count_if(stored.rows.begin(), stored.rows.end(),
-                          [&](const T& s) { return recordId(s) == recordId(r); }) != 1)
-            return false;
-    return true;
-}
-
+// Stored records replace the records of the same identifier; records added since keep
+// their grids, stored records of what is gone are skipped.
 template <class T> void takeOver(Table<T>& now, const Table<T>& stored) {
-    for (T& r : now.rows) r = *stored.find(recordId(r));
+    for (T& r : now.rows)
+        if (const T* s = stored.find(recordId(r))) r = *s;
 }
 
-std::size_t faults(const Database& db) {
-    return checkReferences(db).size() + checkGridConsistency(db).size();
+std::set<std::string> faults(const Database& db) {
+    const auto lines = findDataFaults(db);
+    return {lines.begin(), lines.end()};
 }
 
 RestoreOutcome refused(RestoreVerdict v, const char* utf8) {
@@ -53,27 +47,29 @@ Status storeCopies(const Database& db, const DataDir& dir) {
 Result<RestoreOutcome> restoreCopies(Database& db, const DataDir& dir) {
     auto stored = std::make_unique<Database>();
     LoadReport report;
+    int found = 0;
     for (const Copy& c : kCopies) {
-        auto bytes = readFileIfExists(dir.file(c.name));
+        auto bytes = readFileIfExists(dir.file(c.name), maxFileSize(c.file));
         if (!bytes) return bytes.error();
-        if (!bytes.value())
-            return refused(RestoreVerdict::Missing,
-                           "Saklanmış program bulunamadı. Önce SAKLA ile programı saklayın.");
+        if (!bytes.value()) continue; // that kind of timetable stays as it is
+        ++found;
         decodeTable(*stored, c.file, *bytes.value(), report);
     }
-    if (!report.notes.empty() || !sameIds(db.teacherTimetables, stored->teacherTimetables) ||
-        !sameIds(db.classTimetables, stored->classTimetables) ||
-        !sameIds(db.roomTimetables, stored->roomTimetables))
+    if (found == 0)
+        return refused(RestoreVerdict::Missing,
+                       "Saklanmış program bulunamadı. Önce SAKLA ile programı saklayın.");
+    if (!report.notes.empty())
         return refused(RestoreVerdict::Mismatch,
-                       "Saklanmış program bugünkü öğretmen, sınıf ve dersliklere uymuyor. "
-                       "Değişiklikler geri alınmadı.");
+                       "Saklanmış program dosyaları bozuk. Değişiklikler geri alınmadı.");
 
     auto result = std::make_unique<Database>(db);
     takeOver(result->teacherTimetables, stored->teacherTimetables);
     takeOver(result->classTimetables, stored->classTimetables);
     takeOver(result->roomTimetables, stored->roomTimetables);
-    // Faults the tables already had are not the copies' doing.
-    if (faults(*result) > faults(db))
+    // Faults the tables already had are not the copies' doing; any other one is.
+    const auto before = faults(db);
+    const auto after = faults(*result);
+    if (!std::includes(before.begin(), before.end(), after.begin(), after.end()))
         return refused(RestoreVerdict::Inconsistent, "Saklanmış program bugünkü derslere uymuyor. "
                                                      "Değişiklikler geri alınmadı.");
     db.teacherTimetables = std::move(result->teacherTimetables);

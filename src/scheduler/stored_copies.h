@@ -20,9 +20,9 @@ Status storeCopies(const Database& db, const DataDir& dir);
 
 enum class RestoreVerdict {
     Restored,
-    Missing,      // a copy is not there
-    Mismatch,     // the copies do not hold exactly one record per current teacher, class, room
-    Inconsistent, // the restored grids would not agree with the lessons and with each other
+    Missing,      // none of the copies is there
+    Mismatch,     // a copy is damaged
+    Inconsistent, // the restored grids would bring a fault the tables did not have
 };
 
 struct RestoreOutcome {
@@ -30,10 +30,11 @@ struct RestoreOutcome {
     std::string notice; // Windows-1254, for the message dialog; empty when restored
 };
 
-// Replaces every teacher, class and room grid in memory with its stored copy, but only
-// when the three copies exist, hold exactly one record for each teacher, class and room
-// there is now, and the result passes the grid and reference checks; otherwise memory is
-// left as it was. An error is a copy that exists but cannot be read.
+// Replaces the grid of every teacher, class and room in memory with its stored record of
+// the same identifier: one added since keeps its grid, a stored one of something gone is
+// skipped, a missing copy leaves that kind of grid as it is. Refused, leaving memory as it
+// was, when no copy is there, a copy is damaged, or the result would have a grid or
+// reference fault the tables do not have now. An error is a copy that cannot be read.
 Result<RestoreOutcome> restoreCopies(Database& db, const DataDir& dir);
 
 } // namespace zs::sched

@@ -1,5 +1,8 @@
 #include "app_session.h"
 
+#include "core/load_notes.h"
+
+#include <memory>
 #include <system_error>
 
 namespace zs::ui {
@@ -7,6 +10,13 @@ namespace zs::ui {
 namespace {
 
 AppSession* g_current = nullptr;
+
+const char* const kHolder = "Zamanseri programı";
+
+bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
 
 } // namespace
 
@@ -29,6 +39,7 @@ DataDir AppSession::dataDir() const {
 
 Status AppSession::start() {
     restartPending = false;
+    loaded = false;
     classHandOver = {};
     auto path = readPathFile(currentDir);
     if (!path) return path.error();
@@ -41,29 +52,56 @@ Status AppSession::start() {
         std::filesystem::create_directories(folder, ec);
         if (ec) return Error{ec.message(), folder.string()};
     }
+    lock_.release();
+    auto lock = acquireDirLock(folder, kHolder);
+    if (!lock) return lock.error();
+    lock_ = std::move(lock.value());
     lastLoad = {};
-    return loadWorkingDirectory(db, DataDir(folder), lastLoad, importHook);
+    if (auto s = loadWorkingDirectory(db, DataDir(folder), lastLoad, importHook); !s) return s;
+    return keepNotedFiles();
+}
+
+Status AppSession::keepNotedFiles() {
+    auto kept = keepCopiesOfNotedFiles(dataDir(), lastLoad);
+    loaded = kept.ok();
+    if (!kept) return kept.error();
+    return success();
 }
 
 Result<bool> AppSession::changeWorkDir(std::string text) {
     text = normaliseWorkDirText(std::move(text));
     if (text.empty() || !platform::folderExists(text, drives)) return false;
-    if (auto s = writePathFile(currentDir, text); !s) return s.error();
+    const auto folder = platform::hostPath(text, drives);
 
+    // The folder in use is already ours; any other must be free of other writers.
+    DirLock lock;
+    const bool otherFolder = !lock_.held() || !sameFolder(folder, dataDir().folder());
+    if (otherFolder) {
+        auto taken = acquireDirLock(folder, kHolder);
+        if (!taken) return taken.error();
+        lock = std::move(taken.value());
+    }
     if (platform::sameDosPath(text, kAnnexWorkDir)) {
         const DataDir mainDir(platform::hostPath(kDefaultWorkDir, drives));
-        const DataDir annexDir(platform::hostPath(text, drives));
-        if (auto s = shareLessonsWithAnnex(mainDir, annexDir); !s) return s.error();
+        if (auto s = shareLessonsWithAnnex(mainDir, DataDir(folder)); !s) return s.error();
     }
+    LoadReport report;
+    auto fresh = std::make_unique<Database>();
+    if (auto s = loadWorkingDirectory(*fresh, DataDir(folder), report); !s) return s.error();
+    if (auto s = writePathFile(currentDir, text); !s) return s.error();
+
+    db = std::move(*fresh);
     workDir = text;
+    if (otherFolder) lock_ = std::move(lock);
     restartPending = false;
     classHandOver = {};
-    lastLoad = {};
-    if (auto s = loadWorkingDirectory(db, dataDir(), lastLoad); !s) return s.error();
+    lastLoad = std::move(report);
+    if (auto s = keepNotedFiles(); !s) return s.error();
     return true;
 }
 
 Status AppSession::clearAll() {
+    if (!loaded) return Error{"Veri dosyaları yüklenemedi; hiçbir dosya yazılmadı.", {}};
     classHandOver = {};
     return clearAllData(db, dataDir());
 }

@@ -4,6 +4,7 @@
 #include "class_hand_over.h"
 #include "core/data_files.h"
 #include "core/database.h"
+#include "core/dir_lock.h"
 #include "core/result.h"
 #include "core/startup.h"
 #include "platform/dos_path.h"
@@ -34,6 +35,9 @@ public:
     // The import of earlier data, run at start only.
     ImportHook importHook;
     LoadReport lastLoad;
+    // Set only while the tables hold a whole working directory: after a failed load nothing
+    // may write a data file, or the good files would be replaced by empty tables.
+    bool loaded = false;
     // Empty whenever the tables are loaded or emptied, so that no id points into the
     // data of another school.
     ClassHandOver classHandOver;
@@ -42,16 +46,24 @@ public:
     DataDir dataDir() const;
 
     // Reads PATH.PRG (creating it with the default), creates the default working
-    // directory when it is missing, and loads everything from it.
+    // directory when it is missing, takes its lock and loads everything from it. Files the
+    // load skipped records of are kept beside them before anything is written.
     Status start();
 
     // Switches to a typed directory: false, changing nothing, when it does not exist.
-    // Otherwise PATH.PRG is written, the annex gets the main lessons when it has none,
-    // and every table is loaded anew from the new directory.
+    // Otherwise its lock is taken, the annex gets the main lessons when it has none, and
+    // every table is loaded from it into fresh tables; only when that succeeds are
+    // PATH.PRG written and the new directory used. On an error the old one stays in use.
     Result<bool> changeWorkDir(std::string text);
 
     // Empties every table and data file; the settings and PATH.PRG stay.
     Status clearAll();
+
+private:
+    // Keeps copies of the files the load skipped records of; a failure leaves nothing loaded.
+    Status keepNotedFiles();
+
+    DirLock lock_;
 };
 
 } // namespace zs::ui

@@ -2,6 +2,7 @@
 
 #include "app_session.h"
 #include "class_edit_dialog.h"
+#include "message_dialog.h"
 #include "platform/help_viewer.h"
 #include "rooms_screen.h"
 
@@ -79,7 +80,7 @@ void ClassesScreen::validate() {
 }
 
 void ClassesScreen::add() {
-    added(editors::addEnteredClass(session().db, entry()));
+    added([&](Database& db) { return editors::addEnteredClass(db, entry()); });
 }
 
 void ClassesScreen::edit() {
@@ -87,23 +88,31 @@ void ClassesScreen::edit() {
     if (!c) return;
     ClassEditDialog dialog(*c, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    edited(editors::editClass(session().db, c->id, dialog.entry()));
+    edited([&](Database& db) { return editors::editClass(db, c->id, dialog.entry()); });
 }
 
 void ClassesScreen::remove() {
     const int row = list()->currentRow();
     const SchoolClass* c = session().db.classes.find(list()->currentId());
     if (!c || !confirmDeletion(editors::classDeleteQuestion(session().db, *c))) return;
-    removed(editors::removeClass(session().db, c->id), row);
+    removed([&](Database& db) { return editors::removeClass(db, c->id); }, row);
 }
 
 void ClassesScreen::move(int direction) {
     const int row = list()->currentRow();
-    moved(editors::moveClass(session().db, row, direction), row, direction);
+    moved([&](Database& db) { return editors::moveClass(db, row, direction); }, row, direction);
+}
+
+QString ClassesScreen::annexNotStoredNotice() {
+    return QStringLiteral("EKBİNA bilgisi yalnızca 1..250 numaralı sınıflar için saklanabilir; "
+                          "bu sınıf için işaretlenmedi.");
 }
 
 void ClassesScreen::toggleAnnex() {
-    edited(editors::toggleAnnex(session().db, list()->currentId()));
+    const auto outcome =
+        edited([&](Database& db) { return editors::toggleAnnex(db, list()->currentId()); });
+    if (outcome.verdict == editors::Verdict::NotStored)
+        TSilForm::inform(this, annexNotStoredNotice());
 }
 
 void ClassesScreen::openRooms() {

@@ -17,6 +17,7 @@ public:
     explicit ClassesScreen(AppSession& session, QWidget* parent = nullptr);
 
     static QString helpLineText();
+    static QString annexNotStoredNotice();
     QAction* annexAction() const { return annex_; }
 
     void add();

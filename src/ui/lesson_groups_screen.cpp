@@ -47,7 +47,7 @@ bool LessonGroupsScreen::hasRecords() const {
 }
 
 void LessonGroupsScreen::add() {
-    added(editors::addEnteredGroup(session().db, fieldBytes(name_)));
+    added([&](Database& db) { return editors::addEnteredGroup(db, fieldBytes(name_)); });
 }
 
 void LessonGroupsScreen::edit() {
@@ -55,14 +55,14 @@ void LessonGroupsScreen::edit() {
     if (!group) return;
     LessonGroupEditDialog dialog(fromCodePage(group->name), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    edited(editors::renameGroup(session().db, group->id, dialog.name()));
+    edited([&](Database& db) { return editors::renameGroup(db, group->id, dialog.name()); });
 }
 
 void LessonGroupsScreen::remove() {
     const int row = list()->currentRow();
     const LessonGroup* group = session().db.lessonGroups.find(list()->currentId());
     if (!group || !confirmDeletion(editors::groupDeleteQuestion(*group))) return;
-    removed(editors::removeGroup(session().db, group->id), row);
+    removed([&](Database& db) { return editors::removeGroup(db, group->id); }, row);
 }
 
 } // namespace zs::ui

@@ -84,7 +84,7 @@ bool LessonsScreen::hasRecords() const {
 }
 
 void LessonsScreen::add() {
-    added(editors::addEnteredLesson(session().db, entry()));
+    added([&](Database& db) { return editors::addEnteredLesson(db, entry()); });
 }
 
 void LessonsScreen::edit() {
@@ -92,14 +92,14 @@ void LessonsScreen::edit() {
     if (!lesson) return;
     LessonEditDialog dialog(session().db, *lesson, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    edited(editors::editLesson(session().db, lesson->id, dialog.edit()));
+    edited([&](Database& db) { return editors::editLesson(db, lesson->id, dialog.edit()); });
 }
 
 void LessonsScreen::remove() {
     const int row = list()->currentRow();
     const Lesson* lesson = session().db.lessons.find(list()->currentId());
     if (!lesson || !confirmDeletion(editors::lessonDeleteQuestion(session().db, *lesson))) return;
-    removed(editors::removeLesson(session().db, lesson->id), row);
+    removed([&](Database& db) { return editors::removeLesson(db, lesson->id); }, row);
 }
 
 void LessonsScreen::openGroups() {

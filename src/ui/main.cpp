@@ -3,7 +3,6 @@
 #include "app_session.h"
 #include "main_menu.h"
 #include "maintenance/earlier_data.h"
-#include "message_dialog.h"
 #include "platform/single_instance.h"
 #include "platform/user_folder.h"
 #include "screens.h"
@@ -35,7 +34,7 @@ int main(int argc, char** argv) {
     QObject::connect(&menu, &zs::ui::TZamanseriForm::ended, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     menu.show();
-    // The menu stays open: the user can still switch to a directory that can be written.
-    if (!started) zs::ui::TSilForm::showIoError(&menu, started.error());
+    // The menu stays open: the user can still switch to a directory that can be read.
+    menu.reportLoad(started);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "main_menu.h"
 
 #include "app_session.h"
+#include "core/load_notes.h"
 #include "message_dialog.h"
 #include "path_dialog.h"
 #include "platform/help_viewer.h"
@@ -85,6 +86,12 @@ QString TZamanseriForm::restartNotice() {
                           "olacaktır.");
 }
 
+QString TZamanseriForm::notLoadedText() {
+    return QStringLiteral("Çalışma dizinindeki veri dosyaları okunamadı. Dosyaların bozulmaması "
+                          "için hiçbir bölüm açılmıyor; çalışma dizinini değiştirmek için "
+                          "\"Zamanseri\" yazısına çift tıklayınız.");
+}
+
 QString TZamanseriForm::clearAllQuestion() {
     return QStringLiteral("Bütün dosyalardaki bilgiler silinecek !");
 }
@@ -145,6 +152,9 @@ QFrame* TZamanseriForm::buildPanel() {
     workDirLabel_ = new QLabel(panel_);
     workDirLabel_->setObjectName(QStringLiteral("workDirText"));
     workDirLabel_->setWordWrap(true);
+    notLoaded_ = new QLabel(notLoadedText(), panel_);
+    notLoaded_->setObjectName(QStringLiteral("notLoadedText"));
+    notLoaded_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(panel_);
     layout->setContentsMargins(24, 28, 24, 20);
@@ -153,6 +163,7 @@ QFrame* TZamanseriForm::buildPanel() {
     layout->addSpacing(6);
     layout->addWidget(version);
     layout->addStretch();
+    layout->addWidget(notLoaded_);
     layout->addWidget(rule);
     layout->addWidget(workDirLabel_);
     layout->addWidget(helpLine);
@@ -169,6 +180,22 @@ QFrame* TZamanseriForm::buildPanel() {
 
 void TZamanseriForm::showWorkDir() {
     workDirLabel_->setText(QStringLiteral("Çalışma dizini: ") + fromCodePage(session_.workDir));
+    // After a failed load only the directory change, help and exit are offered.
+    for (MenuButton b : kMenuButtons)
+        buttons_[slot(b)]->setEnabled(session_.loaded || b == MenuButton::Help ||
+                                      b == MenuButton::Exit);
+    clearAllAction_->setEnabled(session_.loaded);
+    notLoaded_->setVisible(!session_.loaded);
+}
+
+void TZamanseriForm::reportLoad(const Status& loaded) {
+    showWorkDir();
+    if (!loaded) {
+        TSilForm::showIoError(this, loaded.error());
+        return;
+    }
+    const std::string notes = summariseLoadNotes(session_.lastLoad);
+    if (!notes.empty()) TSilForm::inform(this, QString::fromStdString(notes));
 }
 
 void TZamanseriForm::setScreen(MenuButton button, Screen screen) {
@@ -184,6 +211,7 @@ void TZamanseriForm::press(MenuButton button) {
         endProgram();
         return;
     }
+    if (!session_.loaded) return;
     const MenuAnswer answer = menuCondition(session_.db, button);
     if (answer.verdict == MenuVerdict::Refuse) return;
     if (answer.verdict == MenuVerdict::Notice) {
@@ -208,10 +236,11 @@ void TZamanseriForm::changeWorkingDirectory() {
     const auto text = toCodePage(form.text());
     if (!text) return; // the field's filter lets no such text through
     auto changed = session_.changeWorkDir(*text);
-    showWorkDir();
     if (!changed) {
-        TSilForm::showIoError(this, changed.error());
-    } else if (!changed.value()) {
+        reportLoad(changed.error());
+    } else if (changed.value()) {
+        reportLoad(success());
+    } else {
         TSilForm::inform(this, QStringLiteral("\"%1\" dizini bulunamadı. Çalışma dizini "
                                               "değiştirilmedi.")
                                    .arg(form.text()));
@@ -219,6 +248,7 @@ void TZamanseriForm::changeWorkingDirectory() {
 }
 
 void TZamanseriForm::clearAllFiles() {
+    if (!session_.loaded) return;
     if (!TSilForm::confirm(this, clearAllQuestion())) return;
     if (auto s = session_.clearAll(); !s) {
         TSilForm::showIoError(this, s.error());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/menu_conditions.h"
+#include "core/result.h"
 
 #include <QString>
 #include <QWidget>
@@ -28,6 +29,7 @@ public:
     static QString buttonText(MenuButton button);
     static QString restartNotice();
     static QString clearAllQuestion();
+    static QString notLoadedText();
 
     explicit TZamanseriForm(AppSession& session, QWidget* parent = nullptr);
 
@@ -40,6 +42,9 @@ public:
     void changeWorkingDirectory();
     // "BÜTÜN DOSYALARI SİL": asks, empties every data file, ends the program.
     void clearAllFiles();
+    // After a load: the buttons follow whether it succeeded; its error, or the records it
+    // skipped, are told once.
+    void reportLoad(const Status& loaded);
     // A later start of the program asked for this window.
     void bringToFront();
 
@@ -68,6 +73,7 @@ private:
     QFrame* panel_ = nullptr;
     QLabel* product_ = nullptr;
     QLabel* workDirLabel_ = nullptr;
+    QLabel* notLoaded_ = nullptr;
     QMenu* panelMenu_ = nullptr;
     QAction* clearAllAction_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "record_list_screen.h"
 
+#include "app_session.h"
 #include "message_dialog.h"
 #include "qt_text.h"
 
@@ -34,36 +35,55 @@ void RecordListScreen::refresh() {
     validate();
 }
 
-void RecordListScreen::added(const editors::Outcome& outcome) {
-    if (!accepted(outcome)) return;
-    const bool written = write(outcome.change);
-    refresh();
-    if (written) clearEntry();
+bool RecordListScreen::change(const Operation& op, editors::Outcome& outcome) {
+    Database before = session().db;
+    outcome = op(session().db);
+    if (!outcome.done()) return false;
+    if (write(outcome.change)) return true;
+    session().db = std::move(before);
+    return false;
 }
 
-void RecordListScreen::edited(const editors::Outcome& outcome) {
-    if (!outcome.done()) return;
-    write(outcome.change);
+editors::Outcome RecordListScreen::added(const Operation& op) {
+    editors::Outcome outcome;
+    const bool written = change(op, outcome);
+    if (!accepted(outcome)) return outcome;
     refresh();
+    if (written) clearEntry();
+    return outcome;
+}
+
+editors::Outcome RecordListScreen::edited(const Operation& op) {
+    editors::Outcome outcome;
+    change(op, outcome);
+    if (outcome.done()) refresh();
     focusEntry();
+    return outcome;
 }
 
 bool RecordListScreen::confirmDeletion(const std::string& question) {
     return TSilForm::confirm(this, fromCodePage(question));
 }
 
-void RecordListScreen::removed(const editors::Outcome& outcome, int row) {
-    if (!outcome.done()) return;
-    write(outcome.change);
+editors::Outcome RecordListScreen::removed(const Operation& op, int row) {
+    editors::Outcome outcome;
+    if (!change(op, outcome)) {
+        if (outcome.done()) refresh();
+        return outcome;
+    }
     list()->afterDeletion(rows(), row);
     validate();
     if (!hasRecords()) focusEntry();
+    return outcome;
 }
 
-void RecordListScreen::moved(const editors::Outcome& outcome, int row, int direction) {
-    if (!outcome.done()) return;
-    write(outcome.change);
-    list()->setRows(rows(), row + direction);
+editors::Outcome RecordListScreen::moved(const Operation& op, int row, int direction) {
+    editors::Outcome outcome;
+    if (change(op, outcome))
+        list()->setRows(rows(), row + direction);
+    else if (outcome.done())
+        refresh();
+    return outcome;
 }
 
 } // namespace zs::ui

@@ -35,17 +35,26 @@ protected:
     // Shows the rows anew, keeping the selected row.
     void refresh();
 
+    // An editor's change on the tables. Each of the calls below runs it and writes what it
+    // changed; a change that cannot be written is taken back, so the tables stay as the
+    // files are and pressing the key again does not make a second copy. Each answers
+    // the editor's outcome, whose verdict is not Done when nothing changed.
+    using Operation = std::function<editors::Outcome(Database&)>;
+
     // An entry the editor took is written and the entry emptied; one not written stays.
-    void added(const editors::Outcome& outcome);
-    void edited(const editors::Outcome& outcome);
+    editors::Outcome added(const Operation& op);
+    editors::Outcome edited(const Operation& op);
     // Whether the user agrees to the deletion the question (code-page bytes) names.
     bool confirmDeletion(const std::string& question);
     // The record that stood in `row` is gone.
-    void removed(const editors::Outcome& outcome, int row);
+    editors::Outcome removed(const Operation& op, int row);
     // The record of `row` went `direction` rows up or down; it stays selected.
-    void moved(const editors::Outcome& outcome, int row, int direction);
+    editors::Outcome moved(const Operation& op, int row, int direction);
 
 private:
+    // Whether the change was made and written.
+    bool change(const Operation& op, editors::Outcome& outcome);
+
     QPushButton* save_ = nullptr;
     QPushButton* edit_ = nullptr;
     QPushButton* delete_ = nullptr;

@@ -52,7 +52,7 @@ bool RoomsScreen::hasRecords() const {
 }
 
 void RoomsScreen::add() {
-    added(editors::addEnteredRoom(session().db, fieldBytes(name_)));
+    added([&](Database& db) { return editors::addEnteredRoom(db, fieldBytes(name_)); });
 }
 
 void RoomsScreen::edit() {
@@ -60,19 +60,19 @@ void RoomsScreen::edit() {
     if (!room) return;
     RoomEditDialog dialog(fromCodePage(room->name), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    edited(editors::renameRoom(session().db, room->id, dialog.name()));
+    edited([&](Database& db) { return editors::renameRoom(db, room->id, dialog.name()); });
 }
 
 void RoomsScreen::remove() {
     const int row = list()->currentRow();
     const Room* room = session().db.rooms.find(list()->currentId());
     if (!room || !confirmDeletion(editors::roomDeleteQuestion(*room))) return;
-    removed(editors::removeRoom(session().db, room->id), row);
+    removed([&](Database& db) { return editors::removeRoom(db, room->id); }, row);
 }
 
 void RoomsScreen::move(int direction) {
     const int row = list()->currentRow();
-    moved(editors::moveRoom(session().db, row, direction), row, direction);
+    moved([&](Database& db) { return editors::moveRoom(db, row, direction); }, row, direction);
 }
 
 } // namespace zs::ui

@@ -6,6 +6,7 @@
 #include "changed_teachers_screen.h"
 #include "class_timetable_screen.h"
 #include "core/settings_file.h"
+#include "data_faults_notice.h"
 #include "duty_assignment_screen.h"
 #include "list_scheme.h"
 #include "message_dialog.h"
@@ -89,7 +90,7 @@ template <class F> void TeacherTimetableScreen::runScheduler(F&& body) {
 }
 
 void TeacherTimetableScreen::startAutomatic() {
-    if (running()) return;
+    if (running() || refusedOnFaults(this, session_.db)) return;
     updateAllTeacherWeeklyTotals(session_.db);
     updateClassWeeklyHours(session_.db);
     if (const CapacityVerdict v = checkClassCapacity(session_.db); !v.ok) {

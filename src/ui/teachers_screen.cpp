@@ -80,7 +80,7 @@ bool TeachersScreen::hasRecords() const {
 }
 
 void TeachersScreen::add() {
-    added(editors::addEnteredTeacher(session().db, entry()));
+    added([&](Database& db) { return editors::addEnteredTeacher(db, entry()); });
 }
 
 void TeachersScreen::edit() {
@@ -91,7 +91,7 @@ void TeachersScreen::edit() {
         focusEntry();
         return;
     }
-    edited(editors::editTeacher(session().db, teacher->id, dialog.entry()));
+    edited([&](Database& db) { return editors::editTeacher(db, teacher->id, dialog.entry()); });
 }
 
 void TeachersScreen::remove() {
@@ -99,12 +99,12 @@ void TeachersScreen::remove() {
     const Teacher* teacher = session().db.teachers.find(list()->currentId());
     if (!teacher || !confirmDeletion(editors::teacherDeleteQuestion(session().db, *teacher)))
         return;
-    removed(editors::removeTeacher(session().db, teacher->id), row);
+    removed([&](Database& db) { return editors::removeTeacher(db, teacher->id); }, row);
 }
 
 void TeachersScreen::move(int direction) {
     const int row = list()->currentRow();
-    moved(editors::moveTeacher(session().db, row, direction), row, direction);
+    moved([&](Database& db) { return editors::moveTeacher(db, row, direction); }, row, direction);
 }
 
 void TeachersScreen::openDuties() {

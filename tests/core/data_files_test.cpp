@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace zs {
 namespace {
 
@@ -141,39 +139,6 @@ TEST(DataFiles, DamagedFilesLoadWithoutCrashing) {
     EXPECT_EQ(db.teacherLessons.size(), 1u);
     EXPECT_EQ(db.teacherTimetables.count(), 0); // both records carry teacher 0
     EXPECT_GE(report.notes.size(), 10u);
-}
-
-TEST(DataFiles, FailedWriteKeepsEveryOldFile) {
-    TempDir dir;
-    const Bytes old = {1, 2, 3};
-    dir.write("LESSON.PRG", old);
-    dir.write("CLLE.PRG", old);
-    Database db;
-    addLesson(db, 1, 0, 1, {1, 0, 0, 0, 0}, "", "X", 1);
-    // The second file's folder does not exist: nothing may be renamed.
-    WriteBatch batch;
-    batch.add(dir / "LESSON.PRG", encodeTable(db, DataFile::Lesson));
-    batch.add(dir / "missing" / "CLLE.PRG", encodeTable(db, DataFile::ClassLesson));
-    const Status s = batch.commit();
-    ASSERT_FALSE(s);
-    EXPECT_NE(s.error().path.find("CLLE.PRG"), std::string::npos);
-    EXPECT_EQ(dir.read("LESSON.PRG"), old);
-    EXPECT_FALSE(std::filesystem::exists(dir / "LESSON.PRG.tmp~"));
-    EXPECT_FALSE(ioErrorMessage(s.error()).empty());
-}
-
-TEST(DataFiles, ReadOnlyFolderReportsTheErrorAndKeepsTheFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-    TempDir dir;
-    const Bytes old = {9, 9};
-    dir.write("ROOM.PRG", old);
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec);
-    Database db;
-    addRoom(db, 1, "A");
-    EXPECT_FALSE(saveTables(db, DataDir(dir.path()), {DataFile::Room}));
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(dir.read("ROOM.PRG"), old);
 }
 
 TEST(DataFiles, UnreadableExistingFileIsAnErrorNotEmptied) {

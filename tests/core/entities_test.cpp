@@ -86,7 +86,7 @@ TEST(Entities, EqualOrderKeepsRelativePositionAndMovesSwapNeighbours) {
     EXPECT_EQ(db.teachers.rows[0].id, 3);
     EXPECT_EQ(db.teachers.rows[1].id, 1);
     EXPECT_EQ(db.teachers.rows[2].id, 2);
-    renumber(db.teachers);
+    // Two records of one place (damaged data): the move renumbers first, so it moves.
     ASSERT_TRUE(moveRecord(db.teachers, 2, -1));
     EXPECT_EQ(db.teachers.rows[1].id, 2);
     EXPECT_EQ(db.teachers.rows[2].id, 1);

@@ -86,6 +86,26 @@ TEST(Startup, PathFileHoldsTheDosTextByteForByte) {
     // A damaged record never reads past its bytes.
     dir.write("PATH.PRG", Bytes{200, 'C', ':'});
     EXPECT_EQ(readPathFile(dir.path()).value(), "C:");
+    // An empty record names no folder: the default, not the program's own folder.
+    for (const Bytes& empty : {Bytes{}, Bytes(81, 0), Bytes{2, ' ', ' '}}) {
+        dir.write("PATH.PRG", empty);
+        EXPECT_EQ(readPathFile(dir.path()).value(), "C:\\Zamanseri\\");
+    }
+}
+
+TEST(Startup, AFailedLoadLeavesTheTablesAsTheyWere) {
+    TempDir good, bad;
+    Database db;
+    addLesson(db, 1, 0, 1, {1, 0, 0, 0, 0}, "", "X", 1);
+    ASSERT_TRUE(saveTables(db, DataDir(good.path()), {DataFile::Lesson}));
+    std::filesystem::create_directory(bad / "TELE.PRG");
+    Database loaded;
+    LoadReport report;
+    ASSERT_TRUE(loadWorkingDirectory(loaded, DataDir(good.path()), report));
+    const Status s = loadWorkingDirectory(loaded, DataDir(bad.path()), report);
+    ASSERT_FALSE(s);
+    EXPECT_NE(s.error().path.find("TELE.PRG"), std::string::npos);
+    EXPECT_EQ(loaded.lessons.count(), 1);
 }
 
 TEST(Startup, WorkDirTextGetsItsFinalBackslash) {

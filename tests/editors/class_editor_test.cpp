@@ -111,6 +111,12 @@ TEST(Classes, AnnexTwiceIsTheMainBuildingAgain) {
     toggleAnnex(db, 3);
     EXPECT_EQ(db.annexFlags[3], 0);
     EXPECT_EQ(toggleAnnex(db, 9).verdict, Verdict::NoRecord);
+    // ADD.PRG holds classes 1..250: a later class's flag would be lost at the next start.
+    addSchoolClass(db, 251, "12", "Z");
+    EXPECT_EQ(toggleAnnex(db, 251).verdict, Verdict::NotStored);
+    EXPECT_EQ(db.annexFlags[251], 0);
+    db.annexFlags[251] = 1; // one that is set can always be cleared
+    EXPECT_TRUE(toggleAnnex(db, 251).done());
 }
 
 TEST(Classes, RemoveLeavesNoReferenceAndRenumbers) {

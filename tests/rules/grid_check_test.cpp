@@ -21,9 +21,14 @@ School placed() {
     return s;
 }
 
-TEST(GridCheck, AConsistentSchoolHasNoFaults) {
+TEST(GridCheck, AConsistentSchoolHasNoFaultsADamagedOneNamesThem) {
     School s = placed();
     EXPECT_TRUE(checkGridConsistency(s.db).empty());
+    s.tt(1).placedHours = 5;
+    s.rt(1).planes[kBlockLengthPlane][slotOf(2, 3) - 1] = 1;
+    const std::vector<std::string> expected = {"öğretmen 1: yerleşmiş saat 5, sayılan 3",
+                                               "derslik 1 hücre 19: blok 1/18, beklenen 3/18"};
+    EXPECT_EQ(checkGridConsistency(s.db), expected);
 }
 
 struct Damage {

@@ -45,29 +45,49 @@ TEST(StoredCopies, StoreChangeRestoreGivesBackTheSameBytes) {
     EXPECT_TRUE(sched::changedTeachers(*db, DataDir(dir.path())).empty());
 }
 
-TEST(StoredCopies, RefusesCopiesOfAnotherSetOfTeachers) {
+TEST(StoredCopies, AddedRecordsKeepTheirGridsGoneOnesAreSkipped) {
     TempDir dir;
     auto db = viewsSchool();
+    TeacherTimetable gone;
+    gone.teacherId = 201;
+    ASSERT_TRUE(db->teacherTimetables.append(gone));
     ASSERT_TRUE(sched::storeCopies(*db, DataDir(dir.path())).ok());
+    db->teacherTimetables.erase(201);
     TeacherTimetable added;
     added.teacherId = 200;
+    added.planes[kOpenPlane][5] = 1;
     ASSERT_TRUE(db->teacherTimetables.append(added));
+    std::filesystem::remove(dir / "RPS.OLD"); // the rooms' grids stay as they are
     const TeacherLesson* tl = plainLesson(*db);
     ASSERT_TRUE(Place(*db, freeSlot(*db, *tl), tl->classId, tl->lessonId));
-    const Bytes changed = grids(*db);
 
     auto outcome = sched::restoreCopies(*db, DataDir(dir.path()));
     ASSERT_TRUE(outcome.ok());
-    EXPECT_EQ(outcome.value().verdict, sched::RestoreVerdict::Mismatch);
-    EXPECT_FALSE(outcome.value().notice.empty());
-    EXPECT_EQ(grids(*db), changed);
+    EXPECT_EQ(outcome.value().verdict, sched::RestoreVerdict::Restored);
+    EXPECT_FALSE(db->teacherTimetables.contains(201));
+    EXPECT_EQ(db->teacherTimetables.find(200)->planes[kOpenPlane][5], 1);
+    EXPECT_TRUE(sched::changedTeachers(*db, DataDir(dir.path())).empty());
 }
 
-TEST(StoredCopies, RefusesWhenACopyIsMissing) {
+TEST(StoredCopies, RefusesARestoreThatTradesOneFaultForAnother) {
     TempDir dir;
     auto db = viewsSchool();
+    auto& first = db->teacherTimetables.rows[0];
+    auto& second = db->teacherTimetables.rows[1];
+    ++first.placedHours; // the stored copy's fault
     ASSERT_TRUE(sched::storeCopies(*db, DataDir(dir.path())).ok());
-    std::filesystem::remove(dir / "RPS.OLD");
+    --first.placedHours;
+    ++second.placedHours; // the fault the tables have now
+    const Bytes now = grids(*db);
+    auto outcome = sched::restoreCopies(*db, DataDir(dir.path()));
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.value().verdict, sched::RestoreVerdict::Inconsistent);
+    EXPECT_EQ(grids(*db), now);
+}
+
+TEST(StoredCopies, RefusesWhenNoCopyIsThere) {
+    TempDir dir;
+    auto db = viewsSchool();
     auto outcome = sched::restoreCopies(*db, DataDir(dir.path()));
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(outcome.value().verdict, sched::RestoreVerdict::Missing);

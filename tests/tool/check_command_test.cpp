@@ -1,5 +1,6 @@
 // zamanseri-tool check over sound, damaged and unreadable folders.
 #include "core/data_files.h"
+#include "core/dir_lock.h"
 #include "core/entities.h"
 #include "support/temp_dir.h"
 
@@ -19,8 +20,8 @@ struct ToolRun {
     std::string out;
 };
 
-ToolRun tool(const std::string& args) {
-    const std::string cmd = std::string(ZS_TOOL) + " " + args + " 2>&1";
+ToolRun runTool(const std::string& arguments) {
+    const std::string cmd = std::string(ZS_TOOL) + " " + arguments + " 2>&1";
     FILE* p = ::popen(cmd.c_str(), "r");
     std::string out;
     std::array<char, 512> buf{};
@@ -30,7 +31,11 @@ ToolRun tool(const std::string& args) {
 }
 
 ToolRun check(const std::filesystem::path& dir) {
-    return tool("check '" + dir.string() + "'");
+    return runTool("check '" + dir.string() + "'");
+}
+
+ToolRun schedule(const std::filesystem::path& dir) {
+    return runTool("schedule '" + dir.string() + "' --quiet");
 }
 
 TEST(ToolOptions, VersionHelpAndUnknownCommand) {
@@ -46,7 +51,7 @@ TEST(ToolOptions, VersionHelpAndUnknownCommand) {
         {"yok", 2, "Bilinmeyen komut: yok"},
     };
     for (const auto& c : cases) {
-        const ToolRun r = tool(c.args);
+        const ToolRun r = runTool(c.args);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
         EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << "\n" << r.out;
     }
@@ -124,6 +129,36 @@ TEST(CheckCommand, UnreadableFileOrFolderExitsTwo) {
     std::filesystem::create_directory(dir / "CLLE.PRG");
     EXPECT_EQ(check(dir.path()).exitCode, 2);
     EXPECT_EQ(check(dir / "nowhere").exitCode, 2);
+}
+
+TEST(ScheduleCommand, RefusesDamagedGridsAndASecondWriter) {
+    TempDir dir;
+    Database db;
+    addSchoolClass(db, 1, "9", "A");
+    addLesson(db, 1, 0, 2, {2, 0, 0, 0, 0}, "", "MAT", 1);
+    addTeacher(db, 1, "A", "", "", "");
+    addClassLesson(db, 1, 1);
+    addTeacherLesson(db, 1, 1, 1);
+    addTeacherTimetable(db, 1);
+    addClassTimetable(db, 1);
+    const std::vector<DataFile> all(kLoadOrder.begin(), kLoadOrder.end());
+    db.classTimetables.find(1)->planes[kOccupantPlane][0] = 9; // a lesson that does not exist
+    ASSERT_TRUE(saveTables(db, DataDir(dir.path()), all));
+    const Bytes grids = dir.read("CPS.PRG");
+    ToolRun r = schedule(dir.path());
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    EXPECT_NE(r.out.find("hata: "), std::string::npos) << r.out;
+    EXPECT_EQ(dir.read("CPS.PRG"), grids);
+
+    db.classTimetables.find(1)->planes[kOccupantPlane][0] = 0;
+    ASSERT_TRUE(saveTables(db, DataDir(dir.path()), all));
+    auto held = acquireDirLock(dir.path(), "Zamanseri programı");
+    ASSERT_TRUE(held);
+    r = schedule(dir.path());
+    EXPECT_EQ(r.exitCode, 2) << r.out;
+    EXPECT_NE(r.out.find("Zamanseri programı (süreç"), std::string::npos) << r.out;
+    held.value().release();
+    EXPECT_EQ(schedule(dir.path()).exitCode, 0);
 }
 
 } // namespace

@@ -37,12 +37,12 @@ private slots:
     void firstStartInAnEmptyFolder();
     void startUsesTheDirectoryOfPathFile();
     void startInAMissingChosenDirectoryFails();
-    void teachersWithoutTimetablesGetThem();
     void changeToAMissingDirectoryChangesNothing();
     void changeReloadsWithoutDoubling();
     void changeAddsTheFinalBackslash();
     void annexReceivesTheMainLessonsOnlyWhenItHasNone();
-    void clearAllEmptiesEveryDataFile();
+    void aFailedChangeKeepsTheDirectoryInUse();
+    void aSecondProgramOnTheFolderIsRefused();
 };
 
 void AppSessionTest::firstStartInAnEmptyFolder() {
@@ -58,16 +58,9 @@ void AppSessionTest::firstStartInAnEmptyFolder() {
     QCOMPARE(session.workDir, std::string("C:\\Zamanseri\\"));
     QVERIFY(!session.restartPending);
 
-    for (DataFile f : zs::kLoadOrder) {
-        const fs::path file = folder.mainFolder() / zs::fileName(f);
-        QVERIFY2(fs::exists(file), zs::fileName(f));
-        QCOMPARE(fs::file_size(file), std::uintmax_t(0));
-    }
-    QCOMPARE(fs::file_size(folder.mainFolder() / "OPTION.PRG"), std::uintmax_t(zs::kSettingsSize));
-    const zs::Bytes add = readBytes(folder.mainFolder() / "ADD.PRG");
-    QCOMPARE(add, zs::Bytes(250, 0));
-    QVERIFY(session.db.lessons.empty());
-    QVERIFY(session.db.teacherTimetables.empty());
+    // The default folder is made and loaded (what a load creates is the core's to test).
+    QVERIFY(fs::exists(folder.mainFolder() / "LESSON.PRG"));
+    QVERIFY(session.loaded);
 }
 
 void AppSessionTest::startUsesTheDirectoryOfPathFile() {
@@ -89,26 +82,6 @@ void AppSessionTest::startInAMissingChosenDirectoryFails() {
     QVERIFY(!s.ok());
     QVERIFY(!s.error().path.empty());
     QVERIFY(session.db.lessons.empty());
-}
-
-void AppSessionTest::teachersWithoutTimetablesGetThem() {
-    UiFolder folder;
-    const zs::Database school = zs::test::smallSchool();
-    zs::test::writeTables(school, folder.mainFolder(),
-                          {DataFile::Teacher, DataFile::TeacherTimetable});
-    QCOMPARE(fs::file_size(folder.mainFolder() / "TPS.PRG"), std::uintmax_t(0));
-
-    AppSession session(folder.currentDir(), folder.drives());
-    QVERIFY(session.start().ok());
-    QCOMPARE(session.db.teacherTimetables.count(), 2);
-    for (const auto& t : session.db.teachers) {
-        const auto* grid = session.db.teacherTimetables.find(t.id);
-        QVERIFY(grid);
-        for (int slot = 1; slot <= zs::kSlots; ++slot)
-            QCOMPARE(int(grid->planes[zs::kOpenPlane][slot - 1]), 1);
-    }
-    // The new records reach the file with its next save, not at start.
-    QCOMPARE(fs::file_size(folder.mainFolder() / "TPS.PRG"), std::uintmax_t(0));
 }
 
 void AppSessionTest::changeToAMissingDirectoryChangesNothing() {
@@ -194,26 +167,35 @@ void AppSessionTest::annexReceivesTheMainLessonsOnlyWhenItHasNone() {
     QCOMPARE(session.db.lessons.count(), 1);
 }
 
-void AppSessionTest::clearAllEmptiesEveryDataFile() {
+void AppSessionTest::aFailedChangeKeepsTheDirectoryInUse() {
     UiFolder folder;
-    const zs::Database school = zs::test::smallSchool();
-    zs::test::writeTables(school, folder.mainFolder(),
-                          {DataFile::Lesson, DataFile::Class, DataFile::Teacher,
-                           DataFile::ClassLesson, DataFile::TeacherLesson});
+    zs::test::writeTables(lessonsOnly(2), folder.mainFolder(), {DataFile::Lesson});
+    const fs::path bad = folder.drive('D') / "BOZUK";
+    zs::test::writeTables(lessonsOnly(5), bad, {DataFile::Lesson});
+    fs::create_directories(bad / "CMNO.PRG");
     AppSession session(folder.currentDir(), folder.drives());
     QVERIFY(session.start().ok());
-    const zs::Bytes option = readBytes(folder.mainFolder() / "OPTION.PRG");
-    const zs::Bytes add = readBytes(folder.mainFolder() / "ADD.PRG");
     const zs::Bytes path = readBytes(folder.currentDir() / "PATH.PRG");
 
-    QVERIFY(session.clearAll().ok());
-    for (DataFile f : zs::kClearOrder)
-        QCOMPARE(fs::file_size(folder.mainFolder() / zs::fileName(f)), std::uintmax_t(0));
-    QVERIFY(session.db.lessons.empty());
-    QVERIFY(session.db.teacherTimetables.empty());
-    QCOMPARE(readBytes(folder.mainFolder() / "OPTION.PRG"), option);
-    QCOMPARE(readBytes(folder.mainFolder() / "ADD.PRG"), add);
+    auto r = session.changeWorkDir("D:\\BOZUK\\");
+    QVERIFY(!r.ok());
+    QVERIFY(r.error().path.find("CMNO.PRG") != std::string::npos);
+    QVERIFY(session.loaded);
+    QCOMPARE(session.workDir, std::string("C:\\Zamanseri\\"));
+    QCOMPARE(session.db.lessons.count(), 2);
     QCOMPARE(readBytes(folder.currentDir() / "PATH.PRG"), path);
+}
+
+void AppSessionTest::aSecondProgramOnTheFolderIsRefused() {
+    UiFolder folder;
+    AppSession first(folder.currentDir(), folder.drives());
+    QVERIFY(first.start().ok());
+    AppSession second(folder.currentDir(), folder.drives());
+    const zs::Status s = second.start();
+    QVERIFY(!s.ok());
+    QVERIFY(s.error().message.find("Zamanseri programı") != std::string::npos);
+    QVERIFY(!second.loaded);
+    QVERIFY(!second.clearAll().ok());
 }
 
 QTEST_MAIN(AppSessionTest)

@@ -194,8 +194,6 @@ void ClassesScreenTest::deletingAClassUsedEverywhere() {
     QCOMPARE(driver.seen[0].text, QStringLiteral("9 A Sınıfı silinecek !\n"
                                                  "Programa yerleşmiş 4 ders saati de silinecek !"));
     QVERIFY(!driver.seen[0].information);
-    QCOMPARE(zs::test::faults(s.program.db()), QString());
-    QVERIFY(!s.program.db().classTimetables.contains(1));
     for (DataFile f : zs::filesOf(zs::CascadeChange::ClassDeleted))
         QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
     QCOMPARE(zs::test::faults(s.program.written()), QString());
@@ -296,9 +294,6 @@ void ClassesScreenTest::deletingARoomUsedEverywhere() {
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
     QCOMPARE(driver.seen.size(), std::size_t(1));
     QCOMPARE(driver.seen[0].text, QStringLiteral("LAB Dersliği silinecek !"));
-    QCOMPARE(zs::test::faults(s.program.db()), QString());
-    for (const zs::ClassLesson& cl : s.program.db().classLessons)
-        for (int i = 0; i < cl.roomCount; ++i) QVERIFY(cl.rooms[i] != 1);
     for (DataFile f : zs::filesOf(zs::CascadeChange::RoomDeleted))
         QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
     QCOMPARE(zs::test::faults(s.program.written()), QString());

@@ -80,6 +80,8 @@ private slots:
     void clearAllConfirmedEmptiesEveryFile();
     void productDoubleClickChangesTheDirectory();
     void productDoubleClickRefusesAMissingDirectory();
+    void afterAFailedLoadOnlyTheDirectoryChangeHelpAndExit();
+    void skippedRecordsAreToldOnce();
 };
 
 void MainMenuTest::captionAndButtonsAsTheProgramShowsThem() {
@@ -364,6 +366,59 @@ void MainMenuTest::productDoubleClickRefusesAMissingDirectory() {
     QVERIFY(driver.seen[1].text.contains(QStringLiteral("D:\\YOK\\")));
     QCOMPARE(zs::test::readBytes(p.folder.currentDir() / "PATH.PRG"), path);
     QCOMPARE(p.session->workDir, std::string("C:\\Zamanseri\\"));
+}
+
+void MainMenuTest::afterAFailedLoadOnlyTheDirectoryChangeHelpAndExit() {
+    UiFolder folder;
+    const zs::Database school = zs::test::smallSchool();
+    zs::test::writeTables(school, folder.mainFolder(), {DataFile::Lesson});
+    fs::create_directories(folder.mainFolder() / "TELE.PRG"); // cannot be read
+    const auto lessons = zs::test::readBytes(folder.mainFolder() / "LESSON.PRG");
+    AppSession session(folder.currentDir(), folder.drives());
+    const zs::Status started = session.start();
+    QVERIFY(!started.ok());
+    TZamanseriForm menu(session);
+    int opened = 0;
+    for (MenuButton b : zs::kMenuButtons) menu.setScreen(b, [&](QWidget*) { ++opened; });
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk());
+    menu.reportLoad(started);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QVERIFY(driver.seen[0].text.contains(QStringLiteral("TELE.PRG")));
+
+    for (MenuButton b : kScreens) {
+        QVERIFY(!menu.button(b)->isEnabled());
+        menu.press(b);
+    }
+    QVERIFY(menu.button(MenuButton::Help)->isEnabled());
+    QVERIFY(menu.button(MenuButton::Exit)->isEnabled());
+    QVERIFY(!menu.clearAllAction()->isEnabled());
+    QVERIFY(menu.findChild<QLabel*>(QStringLiteral("notLoadedText"))->isVisibleTo(&menu));
+    QCOMPARE(opened, 0);
+    QCOMPARE(zs::test::readBytes(folder.mainFolder() / "LESSON.PRG"), lessons);
+
+    // A directory that loads gives the whole menu back.
+    fs::create_directories(folder.drive('D') / "OKUL");
+    QVERIFY(session.changeWorkDir("D:\\OKUL\\").value());
+    menu.reportLoad(zs::success());
+    QVERIFY(menu.button(MenuButton::Lessons)->isEnabled());
+    QVERIFY(!menu.findChild<QLabel*>(QStringLiteral("notLoadedText"))->isVisibleTo(&menu));
+}
+
+void MainMenuTest::skippedRecordsAreToldOnce() {
+    UiFolder folder;
+    zs::test::writeBytes(folder.mainFolder() / "LESSON.PRG", zs::Bytes(48 * 2, 0));
+    AppSession session(folder.currentDir(), folder.drives());
+    const zs::Status started = session.start();
+    QVERIFY(started.ok());
+    TZamanseriForm menu(session);
+    DialogDriver driver;
+    driver.then(DialogDriver::pressOk());
+    menu.reportLoad(started);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QVERIFY(driver.seen[0].information);
+    QVERIFY(driver.seen[0].text.contains(QStringLiteral("LESSON.PRG: 2 kayıt")));
+    QCOMPARE(zs::test::readBytes(folder.mainFolder() / "LESSON.PRG.bak"), zs::Bytes(48 * 2, 0));
 }
 
 QTEST_MAIN(MainMenuTest)

