@@ -2,7 +2,6 @@
 
 #include "app_session.h"
 #include "duty_place_edit_dialog.h"
-#include "duty_write.h"
 #include "platform/help_viewer.h"
 #include "qt_text.h"
 
@@ -50,20 +49,8 @@ bool DutyPlacesScreen::hasRecords() const {
     return !session().db.dutyPlaces.empty();
 }
 
-editors::Outcome DutyPlacesScreen::written(editors::Outcome outcome,
-                                           const duty::DutyTables& before) {
-    if (!outcome.done()) return outcome;
-    if (!writeDutyChange(this, session(), outcome.change, before)) {
-        refresh();
-        return editors::refused(editors::Verdict::NoRecord);
-    }
-    outcome.change = {};
-    return outcome;
-}
-
 void DutyPlacesScreen::add() {
-    const duty::DutyTables before = duty::keepDutyTables(session().db);
-    added(written(duty::addEnteredPlace(session().db, fieldBytes(name_)), before));
+    added([&](Database& db) { return duty::addEnteredPlace(db, fieldBytes(name_)); });
 }
 
 void DutyPlacesScreen::edit() {
@@ -71,22 +58,19 @@ void DutyPlacesScreen::edit() {
     if (!place) return;
     DutyPlaceEditDialog dialog(fromCodePage(place->name), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const duty::DutyTables before = duty::keepDutyTables(session().db);
-    edited(written(duty::renamePlace(session().db, place->id, dialog.name()), before));
+    edited([&](Database& db) { return duty::renamePlace(db, place->id, dialog.name()); });
 }
 
 void DutyPlacesScreen::remove() {
     const int row = list()->currentRow();
     const DutyPlace* place = session().db.dutyPlaces.find(list()->currentId());
     if (!place || !confirmDeletion(duty::placeDeleteQuestion(*place))) return;
-    const duty::DutyTables before = duty::keepDutyTables(session().db);
-    removed(written(duty::removePlace(session().db, place->id), before), row);
+    removed([&](Database& db) { return duty::removePlace(db, place->id); }, row);
 }
 
 void DutyPlacesScreen::move(int direction) {
     const int row = list()->currentRow();
-    const duty::DutyTables before = duty::keepDutyTables(session().db);
-    moved(written(duty::movePlace(session().db, row, direction), before), row, direction);
+    moved([&](Database& db) { return duty::movePlace(db, row, direction); }, row, direction);
 }
 
 } // namespace zs::ui

@@ -26,9 +26,6 @@ private:
     bool entryValid() const override;
     bool hasRecords() const override;
 
-    // Writes the change, taking it back when a file cannot be written; the shared flow
-    // then only shows what was written.
-    editors::Outcome written(editors::Outcome outcome, const duty::DutyTables& before);
 
     QLineEdit* name_;
 };

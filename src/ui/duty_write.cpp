@@ -9,11 +9,8 @@ bool writeDutyChange(QWidget* parent, AppSession& session, const editors::Change
                      const duty::DutyTables& before) {
     const Status written = editors::writeChange(session.db, session.dataDir(), change);
     if (written) return true;
+    // The write is one transaction: the files are as they were, so memory goes back too.
     duty::restoreDutyTables(session.db, before);
-    // A file replaced before the one that failed already holds the change: it is written
-    // again as memory now stands, as far as the disk allows.
-    const Status undone = editors::writeChange(session.db, session.dataDir(), change);
-    (void)undone;
     TSilForm::showIoError(parent, written.error());
     return false;
 }
