@@ -50,7 +50,7 @@ void anneal(Stage& s, Scores& scores) {
         const double temperature = kRuleWeight * std::pow(0.02, double(n) / double(steps));
         const auto [row, slot] = troubled[random() % troubled.size()];
         const int to = 1 + static_cast<int>(random() % kSlots);
-        const bool chain = random() % 2 == 0;
+        const int kind = static_cast<int>(random() % 3);
         const double chance = double(random()) / double(std::mt19937::max());
         const ClassTimetable& ct = db.classTimetables.rows[row];
         const int i = slotIndex(slot);
@@ -60,8 +60,10 @@ void anneal(Stage& s, Scores& scores) {
         if (!fillFor(db, a, ct.classId, lessonId, ct.planes[kBlockLengthPlane][i])) continue;
         run.journal->clear();
         bool moved = false;
-        if (chain) {
+        if (kind == 0) {
             moved = kempeSwap(run, row, slot, to);
+        } else if (kind == 1) {
+            moved = windowSwap(run, row, slot, to, a.length);
         } else if (removeBlock(run, row, slot)) {
             moved = (hardFits(run, a, to) && commitBlock(run, a)) || ejectAndPlace(s, a, to, 1);
             if (!moved) rollBack(run, 0);
