@@ -4,15 +4,27 @@
 #include "kempe.h"
 #include "rules/slots.h"
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
 
 namespace zs::sched {
 
-// Annealing from a fixed seed over random moves of troubled blocks: while the temperature
-// is high a move that costs a little is taken now and then, so the search leaves a local
-// optimum; the best timetable met is what stays.
+namespace {
+
+// Whether a teacher of the block has a gap to lose or a rule broken around it.
+bool touched(const Scores& scores, const PlacementAttempt& a) {
+    for (int t = 0; t < a.teachers; ++t)
+        if (scores.teacher[a.teacherRow[t]] > 0) return true;
+    return scores.troubled(a);
+}
+
+} // namespace
+
+// Annealing from a fixed seed over random moves of blocks with something to gain: while the
+// temperature is high a move that costs a little is taken now and then, so the search leaves a
+// local optimum; the best timetable met is what stays.
 void anneal(Stage& s, Scores& scores) {
     AutoRun& run = s.run;
     Database& db = run.db;
@@ -24,9 +36,11 @@ void anneal(Stage& s, Scores& scores) {
     auto bestTeachers = db.teacherTimetables.rows;
     auto bestClasses = db.classTimetables.rows;
     auto bestRooms = db.roomTimetables.rows;
-    const long steps = s.workLeft / 2;
+    // The temperature falls with the work done; a tenth is left for the last descent.
+    const long start = s.workLeft;
+    const long span = std::max(1L, start - start / 10);
     std::vector<std::pair<int, int>> troubled; // block starts around a broken rule
-    for (long n = 0; n < steps && !s.spent() && best > 0; ++n) {
+    for (long n = 0; start - s.workLeft < span && !s.spent() && best > 0; ++n) {
         s.work();
         if (n % 256 == 0) {
             troubled.clear();
@@ -41,13 +55,13 @@ void anneal(Stage& s, Scores& scores) {
                     PlacementAttempt a;
                     if (fillFor(db, a, ct.classId, ct.planes[kOccupantPlane][k],
                                 ct.planes[kBlockLengthPlane][k]) &&
-                        scores.troubled(a))
+                        touched(scores, a))
                         troubled.emplace_back(r, cell);
                 }
             }
             if (troubled.empty()) break;
         }
-        const double temperature = kRuleWeight * std::pow(0.02, double(n) / double(steps));
+        const double temperature = 4.0 * std::pow(0.02, double(start - s.workLeft) / double(span));
         const auto [row, slot] = troubled[random() % troubled.size()];
         const int to = 1 + static_cast<int>(random() % kSlots);
         const int kind = static_cast<int>(random() % 3);

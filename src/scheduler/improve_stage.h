@@ -68,7 +68,8 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth);
 // The block at its best free cell, or else where blocks in its way can go elsewhere.
 bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth);
 
-// Annealing over the blocks around a broken rule, keeping the best timetable met.
+// Annealing over the blocks of the teachers with gaps or around a broken rule, keeping
+// the best timetable met.
 void anneal(Stage& s, Scores& scores);
 
 } // namespace zs::sched
