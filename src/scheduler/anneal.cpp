@@ -13,6 +13,10 @@ namespace zs::sched {
 
 namespace {
 
+// Hot enough that a move costing a few gaps is taken now and then, cool enough that one
+// breaking a rule (kRuleWeight) hardly ever is.
+constexpr double kStartTemperature = 4.0;
+
 // Whether a teacher of the block has a gap to lose or a rule broken around it.
 bool touched(const Scores& scores, const PlacementAttempt& a) {
     for (int t = 0; t < a.teachers; ++t)
@@ -40,9 +44,11 @@ void anneal(Stage& s, Scores& scores) {
     const long start = s.workLeft;
     const long span = std::max(1L, start - start / 10);
     std::vector<std::pair<int, int>> troubled; // block starts around a broken rule
-    for (long n = 0; start - s.workLeft < span && !s.spent() && best > 0; ++n) {
+    for (long n = 0; start - s.workLeft < span && !s.spent(); ++n) {
         s.work();
-        if (n % 256 == 0) {
+        if (n % 1024 == 0) {
+            // Gaps within the limits are no reason to go on.
+            if (!scores.anyBroken()) break;
             troubled.clear();
             for (int r = 0; r < rows; ++r) {
                 const ClassTimetable& ct = db.classTimetables.rows[r];
@@ -61,7 +67,8 @@ void anneal(Stage& s, Scores& scores) {
             }
             if (troubled.empty()) break;
         }
-        const double temperature = 4.0 * std::pow(0.02, double(start - s.workLeft) / double(span));
+        const double temperature =
+            kStartTemperature * std::pow(0.02, double(start - s.workLeft) / double(span));
         const auto [row, slot] = troubled[random() % troubled.size()];
         const int to = 1 + static_cast<int>(random() % kSlots);
         const int kind = static_cast<int>(random() % 3);

@@ -61,6 +61,11 @@ void Scores::accept(const Database& db) {
     for (int c : touchedClasses) klass[c] = classPenalty(db.classTimetables.rows[c]);
 }
 
+bool Scores::anyBroken() const {
+    return std::any_of(teacher.begin(), teacher.end(), [](int p) { return p >= kRuleWeight; }) ||
+           std::any_of(klass.begin(), klass.end(), [](int p) { return p >= kRuleWeight; });
+}
+
 bool Scores::troubled(const PlacementAttempt& a) const {
     for (int t = 0; t < a.teachers; ++t)
         if (teacher[a.teacherRow[t]] >= kRuleWeight) return true;

@@ -54,6 +54,8 @@ struct Scores {
     int total() const;
     // The move just judged by delta stays.
     void accept(const Database& db);
+    // Whether a rule in force is broken anywhere.
+    bool anyBroken() const;
     // Whether a rule in force is broken around the attempt's teachers and classes.
     bool troubled(const PlacementAttempt& a) const;
 };

@@ -32,12 +32,16 @@ bool aligned(const ClassTimetable& ct, int first, int length) {
 }
 
 // Adds every class whose hours in the two windows a teacher, member class or room of
-// the class's blocks there also holds; false when the set grows too large.
+// the class's blocks there also holds; false when the set grows too large or a class
+// added cannot swap its windows whole.
 bool close(const Database& db, std::vector<int>& rows, int from, int to, int length) {
     auto add = [&](Id classId) {
         const int row = db.classTimetables.positionOf(classId);
         if (row < 0) return false;
-        if (std::find(rows.begin(), rows.end(), row) == rows.end()) rows.push_back(row);
+        if (std::find(rows.begin(), rows.end(), row) != rows.end()) return true;
+        const ClassTimetable& ct = db.classTimetables.rows[row];
+        if (!aligned(ct, from, length) || !aligned(ct, to, length)) return false;
+        rows.push_back(row);
         return rows.size() <= kMaxClasses;
     };
     for (std::size_t n = 0; n < rows.size(); ++n) {
@@ -75,12 +79,10 @@ bool windowSwap(AutoRun& run, int classRow, int from, int to, int length) {
     if (hourOf(from) + length - 1 > kHoursPerDay || hourOf(to) + length - 1 > kHoursPerDay)
         return false;
     if (dayOf(from) == dayOf(to) && std::abs(hourOf(from) - hourOf(to)) < length) return false;
+    const ClassTimetable& first = db.classTimetables.rows[classRow];
+    if (!aligned(first, from, length) || !aligned(first, to, length)) return false;
     std::vector<int> rows{classRow};
     if (!close(db, rows, from, to, length)) return false;
-    for (int row : rows) {
-        const ClassTimetable& ct = db.classTimetables.rows[row];
-        if (!aligned(ct, from, length) || !aligned(ct, to, length)) return false;
-    }
     std::vector<Moved> moved;
     const int mark = run.journal->count;
     for (int row : rows) {
