@@ -137,10 +137,10 @@ void completeAndImprove(AutoRun& run) {
     Stage s{run, kImproveWorkPerClass * std::max<long>(1, long(run.db.classes.rows.size()))};
     complete(s);
     Scores scores(run.db);
-    // A quarter of the work for the first descent, the rest mostly for the annealing,
+    // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.
     {
-        const long rest = s.workLeft - s.workLeft / 4;
+        const long rest = s.workLeft - s.workLeft / 8;
         s.workLeft -= rest;
         improve(s, scores);
         s.workLeft += rest;
