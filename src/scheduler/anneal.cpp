@@ -43,13 +43,16 @@ void anneal(Stage& s, Scores& scores) {
     // The temperature falls with the work done; a tenth is left for the last descent.
     const long start = s.workLeft;
     const long span = std::max(1L, start - start / 10);
-    std::vector<std::pair<int, int>> troubled; // block starts around a broken rule
+    // Block starts around a broken rule, and of every teacher with a gap: half the moves
+    // go to the first, so a large school's many gaps do not drown the broken rules.
+    std::vector<std::pair<int, int>> troubled, gapped;
     for (long n = 0; start - s.workLeft < span && !s.spent(); ++n) {
         s.work();
         if (n % 1024 == 0) {
             // Gaps within the limits are no reason to go on.
             if (!scores.anyBroken()) break;
             troubled.clear();
+            gapped.clear();
             for (int r = 0; r < rows; ++r) {
                 const ClassTimetable& ct = db.classTimetables.rows[r];
                 if (!db.classes.contains(ct.classId)) continue;
@@ -59,17 +62,19 @@ void anneal(Stage& s, Scores& scores) {
                         ct.planes[kBlockStartPlane][k] != cell || ct.planes[kOpenPlane][k] == 0)
                         continue;
                     PlacementAttempt a;
-                    if (fillFor(db, a, ct.classId, ct.planes[kOccupantPlane][k],
-                                ct.planes[kBlockLengthPlane][k]) &&
-                        touched(scores, a))
-                        troubled.emplace_back(r, cell);
+                    if (!fillFor(db, a, ct.classId, ct.planes[kOccupantPlane][k],
+                                 ct.planes[kBlockLengthPlane][k]))
+                        continue;
+                    if (scores.troubled(a)) troubled.emplace_back(r, cell);
+                    if (touched(scores, a)) gapped.emplace_back(r, cell);
                 }
             }
-            if (troubled.empty()) break;
+            if (gapped.empty()) break;
         }
         const double temperature =
             kStartTemperature * std::pow(0.02, double(start - s.workLeft) / double(span));
-        const auto [row, slot] = troubled[random() % troubled.size()];
+        const auto& pool = !troubled.empty() && random() % 2 == 0 ? troubled : gapped;
+        const auto [row, slot] = pool[random() % pool.size()];
         const int to = 1 + static_cast<int>(random() % kSlots);
         const int kind = static_cast<int>(random() % 3);
         const double chance = double(random()) / double(std::mt19937::max());
