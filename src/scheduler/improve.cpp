@@ -134,7 +134,9 @@ void completeAndImprove(AutoRun& run) {
     if (st.stopRequested || st.blockLengths.count == 0) return;
     st.phase = RunPhase::Completion;
     run.observer.phaseShown(st.phase);
-    Stage s{run, kImproveWorkPerClass * std::max<long>(1, long(run.db.classes.rows.size()))};
+    const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
+    Stage s{run,
+            kImproveWorkPerClass * classes * std::max<long>(1, classes / kImproveClassesAtBase)};
     complete(s);
     Scores scores(run.db);
     // An eighth of the work for the first descent, the rest mostly for the annealing,
