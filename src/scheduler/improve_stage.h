@@ -13,6 +13,8 @@ namespace zs::sched {
 // gap limits it relaxes. A teacher held to a gap limit also gains from fewer gaps.
 inline constexpr int kRuleWeight = 20;
 inline constexpr int kFirmRuleWeight = 200;
+// The change answered for a move that would break one of those rules more often.
+inline constexpr int kNeverWorth = 1 << 24;
 
 int teacherPenalty(const Database& db, const TeacherTimetable& tt);
 int classPenalty(const ClassTimetable& ct);
@@ -45,11 +47,14 @@ struct Stage {
 struct Scores {
     std::vector<int> teacher;
     std::vector<int> klass;
+    std::vector<int> overMax;   // hours over the daily maximum, per teacher
+    std::vector<int> buildings; // building changes without a free hour, per teacher
     std::vector<int> touchedTeachers;
     std::vector<int> touchedClasses;
 
     explicit Scores(const Database& db);
-    // The change in the figures since journal entry `mark`.
+    // The change in the figures since journal entry `mark`; kNeverWorth when the daily
+    // maximum, buildings or different days are broken more often than before.
     int delta(const AutoRun& run, int mark);
     int total() const;
     // The move just judged by delta stays.
