@@ -27,6 +27,7 @@ TeacherScore teacherScore(const Database& db, const TeacherTimetable& tt) {
                        kFirmRuleWeight * (q.hoursOverMax + q.buildingChanges),
                    q.hoursOverMax, q.buildingChanges};
     if (tt.effectiveRules[kAllowGaps] != 1) t.penalty += q.gaps;
+    if (q.overGapLimit()) t.penalty += kRuleWeight;
     return t;
 }
 

@@ -10,7 +10,8 @@ namespace zs::sched {
 
 // A broken rule weighs far more than a gap within the limits, and the rules the faithful
 // search never breaks (the daily maximum, buildings, different days) far more than the
-// gap limits it relaxes. A teacher held to a gap limit also gains from fewer gaps.
+// gap limits it relaxes. A teacher held to a gap limit also gains from fewer gaps, and a
+// teacher over a limit weighs once more on top, so that fewer teachers end up over.
 inline constexpr int kRuleWeight = 20;
 inline constexpr int kFirmRuleWeight = 200;
 // The change answered for a move that would break one of those rules more often.
