@@ -4,15 +4,31 @@
 #include "kempe.h"
 #include "rules/slots.h"
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
 
 namespace zs::sched {
 
-// Annealing from a fixed seed over random moves of troubled blocks: while the temperature
-// is high a move that costs a little is taken now and then, so the search leaves a local
-// optimum; the best timetable met is what stays.
+namespace {
+
+// Hot enough that a move costing a few gaps is taken now and then, cool enough that one
+// breaking a rule (kRuleWeight) hardly ever is.
+constexpr double kStartTemperature = 4.0;
+
+// Whether a teacher of the block has a gap to lose or a rule broken around it.
+bool touched(const Scores& scores, const PlacementAttempt& a) {
+    for (int t = 0; t < a.teachers; ++t)
+        if (scores.teacher[a.teacherRow[t]] > 0) return true;
+    return scores.troubled(a);
+}
+
+} // namespace
+
+// Annealing from a fixed seed over random moves of blocks with something to gain: while the
+// temperature is high a move that costs a little is taken now and then, so the search leaves a
+// local optimum; the best timetable met is what stays.
 void anneal(Stage& s, Scores& scores) {
     AutoRun& run = s.run;
     Database& db = run.db;
@@ -24,12 +40,19 @@ void anneal(Stage& s, Scores& scores) {
     auto bestTeachers = db.teacherTimetables.rows;
     auto bestClasses = db.classTimetables.rows;
     auto bestRooms = db.roomTimetables.rows;
-    const long steps = s.workLeft / 2;
-    std::vector<std::pair<int, int>> troubled; // block starts around a broken rule
-    for (long n = 0; n < steps && !s.spent() && best > 0; ++n) {
+    // The temperature falls with the work done; a tenth is left for the last descent.
+    const long start = s.workLeft;
+    const long span = std::max(1L, start - start / 10);
+    // Block starts around a broken rule, and of every teacher with a gap: half the moves
+    // go to the first, so a large school's many gaps do not drown the broken rules.
+    std::vector<std::pair<int, int>> troubled, gapped;
+    for (long n = 0; start - s.workLeft < span && !s.spent(); ++n) {
         s.work();
-        if (n % 256 == 0) {
+        if (n % 1024 == 0) {
+            // Gaps within the limits are no reason to go on.
+            if (!scores.anyBroken()) break;
             troubled.clear();
+            gapped.clear();
             for (int r = 0; r < rows; ++r) {
                 const ClassTimetable& ct = db.classTimetables.rows[r];
                 if (!db.classes.contains(ct.classId)) continue;
@@ -39,18 +62,21 @@ void anneal(Stage& s, Scores& scores) {
                         ct.planes[kBlockStartPlane][k] != cell || ct.planes[kOpenPlane][k] == 0)
                         continue;
                     PlacementAttempt a;
-                    if (fillFor(db, a, ct.classId, ct.planes[kOccupantPlane][k],
-                                ct.planes[kBlockLengthPlane][k]) &&
-                        scores.troubled(a))
-                        troubled.emplace_back(r, cell);
+                    if (!fillFor(db, a, ct.classId, ct.planes[kOccupantPlane][k],
+                                 ct.planes[kBlockLengthPlane][k]))
+                        continue;
+                    if (scores.troubled(a)) troubled.emplace_back(r, cell);
+                    if (touched(scores, a)) gapped.emplace_back(r, cell);
                 }
             }
-            if (troubled.empty()) break;
+            if (gapped.empty()) break;
         }
-        const double temperature = kRuleWeight * std::pow(0.02, double(n) / double(steps));
-        const auto [row, slot] = troubled[random() % troubled.size()];
+        const double temperature =
+            kStartTemperature * std::pow(0.02, double(start - s.workLeft) / double(span));
+        const auto& pool = !troubled.empty() && random() % 2 == 0 ? troubled : gapped;
+        const auto [row, slot] = pool[random() % pool.size()];
         const int to = 1 + static_cast<int>(random() % kSlots);
-        const bool chain = random() % 2 == 0;
+        const int kind = static_cast<int>(random() % 3);
         const double chance = double(random()) / double(std::mt19937::max());
         const ClassTimetable& ct = db.classTimetables.rows[row];
         const int i = slotIndex(slot);
@@ -60,8 +86,10 @@ void anneal(Stage& s, Scores& scores) {
         if (!fillFor(db, a, ct.classId, lessonId, ct.planes[kBlockLengthPlane][i])) continue;
         run.journal->clear();
         bool moved = false;
-        if (chain) {
+        if (kind == 0) {
             moved = kempeSwap(run, row, slot, to);
+        } else if (kind == 1) {
+            moved = windowSwap(run, row, slot, to, a.length);
         } else if (removeBlock(run, row, slot)) {
             moved = (hardFits(run, a, to) && commitBlock(run, a)) || ejectAndPlace(s, a, to, 1);
             if (!moved) rollBack(run, 0);

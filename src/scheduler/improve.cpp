@@ -50,6 +50,15 @@ int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways
     const int length = ct.planes[kBlockLengthPlane][i];
     PlacementAttempt a;
     if (!fillFor(db, a, ct.classId, lessonId, length) || !scores.troubled(a)) return 1;
+    auto keeps = [&](int& d) {
+        d = scores.delta(run, 0);
+        if (d < 0 || (sideways && d == 0)) {
+            scores.accept(db);
+            return true;
+        }
+        rollBack(run, 0);
+        return false;
+    };
     run.journal->clear();
     if (!removeBlock(run, classRow, slot)) return 1;
     const int removed = run.journal->count;
@@ -71,17 +80,16 @@ int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways
         rollBack(run, removed);
     }
     rollBack(run, 0);
-    // Kempe chains: the block trades its hours with what stands at another start cell.
+    // Swaps: the block trades its hours with what stands at another cell, along a Kempe
+    // chain of blocks of its length or with whole windows of the classes concerned.
     for (int cell = 1; cell <= kSlots && !s.spent(); ++cell) {
         if (cell == slot) continue;
         s.work();
-        if (!kempeSwap(run, classRow, slot, cell)) continue;
-        const int d = scores.delta(run, 0);
-        if (d < 0 || (sideways && d == 0)) {
-            scores.accept(db);
-            return d;
-        }
-        rollBack(run, 0);
+        s.work();
+        run.journal->clear();
+        int d = 1;
+        if (kempeSwap(run, classRow, slot, cell) && keeps(d)) return d;
+        if (windowSwap(run, classRow, slot, cell, length) && keeps(d)) return d;
     }
     return 1;
 }
@@ -126,10 +134,19 @@ void completeAndImprove(AutoRun& run) {
     if (st.stopRequested || st.blockLengths.count == 0) return;
     st.phase = RunPhase::Completion;
     run.observer.phaseShown(st.phase);
-    Stage s{run, kImproveWorkPerClass * std::max<long>(1, long(run.db.classes.rows.size()))};
+    const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
+    Stage s{run,
+            kImproveWorkPerClass * classes * std::max<long>(1, classes / kImproveClassesAtBase)};
     complete(s);
     Scores scores(run.db);
-    improve(s, scores);
+    // An eighth of the work for the first descent, the rest mostly for the annealing,
+    // which gains more for its work once the plain moves are used up.
+    {
+        const long rest = s.workLeft - s.workLeft / 8;
+        s.workLeft -= rest;
+        improve(s, scores);
+        s.workLeft += rest;
+    }
     anneal(s, scores);
     improve(s, scores);
     run.journal->clear();

@@ -11,8 +11,11 @@
 
 namespace zs::sched {
 
-// Cells tried, per class of the school, before the stage gives up.
+// Cells tried, per class of the school, before the stage gives up; a school of more
+// classes than the base gets that many times more per class, its blocks being so many
+// more to choose from.
 inline constexpr long kImproveWorkPerClass = 40000;
+inline constexpr long kImproveClassesAtBase = 120;
 
 // The teachers must be prepared with the settings the timetable is judged by. Ends when
 // nothing is left to gain, the work is spent, or "&Durdur" was pressed.

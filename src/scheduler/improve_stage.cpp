@@ -12,13 +12,29 @@
 
 namespace zs::sched {
 
-int teacherPenalty(const Database& db, const TeacherTimetable& tt) {
-    if (!db.teachers.contains(tt.teacherId)) return 0;
+namespace {
+
+struct TeacherScore {
+    int penalty = 0;
+    int overMax = 0;
+    int buildings = 0;
+};
+
+TeacherScore teacherScore(const Database& db, const TeacherTimetable& tt) {
+    if (!db.teachers.contains(tt.teacherId)) return {};
     const TeacherQuality q = teacherQuality(db, tt);
-    int p = kRuleWeight * (q.gapsOverLimit + q.longGaps) +
-            kFirmRuleWeight * (q.hoursOverMax + q.buildingChanges);
-    if (tt.effectiveRules[kAllowGaps] != 1) p += q.gaps;
-    return p;
+    TeacherScore t{kRuleWeight * (q.gapsOverLimit + q.longGaps) +
+                       kFirmRuleWeight * (q.hoursOverMax + q.buildingChanges),
+                   q.hoursOverMax, q.buildingChanges};
+    if (tt.effectiveRules[kAllowGaps] != 1) t.penalty += q.gaps;
+    if (q.overGapLimit()) t.penalty += kRuleWeight;
+    return t;
+}
+
+} // namespace
+
+int teacherPenalty(const Database& db, const TeacherTimetable& tt) {
+    return teacherScore(db, tt).penalty;
 }
 
 int classPenalty(const ClassTimetable& ct) {
@@ -26,8 +42,12 @@ int classPenalty(const ClassTimetable& ct) {
 }
 
 Scores::Scores(const Database& db) {
-    for (const TeacherTimetable& tt : db.teacherTimetables)
-        teacher.push_back(teacherPenalty(db, tt));
+    for (const TeacherTimetable& tt : db.teacherTimetables) {
+        const TeacherScore t = teacherScore(db, tt);
+        teacher.push_back(t.penalty);
+        overMax.push_back(t.overMax);
+        buildings.push_back(t.buildings);
+    }
     for (const ClassTimetable& ct : db.classTimetables) klass.push_back(classPenalty(ct));
 }
 
@@ -42,10 +62,20 @@ int Scores::delta(const AutoRun& run, int mark) {
         if (std::find(touched.begin(), touched.end(), j.position[e]) == touched.end())
             touched.push_back(j.position[e]);
     }
-    int d = 0;
-    for (int t : touchedTeachers)
-        d += teacherPenalty(run.db, run.db.teacherTimetables.rows[t]) - teacher[t];
-    for (int c : touchedClasses) d += classPenalty(run.db.classTimetables.rows[c]) - klass[c];
+    int d = 0, moreOverMax = 0, moreBuildings = 0, moreSameDay = 0;
+    for (int t : touchedTeachers) {
+        const TeacherScore now = teacherScore(run.db, run.db.teacherTimetables.rows[t]);
+        d += now.penalty - teacher[t];
+        moreOverMax += now.overMax - overMax[t];
+        moreBuildings += now.buildings - buildings[t];
+    }
+    for (int c : touchedClasses) {
+        const int now = classPenalty(run.db.classTimetables.rows[c]);
+        d += now - klass[c];
+        moreSameDay += now - klass[c];
+    }
+    // A rule the faithful search keeps is never given up, not even for another.
+    if (moreOverMax > 0 || moreBuildings > 0 || moreSameDay > 0) return kNeverWorth;
     return d;
 }
 
@@ -57,8 +87,18 @@ int Scores::total() const {
 }
 
 void Scores::accept(const Database& db) {
-    for (int t : touchedTeachers) teacher[t] = teacherPenalty(db, db.teacherTimetables.rows[t]);
+    for (int t : touchedTeachers) {
+        const TeacherScore now = teacherScore(db, db.teacherTimetables.rows[t]);
+        teacher[t] = now.penalty;
+        overMax[t] = now.overMax;
+        buildings[t] = now.buildings;
+    }
     for (int c : touchedClasses) klass[c] = classPenalty(db.classTimetables.rows[c]);
+}
+
+bool Scores::anyBroken() const {
+    return std::any_of(teacher.begin(), teacher.end(), [](int p) { return p >= kRuleWeight; }) ||
+           std::any_of(klass.begin(), klass.end(), [](int p) { return p >= kRuleWeight; });
 }
 
 bool Scores::troubled(const PlacementAttempt& a) const {

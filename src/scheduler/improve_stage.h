@@ -10,9 +10,12 @@ namespace zs::sched {
 
 // A broken rule weighs far more than a gap within the limits, and the rules the faithful
 // search never breaks (the daily maximum, buildings, different days) far more than the
-// gap limits it relaxes. A teacher held to a gap limit also gains from fewer gaps.
+// gap limits it relaxes. A teacher held to a gap limit also gains from fewer gaps, and a
+// teacher over a limit weighs once more on top, so that fewer teachers end up over.
 inline constexpr int kRuleWeight = 20;
 inline constexpr int kFirmRuleWeight = 200;
+// The change answered for a move that would break one of those rules more often.
+inline constexpr int kNeverWorth = 1 << 24;
 
 int teacherPenalty(const Database& db, const TeacherTimetable& tt);
 int classPenalty(const ClassTimetable& ct);
@@ -45,15 +48,20 @@ struct Stage {
 struct Scores {
     std::vector<int> teacher;
     std::vector<int> klass;
+    std::vector<int> overMax;   // hours over the daily maximum, per teacher
+    std::vector<int> buildings; // building changes without a free hour, per teacher
     std::vector<int> touchedTeachers;
     std::vector<int> touchedClasses;
 
     explicit Scores(const Database& db);
-    // The change in the figures since journal entry `mark`.
+    // The change in the figures since journal entry `mark`; kNeverWorth when the daily
+    // maximum, buildings or different days are broken more often than before.
     int delta(const AutoRun& run, int mark);
     int total() const;
     // The move just judged by delta stays.
     void accept(const Database& db);
+    // Whether a rule in force is broken anywhere.
+    bool anyBroken() const;
     // Whether a rule in force is broken around the attempt's teachers and classes.
     bool troubled(const PlacementAttempt& a) const;
 };
@@ -68,7 +76,8 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth);
 // The block at its best free cell, or else where blocks in its way can go elsewhere.
 bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth);
 
-// Annealing over the blocks around a broken rule, keeping the best timetable met.
+// Annealing over the blocks of the teachers with gaps or around a broken rule, keeping
+// the best timetable met.
 void anneal(Stage& s, Scores& scores);
 
 } // namespace zs::sched

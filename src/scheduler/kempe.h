@@ -19,4 +19,11 @@ bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell);
 // chain grows beyond a few blocks, or a block does not fit at its new cell.
 bool kempeSwap(AutoRun& run, int classRow, int from, int to);
 
+// Swaps the hours `from`..`from+length-1` with `to`..`to+length-1` for the class and every
+// class sharing a teacher, member class or room with it over those hours, closed over:
+// each of their blocks there moves to the other window, whatever its length. Journalled;
+// false, changing nothing, when a block crosses a window's edge or is locked, too many
+// classes take part, or a block does not fit at its new cell.
+bool windowSwap(AutoRun& run, int classRow, int from, int to, int length);
+
 } // namespace zs::sched

@@ -99,6 +99,7 @@ TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* par
         if (!run_) return;
         timeLabel_->setText(QString::fromStdString(sched::timerTick(*run_)));
         if (observer_) observer_->tick();
+        refreshCounters();
         grid_->repaintTitles();
     });
     connect(teachers_->grid(), &QTableWidget::currentCellChanged, this, [this] {
@@ -300,7 +301,7 @@ void TeacherTimetableScreen::takeSelection() {
 
 void TeacherTimetableScreen::refreshCounters() {
     analysis_ = false;
-    const sched::TeacherCounters c = sched::teacherCounters(session_.db, sel_);
+    const sched::TeacherCounters c = sched::teacherCounters(session_.db, shownSelection());
     counter("MorningCount")->setNum(c.morning);
     counter("AfternoonCount")->setNum(c.afternoon);
     counter("TotalCount")->setNum(c.total);
@@ -314,15 +315,20 @@ void TeacherTimetableScreen::refresh() {
     grid_->update();
 }
 
-sched::CellView TeacherTimetableScreen::cellView(int slot) const {
+sched::TimetableSelection TeacherTimetableScreen::shownSelection() const {
+    sched::TimetableSelection on = sel_;
     if (running() && observer_ && observer_->shownTeacher() != 0) {
-        // During a run the grid follows the teacher being scheduled.
-        sched::TimetableSelection on = sel_;
+        // During a run the grid and its counters follow the teacher being scheduled.
         on.teacherId = observer_->shownTeacher();
         on.classId = observer_->shownClass();
         on.lessonId = observer_->shownLesson();
-        return sched::teacherCellView(session_.db, on, slot);
     }
+    return on;
+}
+
+sched::CellView TeacherTimetableScreen::cellView(int slot) const {
+    if (running() && observer_ && observer_->shownTeacher() != 0)
+        return sched::teacherCellView(session_.db, shownSelection(), slot);
     if (!analysis_) return sched::teacherCellView(session_.db, sel_, slot);
     sched::CellView v;
     v.text = std::to_string(figures_[static_cast<std::size_t>(slot - 1)]);

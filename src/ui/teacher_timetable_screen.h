@@ -84,6 +84,8 @@ private:
     void fillLessons(Id classId, Id lessonId);
     void takeSelection();
     void refreshCounters();
+    // The selection the grid shows: the teacher being scheduled during a run.
+    sched::TimetableSelection shownSelection() const;
     void refresh();
     sched::CellView cellView(int slot) const;
     // Switches between the normal buttons and "&Geç", "&Durdur" with the panel.

@@ -174,6 +174,40 @@ TEST(KempeChain, SwapsEveryBlockOfTheChainOrNothing) {
     }
 }
 
+// Class 1 has A (teacher 1) at Monday 1-2, B (teacher 2) at 3 and C (teacher 3) at 4;
+// teacher 2 also has D in class 2 at 1-2. Swapping hours 1-2 with 3-4 takes B and C to
+// 1 and 2, A to 3-4 and, through teacher 2, D to 3-4.
+TEST(WindowSwap, MovesBlocksOfAnyLengthWithEveryClassConcernedOrNothing) {
+    for (bool locked : {false, true}) {
+        School s;
+        s.lesson(1, 2).lesson(2, 1).lesson(3, 1).lesson(4, 2).klass(1).hours(1, 1, 6);
+        s.klass(2).hours(2, 1, 6).teacher(1).teacher(2).teacher(3);
+        s.classLesson(1, 1, {1}).classLesson(1, 2, {2}).classLesson(1, 3, {3});
+        s.classLesson(2, 4, {2});
+        for (int h : {1, 2}) Place(s.db, slotOf(1, h), 1, 1);
+        Place(s.db, slotOf(1, 3), 1, 2);
+        Place(s.db, slotOf(1, 4), 1, 3);
+        for (int h : {1, 2}) Place(s.db, slotOf(1, h), 2, 4);
+        if (locked) ToggleLock(s.db, CellOf::Class, 2, slotOf(1, 1));
+        const Bytes before = test::gridBytes(s.db);
+        MemoryRun m(s.db);
+        SCOPED_TRACE(locked ? "locked" : "unlocked");
+        EXPECT_EQ(sched::windowSwap(m.run, s.db.classTimetables.positionOf(1), slotOf(1, 1),
+                                    slotOf(1, 3), 2),
+                  !locked);
+        if (locked) {
+            EXPECT_EQ(test::gridBytes(s.db), before);
+            continue;
+        }
+        for (auto [h, lesson] : {std::pair{1, 2}, {2, 3}, {3, 1}, {4, 1}})
+            EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, h), lesson);
+        EXPECT_EQ(at(s.ct(2), kOccupantPlane, 1, 1), 0);
+        EXPECT_EQ(at(s.ct(2), kOccupantPlane, 1, 3), 4);
+        EXPECT_EQ(s.tt(2).placedHours, 3);
+        EXPECT_TRUE(checkGridConsistency(s.db).empty());
+    }
+}
+
 TEST(Completion, PlacesWhatTheFaithfulSearchLeftAndKeepsEveryHour) {
     School s = displacementSchool(true, 1);
     MemoryRun m(s.db);
