@@ -26,7 +26,6 @@ private:
     bool entryValid() const override;
     bool hasRecords() const override;
 
-
     QLineEdit* name_;
 };
 
