@@ -12,7 +12,11 @@ cmake -S "$root/tests/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_COMPILER=clang++ ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER} >/dev/null
 cmake --build "$build"
 sample="$(mktemp -d)"
-trap 'rm -rf "$sample"' EXIT
+# The folder target writes a working directory per input: in memory where there is room.
+shm=/dev/shm
+[ -d "$shm" ] && [ -w "$shm" ] || shm="$sample"
+export ZS_FUZZ_DIR="$(mktemp -d -p "$shm" zs-fuzz-XXXXXX)"
+trap 'rm -rf "$sample" "$ZS_FUZZ_DIR"' EXIT
 "$tool" sample "$sample/school" --classes 16 --seed 1
 "$tool" schedule "$sample/school" --level 1 --quiet >/dev/null
 "$build/fuzz_seeds" "$sample/school" "$build/seeds"

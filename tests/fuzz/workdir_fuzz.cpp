@@ -17,18 +17,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// scripts/fuzz.sh names a folder it removes afterwards (libFuzzer may end without running
+// exit handlers); otherwise one beside the other temporary files.
 const fs::path& folder() {
     static const fs::path dir = [] {
-        // In memory where the system has it: a load writes the files it misses.
-        std::error_code ec;
-        const fs::path base =
-            fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path d = base / ("zs-fuzz-" + std::to_string(::getpid()));
+        const char* given = std::getenv("ZS_FUZZ_DIR");
+        fs::path d = given && *given
+                         ? fs::path(given)
+                         : fs::temp_directory_path() / ("zs-fuzz-" + std::to_string(::getpid()));
         fs::create_directories(d);
-        std::atexit([] {
-            std::error_code none;
-            fs::remove_all(folder(), none);
-        });
         return d;
     }();
     return dir;
