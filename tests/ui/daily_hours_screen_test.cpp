@@ -112,12 +112,10 @@ private slots:
     void listsTheClassesInClassOrder();
     void openingAndClickingShowTheClassesHours();
     void typingStoresTheTenValues();
-    void refusedHoursStoreNothing_data();
-    void refusedHoursStoreNothing();
+    void aRefusedDayStoresNothing();
     void anEmptyBoxStoresNothing();
     void leavingABoxForgetsTheClass();
     void f5CopiesTheClassAbove();
-    void f5OnTheFirstClassChangesNothing();
     void closingWritesCpsAndTps();
     void closingReportsAFailedWrite();
     void hoursButtonAndF9OpenStartTimes();
@@ -194,49 +192,24 @@ void DailyHoursScreenTest::typingStoresTheTenValues() {
     QCOMPARE(p.grid(3).lastHour, (Week{9, 9, 9, 9, 8}));
 }
 
-void DailyHoursScreenTest::refusedHoursStoreNothing_data() {
-    QTest::addColumn<bool>("first");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("lastKey");
-    QTest::addColumn<QString>("dayName");
-    QTest::newRow("hour 17") << false << 1 << QStringLiteral("\b\b1") << QStringLiteral("7")
-                             << QStringLiteral("PAZARTESİ");
-    QTest::newRow("first after last")
-        << true << 2 << QStringLiteral("\b") << QStringLiteral("8") << QStringLiteral("SALI");
-    QTest::newRow("first with last 0")
-        << false << 3 << QStringLiteral("\b") << QStringLiteral("0") << QStringLiteral("ÇARŞAMBA");
-    QTest::newRow("first hour 20")
-        << true << 5 << QStringLiteral("\b2") << QStringLiteral("0") << QStringLiteral("CUMA");
-}
-
-void DailyHoursScreenTest::refusedHoursStoreNothing() {
-    QFETCH(bool, first);
-    QFETCH(int, day);
-    QFETCH(QString, keys);
-    QFETCH(QString, lastKey);
-    QFETCH(QString, dayName);
+void DailyHoursScreenTest::aRefusedDayStoresNothing() {
     Program p;
     OpenScreen open(*p.session);
     DailyHoursScreen& s = open.screen;
-    NumberBox* box = first ? s.firstHourBox(day) : s.lastHourBox(day);
-    NumberBox* other = first ? s.lastHourBox(day) : s.firstHourBox(day);
-    typeIn(box, keys);
-    const zs::ClassTimetable before = p.grid(1);
-    typeKeys(box, lastKey);
-    QCOMPARE(p.grid(1).firstHour, before.firstHour);
-    QCOMPARE(p.grid(1).lastHour, before.lastHour);
+    // First hour 1 after a last hour of 0 on Wednesday: the rule refuses the pair.
+    NumberBox* box = s.lastHourBox(3);
+    typeIn(box, QStringLiteral("\b"));
+    typeKeys(box, QStringLiteral("0"));
+    QCOMPARE(p.grid(1).lastHour, (Week{6, 6, 7, 6, 5}));
     QVERIFY(DailyHoursScreen::isMarked(box));
-    QVERIFY(DailyHoursScreen::isMarked(other));
-    QVERIFY(s.statusLine()->text().startsWith(dayName + QLatin1Char(':')));
-    for (int d = 1; d <= zs::kDays; ++d)
-        if (d != day) QVERIFY(!DailyHoursScreen::isMarked(s.firstHourBox(d)));
+    QVERIFY(DailyHoursScreen::isMarked(s.firstHourBox(3)));
+    QVERIFY(!DailyHoursScreen::isMarked(s.firstHourBox(1)));
+    QVERIFY(s.statusLine()->text().startsWith(QStringLiteral("ÇARŞAMBA:")));
     // Put right, the week is stored and the marks go.
-    typeKeys(box, QStringLiteral("\b\b") + (first ? QStringLiteral("1") : QStringLiteral("9")));
+    typeKeys(box, QStringLiteral("\b\b9"));
     QVERIFY(!DailyHoursScreen::isMarked(box));
     QVERIFY(s.statusLine()->text().isEmpty());
-    QCOMPARE((first ? p.grid(1).firstHour : p.grid(1).lastHour)[std::size_t(day - 1)],
-             zs::u8(first ? 1 : 9));
+    QCOMPARE(p.grid(1).lastHour, (Week{6, 6, 9, 6, 5}));
 }
 
 void DailyHoursScreenTest::anEmptyBoxStoresNothing() {
@@ -269,6 +242,9 @@ void DailyHoursScreenTest::f5CopiesTheClassAbove() {
     Program p;
     OpenScreen open(*p.session);
     DailyHoursScreen& s = open.screen;
+    // The first class has none above it.
+    QTest::keyClick(&s, Qt::Key_F5);
+    QCOMPARE(p.grid(1).lastHour, (Week{6, 6, 7, 6, 5}));
     clickRow(s.classList(), 2);
     s.firstHourBox(1)->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(&s, Qt::Key_F5);
@@ -280,15 +256,6 @@ void DailyHoursScreenTest::f5CopiesTheClassAbove() {
     clickRow(s.classList(), 1);
     QTest::keyClick(&s, Qt::Key_F5);
     QCOMPARE(p.grid(2).lastHour, (Week{6, 6, 7, 6, 5}));
-    QCOMPARE(lastShown(s), (Week{6, 6, 7, 6, 5}));
-}
-
-void DailyHoursScreenTest::f5OnTheFirstClassChangesNothing() {
-    Program p;
-    OpenScreen open(*p.session);
-    DailyHoursScreen& s = open.screen;
-    QTest::keyClick(&s, Qt::Key_F5);
-    QCOMPARE(p.grid(1).lastHour, (Week{6, 6, 7, 6, 5}));
     QCOMPARE(lastShown(s), (Week{6, 6, 7, 6, 5}));
 }
 

@@ -63,21 +63,13 @@ void PatternGuidanceScreensTest::patternScreenShowsTheClassLesson() {
     QVERIFY(s.okButton()->isEnabled());
 }
 
+// The pattern rule's own table lives with the rule; here only that OK follows it.
 void PatternGuidanceScreensTest::okFollowsThePattern_data() {
     QTest::addColumn<int>("lesson");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("enabled");
     QTest::newRow("2+2+1 of 5") << 1 << "2+2+1" << true;
     QTest::newRow("1+2+2 rises") << 1 << "1+2+2" << false;
-    QTest::newRow("2+2 of 5") << 1 << "2+2" << false;
-    QTest::newRow("5 of 5") << 1 << "5" << true;
-    QTest::newRow("2+2 of 4") << 2 << "2+2" << true;
-    QTest::newRow("six blocks") << 4 << "1+1+1+1+1+1" << false;
-    QTest::newRow("five blocks") << 1 << "1+1+1+1+1" << true;
-    QTest::newRow("2+1+ ends in +") << 3 << "2+1+" << false;
-    QTest::newRow("2++2") << 2 << "2++2" << false;
-    QTest::newRow("empty") << 1 << "" << false;
-    QTest::newRow("300 is no block") << 1 << "300" << false;
 }
 
 void PatternGuidanceScreensTest::okFollowsThePattern() {

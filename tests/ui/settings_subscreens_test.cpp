@@ -33,11 +33,9 @@ class SettingsSubscreensTest : public QObject {
     Q_OBJECT
 private slots:
     void detailsOpenFromSettings();
-    void detailsStoreEachBoxInItsField_data();
     void detailsStoreEachBoxInItsField();
 
     void automaticOpensFromDetails();
-    void automaticShowsAndKeepsTheNineBytes_data();
     void automaticShowsAndKeepsTheNineBytes();
     void automaticTickStoresItsByte();
 
@@ -61,31 +59,22 @@ void SettingsSubscreensTest::detailsOpenFromSettings() {
     QCOMPARE(driver.seen[0].type, QStringLiteral("SettingsDetailsScreen"));
 }
 
-void SettingsSubscreensTest::detailsStoreEachBoxInItsField_data() {
-    QTest::addColumn<int>("box");
-    QTest::addColumn<int>("offset");
-    const char* const names[] = {"mergeOnePlusOne", "splitBlock",   "moreThanTwoPerDay",
-                                 "gapLimitPerDay",  "autoAdjust",   "evenSpread",
-                                 "blocksOnPairs",   "longRearrange"};
-    for (int i = 0; i < SettingsDetailsScreen::kCount; ++i)
-        QTest::newRow(names[i]) << i + 1 << 10 + i;
-}
-
 void SettingsSubscreensTest::detailsStoreEachBoxInItsField() {
-    QFETCH(int, box);
-    QFETCH(int, offset);
     SettingsProgram p;
     const Bytes before = p.option();
     SettingsDetailsScreen screen(*p.session);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
-    const auto at = std::size_t(offset);
-    QCOMPARE(screen.box(box)->text(), before[at] ? QStringLiteral("E") : QStringLiteral("H"));
-    typeKeys(screen.box(box), before[at] ? QStringLiteral("h") : QStringLiteral("e"));
+    // Each box flipped: box k is the byte at offset 9 + k.
+    Bytes expected = before;
+    for (int box = 1; box <= SettingsDetailsScreen::kCount; ++box) {
+        const auto at = std::size_t(9 + box);
+        QCOMPARE(screen.box(box)->text(), before[at] ? QStringLiteral("E") : QStringLiteral("H"));
+        typeKeys(screen.box(box), before[at] ? QStringLiteral("h") : QStringLiteral("e"));
+        expected[at] = before[at] ? 0 : 1;
+    }
     screen.okButton()->click();
     QCOMPARE(screen.result(), int(QDialog::Accepted));
-    Bytes expected = before;
-    expected[at] = before[at] ? 0 : 1;
     QCOMPARE(p.option(), expected);
 }
 
@@ -99,16 +88,9 @@ void SettingsSubscreensTest::automaticOpensFromDetails() {
     QCOMPARE(driver.seen[0].type, QStringLiteral("AutoSettingsScreen"));
 }
 
-void SettingsSubscreensTest::automaticShowsAndKeepsTheNineBytes_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("mixed") << QByteArray("\1\0\1\1\0\0\1\0\1", 9);
-    QTest::newRow("all on") << QByteArray("\1\1\1\1\1\1\1\1\1", 9);
-    QTest::newRow("all off") << QByteArray(9, '\0');
-    QTest::newRow("other than one") << QByteArray("\2\0\1\xff\0\0\1\0\7", 9);
-}
-
 void SettingsSubscreensTest::automaticShowsAndKeepsTheNineBytes() {
-    QFETCH(QByteArray, bytes);
+    // Bytes other than 0 and 1 show ticked and are written back as they were.
+    const QByteArray bytes("\2\0\1\xff\0\0\1\0\7", 9);
     zs::Settings settings = zs::test::distinctSettings();
     for (int i = 0; i < 9; ++i) settings.autoOptions[std::size_t(i)] = zs::u8(bytes[i]);
     SettingsProgram p(zs::test::smallSchool(), settings);
