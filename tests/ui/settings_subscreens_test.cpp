@@ -1,4 +1,4 @@
-#include "platform/help_viewer.h"
+#include "editor_program.h"
 #include "settings_test_support.h"
 #include "ui/auto_settings_screen.h"
 #include "ui/setting_boxes.h"
@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBrowser>
 
+#include <functional>
 #include <memory>
 
 using zs::Bytes;
@@ -45,7 +45,6 @@ private slots:
 
     void startTimesAreCutToFiveCharacters();
 
-    void f1OpensEachScreensTopic_data();
     void f1OpensEachScreensTopic();
 };
 
@@ -200,44 +199,21 @@ void SettingsSubscreensTest::startTimesAreCutToFiveCharacters() {
     QCOMPARE(p.option(), expected);
 }
 
-void SettingsSubscreensTest::f1OpensEachScreensTopic_data() {
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<int>("topic");
-    QTest::newRow("AYARLAR") << 0 << 121;
-    QTest::newRow("AYRINTILAR") << 1 << 124;
-    QTest::newRow("OTOMATİK AYARLAR") << 2 << 139;
-    QTest::newRow("ÖZEL AYARLAR") << 3 << 125;
-    QTest::newRow("DERS BAŞLANGIÇ SAATLERİ") << 4 << 134;
-}
-
 void SettingsSubscreensTest::f1OpensEachScreensTopic() {
-    QFETCH(int, screen);
-    QFETCH(int, topic);
     SettingsProgram p;
-    std::unique_ptr<QDialog> dialog;
-    switch (screen) {
-    case 0:
-        dialog = std::make_unique<SettingsScreen>(*p.session);
-        break;
-    case 1:
-        dialog = std::make_unique<SettingsDetailsScreen>(*p.session);
-        break;
-    case 2:
-        dialog = std::make_unique<AutoSettingsScreen>(*p.session);
-        break;
-    case 3:
-        dialog = std::make_unique<TeacherSettingsScreen>(*p.session, 1);
-        break;
-    default:
-        dialog = std::make_unique<StartTimesScreen>(*p.session);
-        break;
+    zs::ui::AppSession& session = *p.session;
+    const std::pair<std::function<std::unique_ptr<QDialog>()>, int> screens[] = {
+        {[&] { return std::make_unique<SettingsScreen>(session); }, 121},
+        {[&] { return std::make_unique<SettingsDetailsScreen>(session); }, 124},
+        {[&] { return std::make_unique<AutoSettingsScreen>(session); }, 139},
+        {[&] { return std::make_unique<TeacherSettingsScreen>(session, 1); }, 125},
+        {[&] { return std::make_unique<StartTimesScreen>(session); }, 134}};
+    for (const auto& [make, topic] : screens) {
+        const std::unique_ptr<QDialog> dialog = make();
+        zs::test::showActive(dialog.get());
+        QTest::keyClick(dialog.get(), Qt::Key_F1);
+        QCOMPARE(zs::test::helpSource(dialog.get()), QStringLiteral("%1.html").arg(topic));
     }
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    QTest::keyClick(dialog.get(), Qt::Key_F1);
-    auto* help = dialog->findChild<zs::platform::HelpWindow*>();
-    QVERIFY(help);
-    QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("/%1.html").arg(topic)));
 }
 
 QTEST_MAIN(SettingsSubscreensTest)

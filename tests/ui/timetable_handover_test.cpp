@@ -229,9 +229,7 @@ void TimetableHandOverTest::changedGoSelectsTheTeacher() {
     s.teacherList()->selectRow(s.teacherList()->rowCount() - 1);
     const auto sel = s.selection();
     QVERIFY(sel.teacherId != first);
-    int slot = 0;
-    for (int k = 1; k <= zs::kSlots && slot == 0; ++k)
-        if (zs::CanPlace(db, k, sel.classId, sel.lessonId)) slot = k;
+    const int slot = zs::test::firstFreeSlot(db, sel.classId, sel.lessonId);
     QVERIFY(slot > 0);
     s.placeOrRemove(slot);
     s.teacherList()->selectRow(0);

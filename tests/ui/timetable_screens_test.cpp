@@ -34,12 +34,8 @@ namespace {
 using Program = zs::test::TimetableProgram;
 using zs::test::showActive;
 
-// The first lesson row of the screen's teacher with hours left and a free cell for it.
 int freeCellOfSelection(const TeacherTimetableScreen& s, const zs::Database& db) {
-    const auto sel = s.selection();
-    for (int slot = 1; slot <= zs::kSlots; ++slot)
-        if (zs::CanPlace(db, slot, sel.classId, sel.lessonId)) return slot;
-    return 0;
+    return zs::test::firstFreeSlot(db, s.selection().classId, s.selection().lessonId);
 }
 
 } // namespace
