@@ -1,5 +1,6 @@
 // YEDEKLEME and YENİ TABLO OLUŞTURULMASI: what they write and what the user sees.
 #include "core/codecs.h"
+#include "editor_program.h"
 #include "maintenance/backup.h"
 #include "platform/help_viewer.h"
 #include "rules/placement.h"
@@ -9,7 +10,6 @@
 #include "ui/message_dialog.h"
 #include "ui/new_timetable_screen.h"
 #include "ui/screens.h"
-#include "ui_test_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,12 +19,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 using zs::DataFile;
 using zs::MenuButton;
 using zs::test::DialogDriver;
-using zs::ui::AppSession;
 using zs::ui::BackupScreen;
 using zs::ui::NewTimetableScreen;
 
@@ -33,21 +30,10 @@ namespace {
 const QString kNoDisk = QStringLiteral("Disket sürücünüzce disket yok. Lüften disket "
                                        "sürücünüze disket yerleştirip tekrar deneyiniz.");
 
-struct Program {
-    zs::test::UiFolder folder;
-    std::unique_ptr<AppSession> session;
-
-    Program() {
-        zs::Database db = zs::test::smallSchool();
-        zs::test::writeTables(db, folder.mainFolder(),
-                              {DataFile::Lesson, DataFile::Class, DataFile::Teacher,
-                               DataFile::ClassLesson, DataFile::TeacherLesson});
-        session = std::make_unique<AppSession>(folder.currentDir(), folder.drives());
-        if (!session->start().ok()) qFatal("start-up failed");
-    }
-    zs::Bytes file(const char* name) const {
-        return zs::test::readBytes(folder.mainFolder() / name);
-    }
+// The program over the small school; `read` gives a file of its folder.
+struct Program : zs::test::EditorProgram {
+    Program() : EditorProgram(zs::test::smallSchool()) {}
+    zs::Bytes read(const char* name) const { return zs::test::readBytes(file(name)); }
 };
 
 } // namespace
@@ -73,8 +59,8 @@ void MaintenanceScreensTest::backupToTheHardDiskWritesTheSetAndSaysSo() {
     QCOMPARE(driver.seen.size(), std::size_t(1));
     QCOMPARE(driver.seen[0].text, QStringLiteral("Yedek alma işlemi tamamlandı."));
     QVERIFY(driver.seen[0].information);
-    QCOMPARE(p.file("TELE.YDK"), p.file("TELE.PRG"));
-    QCOMPARE(p.file("LESSON.YDK").size(), std::size_t(2 * 48));
+    QCOMPARE(p.read("TELE.YDK"), p.read("TELE.PRG"));
+    QCOMPARE(p.read("LESSON.YDK").size(), std::size_t(2 * 48));
     QVERIFY(screen.animation()->isHidden());
     QVERIFY(!screen.helpButton()->isHidden() && !screen.closeButton()->isHidden());
     QVERIFY(screen.backupButton()->isEnabled());
@@ -117,7 +103,7 @@ void MaintenanceScreensTest::restoreFromTheFloppyReplacesTheFiles() {
     QCOMPARE(driver.seen.size(), std::size_t(0));
     QCOMPARE(screen.result(), int(QDialog::Accepted));
     QVERIFY(p.session->restartPending);
-    QCOMPARE(p.file("LESSON.PRG"), zs::encodeTable(other, DataFile::Lesson));
+    QCOMPARE(p.read("LESSON.PRG"), zs::encodeTable(other, DataFile::Lesson));
     QCOMPARE(p.session->db.lessons.rows[1].name, std::string("FIZIK")); // memory untouched
 }
 
@@ -125,20 +111,20 @@ void MaintenanceScreensTest::newTimetableAsksThenClearsAndWrites() {
     Program p;
     QVERIFY(zs::Place(p.session->db, 1, 1, 1));
     QVERIFY(zs::saveTables(p.session->db, p.session->dataDir(), {DataFile::TeacherTimetable}).ok());
-    const zs::Bytes placed = p.file("TPS.PRG");
+    const zs::Bytes placed = p.read("TPS.PRG");
     NewTimetableScreen screen(*p.session);
     QVERIFY(!screen.openClosedBox()->isChecked() && !screen.resetSettingsBox()->isChecked());
     DialogDriver driver;
     driver.then(DialogDriver::pressCancel()).then(DialogDriver::pressOk());
     screen.start();
-    QCOMPARE(p.file("TPS.PRG"), placed);
+    QCOMPARE(p.read("TPS.PRG"), placed);
     screen.start();
     QCOMPARE(driver.seen.size(), std::size_t(2));
     QCOMPARE(driver.seen[0].text, NewTimetableScreen::confirmText());
     QVERIFY(!driver.seen[0].information);
     QCOMPARE(screen.result(), int(QDialog::Accepted));
     QCOMPARE(p.session->db.teacherTimetables.find(1)->placedHours, zs::u8(0));
-    QCOMPARE(p.file("TPS.PRG"), zs::encodeTable(p.session->db, DataFile::TeacherTimetable));
+    QCOMPARE(p.read("TPS.PRG"), zs::encodeTable(p.session->db, DataFile::TeacherTimetable));
 }
 
 void MaintenanceScreensTest::menuOpensBothScreensWithTheirHelp() {

@@ -13,26 +13,12 @@ using zs::ui::TSilForm;
 class MessageDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void confirmationFocusesCancelAndEnterCancels();
     void textAreaNeverTakesTheFocus();
-    void informationShowsOnlyTamam();
     void confirmAnswersByButton();
     void informSetsThePendingFlagOnlyWhileOpen();
-    void informKeepsAFlagAlreadySet();
     void confirmDuringPendingRestartOnlyInforms();
     void ioErrorNamesTheFile();
 };
-
-void MessageDialogTest::confirmationFocusesCancelAndEnterCancels() {
-    TSilForm form(QStringLiteral("DERS silinecek !"), false);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QVERIFY(form.cancelButton()->isVisible());
-    QVERIFY(form.okButton()->isVisible());
-    QCOMPARE(QApplication::focusWidget(), form.cancelButton());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(form.result(), int(QDialog::Rejected));
-}
 
 void MessageDialogTest::textAreaNeverTakesTheFocus() {
     TSilForm form(QStringLiteral("Bilgi"), false);
@@ -44,16 +30,6 @@ void MessageDialogTest::textAreaNeverTakesTheFocus() {
     QTest::keyClick(&form, Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() != area);
     QVERIFY(area->isReadOnly());
-}
-
-void MessageDialogTest::informationShowsOnlyTamam() {
-    TSilForm form(QStringLiteral("Bilgi"), true);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QVERIFY(!form.cancelButton()->isVisible());
-    QCOMPARE(QApplication::focusWidget(), form.okButton());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(form.result(), int(QDialog::Accepted));
 }
 
 void MessageDialogTest::confirmAnswersByButton() {
@@ -90,13 +66,8 @@ void MessageDialogTest::informSetsThePendingFlagOnlyWhileOpen() {
     QVERIFY(driver.seen[0].information);
     QVERIFY(!driver.seen[0].cancelVisible);
     QCOMPARE(driver.seen[0].focus, QStringLiteral("okButton"));
-}
-
-void MessageDialogTest::informKeepsAFlagAlreadySet() {
-    zs::test::UiFolder folder;
-    zs::ui::AppSession session(folder.currentDir(), folder.drives());
+    // A flag already set stays set.
     session.restartPending = true;
-    DialogDriver driver;
     driver.then(DialogDriver::pressOk());
     TSilForm::inform(nullptr, QStringLiteral("Bilgi"));
     QVERIFY(session.restartPending);

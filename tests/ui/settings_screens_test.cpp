@@ -24,19 +24,6 @@ using zs::ui::SettingsScreen;
 using zs::ui::TeacherSettingsScreen;
 using zs::ui::TSilForm;
 
-namespace {
-
-zs::Database schoolWithGroupedLessons(int grouped) {
-    zs::Database db;
-    zs::addLessonGroup(db, 1, "SAYISAL");
-    zs::addLesson(db, 1, 1, 4, zs::Pattern{2, 2, 0, 0, 0}, "MAT", "MATEMATIK", 1);
-    zs::addLesson(db, 2, grouped > 1 ? 1 : 0, 2, zs::Pattern{2, 0, 0, 0, 0}, "FIZ", "FIZIK", 1);
-    db.reindexAll();
-    return db;
-}
-
-} // namespace
-
 // The boxes of the settings screens, and AYARLAR.
 class SettingsScreensTest : public QObject {
     Q_OBJECT
@@ -51,10 +38,7 @@ private slots:
     void boxThreeNeverExceedsBoxTwo();
 
     void settingsReloadTheFileAndFocusBoxOne();
-    void settingsStoreGapsByTheRules_data();
-    void settingsStoreGapsByTheRules();
-    void groupOtherDayNeedsTwoGroupedLessons_data();
-    void groupOtherDayNeedsTwoGroupedLessons();
+    void okStoresTheBoxesByTheRules();
     void namesAreUpperCasedAndCut();
     void emptyNumberBoxIsRefused_data();
     void emptyNumberBoxIsRefused();
@@ -178,22 +162,7 @@ void SettingsScreensTest::settingsReloadTheFileAndFocusBoxOne() {
     QCOMPARE(p.option(), before);
 }
 
-void SettingsScreensTest::settingsStoreGapsByTheRules_data() {
-    QTest::addColumn<QString>("weekGaps");
-    QTest::addColumn<QString>("gapBetween");
-    QTest::addColumn<int>("storedWeekGaps");
-    QTest::addColumn<int>("storedGapBetween");
-    QTest::newRow("3 with 5") << QStringLiteral("3") << QStringLiteral("5") << 3 << 3;
-    QTest::newRow("2 with 0") << QStringLiteral("2") << QStringLiteral("0") << 2 << 1;
-    QTest::newRow("0 with 0") << QStringLiteral("0") << QStringLiteral("0") << 0 << 0;
-    QTest::newRow("4 with 2") << QStringLiteral("4") << QStringLiteral("2") << 4 << 2;
-}
-
-void SettingsScreensTest::settingsStoreGapsByTheRules() {
-    QFETCH(QString, weekGaps);
-    QFETCH(QString, gapBetween);
-    QFETCH(int, storedWeekGaps);
-    QFETCH(int, storedGapBetween);
+void SettingsScreensTest::okStoresTheBoxesByTheRules() {
     SettingsProgram p;
     const Bytes before = p.option();
     DialogDriver driver;
@@ -201,40 +170,21 @@ void SettingsScreensTest::settingsStoreGapsByTheRules() {
     driver.then(onScreen<SettingsScreen>([&](SettingsScreen* s) {
         // Box 2 is lowered last, so box 3 can still show more than it.
         typeKeys(s->ruleBoxes()->box(2), QStringLiteral("9"));
-        typeKeys(s->ruleBoxes()->box(3), gapBetween);
-        typeKeys(s->ruleBoxes()->box(2), weekGaps);
+        typeKeys(s->ruleBoxes()->box(3), QStringLiteral("0"));
+        typeKeys(s->ruleBoxes()->box(2), QStringLiteral("2"));
         shownBetween = s->ruleBoxes()->box(3)->text();
         clickLater(s->okButton());
     }));
     zs::ui::openSettingsScreen(nullptr, *p.session);
     QCOMPARE(driver.unexpected, 0);
-    QCOMPARE(shownBetween, gapBetween);
+    QCOMPARE(shownBetween, QStringLiteral("0"));
+    // The storing rules raise 0 to 1; every other byte, the reserved ones included, is
+    // written back as it was read.
     Bytes expected = before;
-    expected[1] = zs::u8(storedWeekGaps);
-    expected[2] = zs::u8(storedGapBetween);
-    // Every other byte, the reserved ones included, is written back as it was read.
+    expected[1] = 2;
+    expected[2] = 1;
     QCOMPARE(p.option(), expected);
-    QCOMPARE(p.session->db.settings.maxGapBetween, zs::u8(storedGapBetween));
-}
-
-void SettingsScreensTest::groupOtherDayNeedsTwoGroupedLessons_data() {
-    QTest::addColumn<int>("grouped");
-    QTest::addColumn<int>("stored");
-    QTest::newRow("one grouped lesson") << 1 << 0;
-    QTest::newRow("two grouped lessons") << 2 << 1;
-}
-
-void SettingsScreensTest::groupOtherDayNeedsTwoGroupedLessons() {
-    QFETCH(int, grouped);
-    QFETCH(int, stored);
-    SettingsProgram p(schoolWithGroupedLessons(grouped));
-    QCOMPARE(p.session->db.lessons.count(), 2);
-    SettingsScreen screen(*p.session);
-    typeKeys(screen.ruleBoxes()->box(7), QStringLiteral("e"));
-    QCOMPARE(screen.ruleBoxes()->box(7)->text(), QStringLiteral("E"));
-    screen.okButton()->click();
-    QCOMPARE(screen.result(), int(QDialog::Accepted));
-    QCOMPARE(int(p.option()[6]), stored);
+    QCOMPARE(p.session->db.settings.maxGapBetween, zs::u8(1));
 }
 
 void SettingsScreensTest::namesAreUpperCasedAndCut() {

@@ -1,4 +1,4 @@
-#include "platform/help_viewer.h"
+#include "editor_program.h"
 #include "settings_test_support.h"
 #include "ui/auto_settings_screen.h"
 #include "ui/setting_boxes.h"
@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBrowser>
 
+#include <functional>
 #include <memory>
 
 using zs::Bytes;
@@ -33,11 +33,9 @@ class SettingsSubscreensTest : public QObject {
     Q_OBJECT
 private slots:
     void detailsOpenFromSettings();
-    void detailsStoreEachBoxInItsField_data();
     void detailsStoreEachBoxInItsField();
 
     void automaticOpensFromDetails();
-    void automaticShowsAndKeepsTheNineBytes_data();
     void automaticShowsAndKeepsTheNineBytes();
     void automaticTickStoresItsByte();
 
@@ -47,7 +45,6 @@ private slots:
 
     void startTimesAreCutToFiveCharacters();
 
-    void f1OpensEachScreensTopic_data();
     void f1OpensEachScreensTopic();
 };
 
@@ -61,31 +58,22 @@ void SettingsSubscreensTest::detailsOpenFromSettings() {
     QCOMPARE(driver.seen[0].type, QStringLiteral("SettingsDetailsScreen"));
 }
 
-void SettingsSubscreensTest::detailsStoreEachBoxInItsField_data() {
-    QTest::addColumn<int>("box");
-    QTest::addColumn<int>("offset");
-    const char* const names[] = {"mergeOnePlusOne", "splitBlock",   "moreThanTwoPerDay",
-                                 "gapLimitPerDay",  "autoAdjust",   "evenSpread",
-                                 "blocksOnPairs",   "longRearrange"};
-    for (int i = 0; i < SettingsDetailsScreen::kCount; ++i)
-        QTest::newRow(names[i]) << i + 1 << 10 + i;
-}
-
 void SettingsSubscreensTest::detailsStoreEachBoxInItsField() {
-    QFETCH(int, box);
-    QFETCH(int, offset);
     SettingsProgram p;
     const Bytes before = p.option();
     SettingsDetailsScreen screen(*p.session);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
-    const auto at = std::size_t(offset);
-    QCOMPARE(screen.box(box)->text(), before[at] ? QStringLiteral("E") : QStringLiteral("H"));
-    typeKeys(screen.box(box), before[at] ? QStringLiteral("h") : QStringLiteral("e"));
+    // Each box flipped: box k is the byte at offset 9 + k.
+    Bytes expected = before;
+    for (int box = 1; box <= SettingsDetailsScreen::kCount; ++box) {
+        const auto at = std::size_t(9 + box);
+        QCOMPARE(screen.box(box)->text(), before[at] ? QStringLiteral("E") : QStringLiteral("H"));
+        typeKeys(screen.box(box), before[at] ? QStringLiteral("h") : QStringLiteral("e"));
+        expected[at] = before[at] ? 0 : 1;
+    }
     screen.okButton()->click();
     QCOMPARE(screen.result(), int(QDialog::Accepted));
-    Bytes expected = before;
-    expected[at] = before[at] ? 0 : 1;
     QCOMPARE(p.option(), expected);
 }
 
@@ -99,16 +87,9 @@ void SettingsSubscreensTest::automaticOpensFromDetails() {
     QCOMPARE(driver.seen[0].type, QStringLiteral("AutoSettingsScreen"));
 }
 
-void SettingsSubscreensTest::automaticShowsAndKeepsTheNineBytes_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("mixed") << QByteArray("\1\0\1\1\0\0\1\0\1", 9);
-    QTest::newRow("all on") << QByteArray("\1\1\1\1\1\1\1\1\1", 9);
-    QTest::newRow("all off") << QByteArray(9, '\0');
-    QTest::newRow("other than one") << QByteArray("\2\0\1\xff\0\0\1\0\7", 9);
-}
-
 void SettingsSubscreensTest::automaticShowsAndKeepsTheNineBytes() {
-    QFETCH(QByteArray, bytes);
+    // Bytes other than 0 and 1 show ticked and are written back as they were.
+    const QByteArray bytes("\2\0\1\xff\0\0\1\0\7", 9);
     zs::Settings settings = zs::test::distinctSettings();
     for (int i = 0; i < 9; ++i) settings.autoOptions[std::size_t(i)] = zs::u8(bytes[i]);
     SettingsProgram p(zs::test::smallSchool(), settings);
@@ -218,44 +199,21 @@ void SettingsSubscreensTest::startTimesAreCutToFiveCharacters() {
     QCOMPARE(p.option(), expected);
 }
 
-void SettingsSubscreensTest::f1OpensEachScreensTopic_data() {
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<int>("topic");
-    QTest::newRow("AYARLAR") << 0 << 121;
-    QTest::newRow("AYRINTILAR") << 1 << 124;
-    QTest::newRow("OTOMATİK AYARLAR") << 2 << 139;
-    QTest::newRow("ÖZEL AYARLAR") << 3 << 125;
-    QTest::newRow("DERS BAŞLANGIÇ SAATLERİ") << 4 << 134;
-}
-
 void SettingsSubscreensTest::f1OpensEachScreensTopic() {
-    QFETCH(int, screen);
-    QFETCH(int, topic);
     SettingsProgram p;
-    std::unique_ptr<QDialog> dialog;
-    switch (screen) {
-    case 0:
-        dialog = std::make_unique<SettingsScreen>(*p.session);
-        break;
-    case 1:
-        dialog = std::make_unique<SettingsDetailsScreen>(*p.session);
-        break;
-    case 2:
-        dialog = std::make_unique<AutoSettingsScreen>(*p.session);
-        break;
-    case 3:
-        dialog = std::make_unique<TeacherSettingsScreen>(*p.session, 1);
-        break;
-    default:
-        dialog = std::make_unique<StartTimesScreen>(*p.session);
-        break;
+    zs::ui::AppSession& session = *p.session;
+    const std::pair<std::function<std::unique_ptr<QDialog>()>, int> screens[] = {
+        {[&] { return std::make_unique<SettingsScreen>(session); }, 121},
+        {[&] { return std::make_unique<SettingsDetailsScreen>(session); }, 124},
+        {[&] { return std::make_unique<AutoSettingsScreen>(session); }, 139},
+        {[&] { return std::make_unique<TeacherSettingsScreen>(session, 1); }, 125},
+        {[&] { return std::make_unique<StartTimesScreen>(session); }, 134}};
+    for (const auto& [make, topic] : screens) {
+        const std::unique_ptr<QDialog> dialog = make();
+        zs::test::showActive(dialog.get());
+        QTest::keyClick(dialog.get(), Qt::Key_F1);
+        QCOMPARE(zs::test::helpSource(dialog.get()), QStringLiteral("%1.html").arg(topic));
     }
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    QTest::keyClick(dialog.get(), Qt::Key_F1);
-    auto* help = dialog->findChild<zs::platform::HelpWindow*>();
-    QVERIFY(help);
-    QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("/%1.html").arg(topic)));
 }
 
 QTEST_MAIN(SettingsSubscreensTest)

@@ -26,16 +26,11 @@ void TextFilterTest::typingInANameField_data() {
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("turkish letters") << 30 << QStringLiteral("çiğdem") << QStringLiteral("ÇİĞDEM");
-    QTest::newRow("dotless i") << 30 << QStringLiteral("ı") << QStringLiteral("I");
-    QTest::newRow("both i") << 30 << QStringLiteral("ıi") << QStringLiteral("Iİ");
-    QTest::newRow("all small turkish") << 30 << QStringLiteral("şöüçğ") << QStringLiteral("ŞÖÜÇĞ");
-    QTest::newRow("capitals stay")
-        << 30 << QStringLiteral("İSTANBUL") << QStringLiteral("İSTANBUL");
-    QTest::newRow("digits and signs") << 30 << QStringLiteral("9-a 2.") << QStringLiteral("9-A 2.");
+    // The Turkish upper-casing itself is the text library's; here that the field uses it.
+    QTest::newRow("turkish letters")
+        << 30 << QStringLiteral("çiğdem ı") << QStringLiteral("ÇİĞDEM I");
     QTest::newRow("outside the code page")
         << 30 << QStringLiteral("abжc★d") << QStringLiteral("ABCD");
-    QTest::newRow("cut at the capacity") << 4 << QStringLiteral("abcdef") << QStringLiteral("ABCD");
     QTest::newRow("turkish at the capacity")
         << 3 << QStringLiteral("çağla") << QStringLiteral("ÇAĞ");
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/data_files.h"
+#include "rules/placement.h"
 #include "scheduler/sample_school.h"
 #include "ui/app_session.h"
 #include "ui_test_support.h"
@@ -31,6 +32,13 @@ struct TimetableProgram {
 inline void showActive(QWidget* screen) {
     screen->show();
     if (!QTest::qWaitForWindowExposed(screen)) qFatal("screen not shown");
+}
+
+// The first slot where a block of the class lesson can be placed by hand, 0 when none.
+inline int firstFreeSlot(const Database& db, Id classId, Id lessonId) {
+    for (int slot = 1; slot <= kSlots; ++slot)
+        if (CanPlace(db, slot, classId, lessonId)) return slot;
+    return 0;
 }
 
 } // namespace zs::test

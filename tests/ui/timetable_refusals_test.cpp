@@ -68,11 +68,7 @@ void TimetableRefusalsTest::aRefusedDoubleClickSaysWhy() {
     TeacherTimetableScreen s(*p.session);
     showActive(&s);
     const auto sel = s.selection();
-    while (const int slot = [&] {
-        for (int c = 1; c <= zs::kSlots; ++c)
-            if (zs::CanPlace(db, c, sel.classId, sel.lessonId)) return c;
-        return 0;
-    }())
+    while (const int slot = zs::test::firstFreeSlot(db, sel.classId, sel.lessonId))
         doubleClick(s.grid(), slot);
     QCOMPARE(s.reasonLine()->text(), QString());
     QCOMPARE(s.counter("LessonRemainingCount")->text(), QStringLiteral("0"));
