@@ -1,7 +1,7 @@
 #include "duty_places_screen.h"
 
 #include "app_session.h"
-#include "duty_place_edit_dialog.h"
+#include "name_edit_dialog.h"
 #include "platform/help_viewer.h"
 #include "qt_text.h"
 
@@ -56,7 +56,11 @@ void DutyPlacesScreen::add() {
 void DutyPlacesScreen::edit() {
     const DutyPlace* place = session().db.dutyPlaces.find(list()->currentId());
     if (!place) return;
-    DutyPlaceEditDialog dialog(fromCodePage(place->name), this);
+    NameEditDialog dialog({QStringLiteral("NÖBET YERİ (DÜZELT)"),
+                           QStringLiteral("DutyPlaceEditDialog"), QStringLiteral("NÖBET YERİ"),
+                           duty::kPlaceNameLength, platform::help::DutyPlaceEdit,
+                           duty::placeNameValid},
+                          fromCodePage(place->name), this);
     if (dialog.exec() != QDialog::Accepted) return;
     edited([&](Database& db) { return duty::renamePlace(db, place->id, dialog.name()); });
 }

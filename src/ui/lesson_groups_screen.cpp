@@ -1,7 +1,7 @@
 #include "lesson_groups_screen.h"
 
 #include "app_session.h"
-#include "lesson_group_edit_dialog.h"
+#include "name_edit_dialog.h"
 #include "platform/help_viewer.h"
 #include "qt_text.h"
 
@@ -53,7 +53,11 @@ void LessonGroupsScreen::add() {
 void LessonGroupsScreen::edit() {
     const LessonGroup* group = session().db.lessonGroups.find(list()->currentId());
     if (!group) return;
-    LessonGroupEditDialog dialog(fromCodePage(group->name), this);
+    NameEditDialog dialog({QStringLiteral("DERS GRUPLARI (DÜZELT)"),
+                           QStringLiteral("LessonGroupEditDialog"), QStringLiteral("DERS GRUBU"),
+                           editors::kLessonGroupNameLength, platform::help::LessonGroupEdit,
+                           editors::groupNameValid},
+                          fromCodePage(group->name), this);
     if (dialog.exec() != QDialog::Accepted) return;
     edited([&](Database& db) { return editors::renameGroup(db, group->id, dialog.name()); });
 }

@@ -1,9 +1,9 @@
 #include "rooms_screen.h"
 
 #include "app_session.h"
+#include "name_edit_dialog.h"
 #include "platform/help_viewer.h"
 #include "qt_text.h"
-#include "room_edit_dialog.h"
 
 #include "core/entities.h"
 #include "editors/room_editor.h"
@@ -58,7 +58,10 @@ void RoomsScreen::add() {
 void RoomsScreen::edit() {
     const Room* room = session().db.rooms.find(list()->currentId());
     if (!room) return;
-    RoomEditDialog dialog(fromCodePage(room->name), this);
+    NameEditDialog dialog({QStringLiteral("DÜZELT"), QStringLiteral("RoomEditDialog"),
+                           QStringLiteral("DERSLİK ADI"), editors::kRoomNameLength,
+                           platform::help::RoomEdit, editors::roomNameValid},
+                          fromCodePage(room->name), this);
     if (dialog.exec() != QDialog::Accepted) return;
     edited([&](Database& db) { return editors::renameRoom(db, room->id, dialog.name()); });
 }

@@ -4,7 +4,6 @@
 #include "editors/used_school.h"
 #include "platform/help_viewer.h"
 #include "ui/lesson_edit_dialog.h"
-#include "ui/lesson_group_edit_dialog.h"
 #include "ui/lesson_groups_screen.h"
 #include "ui/lessons_screen.h"
 #include "ui/main_menu.h"
