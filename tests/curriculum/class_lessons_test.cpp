@@ -67,15 +67,6 @@ TEST(ClassLessons, ALessonAlreadyTaughtIsIgnoredUnlessTheClassIsFull) {
     EXPECT_EQ(s.db.classLessons.count(), 2);
 }
 
-TEST(ClassLessons, AnAddedLessonTakesItsPlaceByName) {
-    CurriculumSchool s;
-    s.lesson(1, 2, "CEBİR").lesson(2, 2, "DİN").lesson(3, 2, "ÇİZİM").klass(1, "9");
-    ASSERT_EQ(addLessonToClass(s.db, 1, 2).outcome, AddLessonOutcome::Added);
-    ASSERT_EQ(addLessonToClass(s.db, 1, 1).outcome, AddLessonOutcome::Added);
-    ASSERT_EQ(addLessonToClass(s.db, 1, 3).outcome, AddLessonOutcome::Added);
-    EXPECT_EQ(namesOf(s.db, 1), (std::vector<std::string>{"CEBİR", "ÇİZİM", "DİN"}));
-}
-
 TEST(ClassLessons, AClassWithoutLessonsCountsNothing) {
     CurriculumSchool s = thirtyHours();
     EXPECT_TRUE(classLessonsOf(s.db, 1).empty());

