@@ -74,10 +74,8 @@ private slots:
     void exitEndsWithoutWriting();
     void backupEndsTheProgramOnlyAfterARestore();
     void panelMenuHoldsOnlyClearAll();
-    void clearAllCancelledChangesNothing();
-    void clearAllConfirmedEmptiesEveryFile();
+    void clearAllAsksThenEmptiesEveryFile();
     void productDoubleClickChangesTheDirectory();
-    void productDoubleClickRefusesAMissingDirectory();
     void afterAFailedLoadOnlyTheDirectoryChangeHelpAndExit();
     void skippedRecordsAreToldOnce();
 };
@@ -261,7 +259,8 @@ void MainMenuTest::panelMenuHoldsOnlyClearAll() {
     QCOMPARE(menu->actions()[0]->text(), QStringLiteral("BÜTÜN DOSYALARI SİL"));
 }
 
-void MainMenuTest::clearAllCancelledChangesNothing() {
+// Cancelled, the clearing changes nothing; confirmed, it empties every data file and ends.
+void MainMenuTest::clearAllAsksThenEmptiesEveryFile() {
     const zs::Database school = zs::test::smallSchool();
     Program p(&school);
     p.menu->show();
@@ -270,7 +269,6 @@ void MainMenuTest::clearAllCancelledChangesNothing() {
     DialogDriver driver;
     driver.then(DialogDriver::pressEnter());
     p.menu->clearAllAction()->trigger();
-
     QCOMPARE(driver.seen.size(), std::size_t(1));
     QVERIFY(driver.seen[0].text.endsWith(QStringLiteral("silinecek !")));
     QVERIFY(!driver.seen[0].information);
@@ -278,20 +276,12 @@ void MainMenuTest::clearAllCancelledChangesNothing() {
     QCOMPARE(zs::test::snapshot(p.folder.mainFolder()), before);
     QCOMPARE(p.session->db.lessons.count(), 2);
     QCOMPARE(ended.count(), 0);
-}
 
-void MainMenuTest::clearAllConfirmedEmptiesEveryFile() {
-    const zs::Database school = zs::test::smallSchool();
-    Program p(&school);
-    p.menu->show();
     const auto option = zs::test::readBytes(p.folder.mainFolder() / "OPTION.PRG");
     const auto add = zs::test::readBytes(p.folder.mainFolder() / "ADD.PRG");
     const auto path = zs::test::readBytes(p.folder.currentDir() / "PATH.PRG");
-    QSignalSpy ended(p.menu.get(), &TZamanseriForm::ended);
-    DialogDriver driver;
     driver.then(DialogDriver::pressOk());
     p.menu->clearAllAction()->trigger();
-
     for (DataFile f : zs::kClearOrder)
         QCOMPARE(fs::file_size(p.folder.mainFolder() / zs::fileName(f)), std::uintmax_t(0));
     QCOMPARE(zs::test::readBytes(p.folder.mainFolder() / "OPTION.PRG"), option);
@@ -300,6 +290,8 @@ void MainMenuTest::clearAllConfirmedEmptiesEveryFile() {
     QCOMPARE(ended.count(), 1);
 }
 
+// A double click on the product name asks for the folder: a missing one is refused, one
+// that is there is loaded.
 void MainMenuTest::productDoubleClickChangesTheDirectory() {
     Program p;
     const zs::Database school = zs::test::smallSchool();
@@ -307,37 +299,29 @@ void MainMenuTest::productDoubleClickChangesTheDirectory() {
     p.menu->show();
     QVERIFY(QTest::qWaitForWindowExposed(p.menu.get()));
     DialogDriver driver;
-    QString shown;
-    driver.then([&](QWidget* w) {
-        auto* form = qobject_cast<zs::ui::TPathForm*>(w);
-        shown = form->text();
-        form->field()->setText(QStringLiteral("D:\\OKUL"));
-        DialogDriver::pressOk()(w);
-    });
-    QTest::mouseDClick(p.menu->productLabel(), Qt::LeftButton);
-    QCOMPARE(driver.seen.size(), std::size_t(1));
-    QCOMPARE(driver.seen[0].type, QStringLiteral("TPathForm"));
-    QCOMPARE(shown, QStringLiteral("C:\\Zamanseri\\"));
-    QCOMPARE(p.session->workDir, std::string("D:\\OKUL\\"));
-    QCOMPARE(p.session->db.lessons.count(), 2);
-}
-
-void MainMenuTest::productDoubleClickRefusesAMissingDirectory() {
-    Program p;
-    p.menu->show();
-    QVERIFY(QTest::qWaitForWindowExposed(p.menu.get()));
-    DialogDriver driver;
-    driver
-        .then([](QWidget* w) {
-            qobject_cast<zs::ui::TPathForm*>(w)->field()->setText(QStringLiteral("D:\\YOK\\"));
+    QStringList shown;
+    auto answer = [&shown](const char* folder) {
+        return [&shown, folder](QWidget* w) {
+            auto* form = qobject_cast<zs::ui::TPathForm*>(w);
+            shown << form->text();
+            form->field()->setText(QString::fromLatin1(folder));
             DialogDriver::pressOk()(w);
-        })
-        .then(DialogDriver::pressOk());
-    p.menu->changeWorkingDirectory();
+        };
+    };
+    driver.then(answer("D:\\YOK\\")).then(DialogDriver::pressOk());
+    QTest::mouseDClick(p.menu->productLabel(), Qt::LeftButton);
     QCOMPARE(driver.seen.size(), std::size_t(2));
     QVERIFY(driver.seen[1].information);
     QVERIFY(driver.seen[1].text.contains(QStringLiteral("D:\\YOK\\")));
     QCOMPARE(p.session->workDir, std::string("C:\\Zamanseri\\"));
+
+    driver.then(answer("D:\\OKUL"));
+    QTest::mouseDClick(p.menu->productLabel(), Qt::LeftButton);
+    QCOMPARE(driver.seen.size(), std::size_t(3));
+    QCOMPARE(driver.seen[2].type, QStringLiteral("TPathForm"));
+    QCOMPARE(shown, (QStringList{"C:\\Zamanseri\\", "C:\\Zamanseri\\"}));
+    QCOMPARE(p.session->workDir, std::string("D:\\OKUL\\"));
+    QCOMPARE(p.session->db.lessons.count(), 2);
 }
 
 void MainMenuTest::afterAFailedLoadOnlyTheDirectoryChangeHelpAndExit() {

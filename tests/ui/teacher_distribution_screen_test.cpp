@@ -73,7 +73,6 @@ private slots:
     void aSecondTeacherIsAskedFor();
     void takingBackAsksAndWritesEveryFileConcerned();
     void unassignedLessonsJumpToTheLesson();
-    void typingSearchesTheTeachers();
 };
 
 void TeacherDistributionScreenTest::opensOnTheFirstTeacherAndClass() {
@@ -89,6 +88,11 @@ void TeacherDistributionScreenTest::opensOnTheFirstTeacherAndClass() {
     s.classList()->selectRow(1);
     QCOMPARE(s.shiftBox()->text(), QStringLiteral("ÖĞLE"));
     QVERIFY(!s.deleteButton()->isEnabled());
+    // Typing searches the teachers by name.
+    zs::test::enterRow(s.teacherList(), 0);
+    QTest::keyClicks(s.teacherList()->grid(), QStringLiteral("a"));
+    QTest::keyClicks(s.teacherList()->searchBox(), QStringLiteral("l"));
+    QCOMPARE(s.teacherList()->currentId(), Id(2));
 }
 
 void TeacherDistributionScreenTest::givingWritesAndCountsTheLoad() {
@@ -213,17 +217,6 @@ void TeacherDistributionScreenTest::unassignedLessonsJumpToTheLesson() {
     zs::test::backTo(&s);
     zs::test::pressKey(s.classLessonList(), Qt::Key_Return);
     QCOMPARE(p.db().classLessons.find(1, 2)->teachers[0], Id(1));
-}
-
-void TeacherDistributionScreenTest::typingSearchesTheTeachers() {
-    CurriculumProgram p(school());
-    TeacherDistributionScreen s(*p.session);
-    zs::test::showActive(&s);
-    zs::test::enterRow(s.teacherList(), 0);
-    QTest::keyClicks(s.teacherList()->grid(), QStringLiteral("a"));
-    QTest::keyClicks(s.teacherList()->searchBox(), QStringLiteral("l"));
-    QCOMPARE(s.teacherList()->currentId(), Id(2));
-    QCOMPARE(s.teacherList()->searchBox()->text(), QStringLiteral("AL"));
 }
 
 QTEST_MAIN(TeacherDistributionScreenTest)
