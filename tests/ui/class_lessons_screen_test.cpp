@@ -1,4 +1,5 @@
 #include "core/cascade.h"
+#include "curriculum/class_lesson_rooms.h"
 #include "curriculum/class_lessons.h"
 #include "curriculum_program.h"
 #include "platform/help_viewer.h"
@@ -225,9 +226,7 @@ void ClassLessonsScreenTest::roomsNeedRoomsToExist() {
     zs::test::enterRow(s.classLessonList(), 0);
     QTest::keyClick(&s, Qt::Key_F9);
     QCOMPARE(driver.seen.size(), std::size_t(1));
-    QCOMPARE(driver.seen[0].text,
-             QStringLiteral(" Programda hiçbir Derslik tanımlanmamış. Derslik tanımlamak için "
-                            "SINIFLAR bölümünden DERSLİKLER bölümüne giriniz."));
+    QCOMPARE(driver.seen[0].text, zs::test::text(zs::noRoomsNotice()));
 }
 
 void ClassLessonsScreenTest::roomsScreenSharesARoomAcrossAGroup() {
