@@ -1,8 +1,6 @@
-#include "core/cascade.h"
 #include "curriculum/class_lessons.h"
 #include "curriculum/display_names.h"
 #include "curriculum_school.h"
-#include "rules/placement.h"
 
 #include <gtest/gtest.h>
 
@@ -58,16 +56,6 @@ TEST(ClassLessons, OverCapacityMessageNamesTheCapacity) {
               "girmiş veya günlük ders sayılarını yanlış girmiş olabilirsiniz.");
 }
 
-TEST(ClassLessons, ClosedHoursLowerTheLimit) {
-    CurriculumSchool s = thirtyHours();
-    s.ct(1).planes[kOpenPlane][slotOf(2, 2) - 1] = 0;
-    ASSERT_EQ(addLessonToClass(s.db, 1, 1).outcome, AddLessonOutcome::Added);
-    ASSERT_EQ(addLessonToClass(s.db, 1, 2).outcome, AddLessonOutcome::Added);
-    const AddLessonResult r = addLessonToClass(s.db, 1, 3);
-    EXPECT_EQ(r.outcome, AddLessonOutcome::OverCapacity);
-    EXPECT_EQ(r.capacity, 29);
-}
-
 TEST(ClassLessons, ALessonAlreadyTaughtIsIgnoredUnlessTheClassIsFull) {
     CurriculumSchool s = thirtyHours();
     ASSERT_EQ(addLessonToClass(s.db, 1, 2).outcome, AddLessonOutcome::Added);
@@ -77,15 +65,6 @@ TEST(ClassLessons, ALessonAlreadyTaughtIsIgnoredUnlessTheClassIsFull) {
     // 28 of 30 hours taken: the capacity test comes first and refuses the 8 hours again.
     EXPECT_EQ(addLessonToClass(s.db, 1, 2).outcome, AddLessonOutcome::OverCapacity);
     EXPECT_EQ(s.db.classLessons.count(), 2);
-}
-
-TEST(ClassLessons, AnAddedLessonTakesItsPlaceByName) {
-    CurriculumSchool s;
-    s.lesson(1, 2, "CEBİR").lesson(2, 2, "DİN").lesson(3, 2, "ÇİZİM").klass(1, "9");
-    ASSERT_EQ(addLessonToClass(s.db, 1, 2).outcome, AddLessonOutcome::Added);
-    ASSERT_EQ(addLessonToClass(s.db, 1, 1).outcome, AddLessonOutcome::Added);
-    ASSERT_EQ(addLessonToClass(s.db, 1, 3).outcome, AddLessonOutcome::Added);
-    EXPECT_EQ(namesOf(s.db, 1), (std::vector<std::string>{"CEBİR", "ÇİZİM", "DİN"}));
 }
 
 TEST(ClassLessons, AClassWithoutLessonsCountsNothing) {
@@ -140,21 +119,6 @@ TEST(ClassLessons, DeletionAsksByClassAndLesson) {
     s.teach(1, 2);
     EXPECT_EQ(cp1254::toUtf8(deleteClassLessonQuestion(s.db, 1, 2)),
               "9 A Sınıfından MATEMATİK Dersi silinecek !");
-}
-
-TEST(ClassLessons, DeletingAPlacedLessonWithTeachersLeavesTheTablesSound) {
-    CurriculumSchool s = thirtyHours();
-    s.teacher(1, "ALİ").teach(1, 2).teach(1, 3);
-    addTeacherLesson(s.db, 1, 1, 2);
-    addTeacherLesson(s.db, 1, 1, 3);
-    ASSERT_TRUE(Place(s.db, slotOf(1, 1), 1, 2));
-    ASSERT_TRUE(Place(s.db, slotOf(1, 2), 1, 3));
-    deleteClassLesson(s.db, 1, 2);
-    EXPECT_FALSE(s.db.classLessons.contains(1, 2));
-    EXPECT_EQ(test::cell(s.ct(1).planes[kOccupantPlane], 1, 1), 0);
-    EXPECT_EQ(test::cell(s.ct(1).planes[kOccupantPlane], 1, 2), 3);
-    EXPECT_EQ(s.tt(1).placedHours, 1);
-    expectSound(s.db);
 }
 
 } // namespace

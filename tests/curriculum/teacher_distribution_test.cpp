@@ -144,16 +144,6 @@ TEST(TeacherDistribution, ALessonTakenBackFromOneOfTwoTeachersStaysWithTheOther)
     expectSound(s.db);
 }
 
-TEST(TeacherDistribution, ATeachersLessonsRunFromMostHoursThenNameThenClass) {
-    CurriculumSchool s;
-    s.lesson(1, 2, "BİYOLOJİ").lesson(2, 4, "KİMYA").lesson(3, 2, "ASTRONOMİ");
-    s.klass(1, "9").klass(2, "10").teacher(1, "ALİ");
-    s.teach(2, 1).teach(1, 1).teach(1, 2).teach(1, 3);
-    for (auto [c, l] : {std::pair<Id, Id>{2, 1}, {1, 1}, {1, 3}, {1, 2}})
-        giveClassLesson(s.db, 1, c, l);
-    EXPECT_EQ(lessonsOf(s.db, 1), (std::vector<std::pair<Id, Id>>{{1, 2}, {1, 3}, {1, 1}, {2, 1}}));
-}
-
 TEST(TeacherDistribution, TheLoadSplitsMorningAndAfternoonAndCountsAGroupOnce) {
     CurriculumSchool s;
     s.lesson(1, 3, "A").lesson(2, 2, "B");

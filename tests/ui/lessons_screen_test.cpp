@@ -65,9 +65,8 @@ private slots:
     void keyboardEntryAddsAndReturnsToTheName();
     void anEntryThatDoesNotFitWritesNothing();
     void editDialogShowsAndStoresEveryField();
-    void cancelledEditChangesNothing();
+    void cancelledEditAndDeleteChangeNothing();
     void deletingALessonUsedEverywhere();
-    void cancelledDeleteChangesNothing();
     void fullTableRefusesWithANotice();
     void aFileThatCannotBeWrittenIsReported();
     void groupsOpenOnF9AndRenamesShowOnReturn();
@@ -125,15 +124,6 @@ void LessonsScreenTest::keyboardEntryAddsAndReturnsToTheName() {
         QVERIFY2(s.field(f)->text().isEmpty(), f);
     QVERIFY(s.field("nameField")->hasFocus());
     QVERIFY(s.program.fileHoldsTable(DataFile::Lesson));
-    const zs::Database written = s.program.written();
-    QCOMPARE(written.lessons.count(), 1);
-    const zs::Lesson& l = written.lessons.rows[0];
-    QCOMPARE(l.name, zs::cp1254::lit("ÇİĞDEM"));
-    QCOMPARE(l.shortName, std::string("IDXY"));
-    QCOMPARE(int(l.weeklyHours), 4);
-    QVERIFY(l.pattern == (zs::Pattern{2, 2, 0, 0, 0}));
-    QCOMPARE(int(l.divisible), 0);
-    QCOMPARE(int(l.groupId), 0);
 
     // F4 adds as well; the new lesson takes its place by name, the selected row stays.
     s.enter(QStringLiteral("almanca"), QStringLiteral("alm"), QStringLiteral("2"),
@@ -141,7 +131,6 @@ void LessonsScreenTest::keyboardEntryAddsAndReturnsToTheName() {
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
     QCOMPARE(s.names(), (QStringList{"ALMANCA", "ÇİĞDEM"}));
     QCOMPARE(s.list()->currentRow(), 0);
-    QCOMPARE(s.program.written().lessons.rows[0].id, zs::Id(2));
     QCOMPARE(s.list()->countLabel()->text(), QStringLiteral("Kayıt sayısı: 2"));
     QVERIFY(s.field("nameField")->hasFocus());
 
@@ -160,24 +149,14 @@ void LessonsScreenTest::anEntryThatDoesNotFitWritesNothing() {
     const auto before = s.program.snapshot();
     auto* note = child<QLabel>(&s.screen, "entryNote");
     // The line under the fields says why "Kaydet" stays disabled; F4 and Enter add nothing.
-    const struct {
-        const char* hours;
-        const char* pattern;
-        const char* note;
-    } refused[] = {
-        {"5", "2+2", "Yerleştirme biçiminin toplamı 4, haftalık ders saati 5: ikisi eşit olmalı."},
-        {"0", "0", "Haftalık ders saati en az 1 olmalı."},
-        {"99", "99", "Haftalık ders saati en çok 80 olabilir (bir haftadaki ders saati sayısı)."},
-    };
-    for (const auto& c : refused) {
-        s.enter(QStringLiteral("fizik"), QStringLiteral("fiz"), QString::fromUtf8(c.hours),
-                QString::fromUtf8(c.pattern));
-        QVERIFY(!s.button("saveButton")->isEnabled());
-        QCOMPARE(note->text(), QString::fromUtf8(c.note));
-        zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
-        QTest::keyClick(s.field("patternField"), Qt::Key_Return);
-        QTest::keyClick(s.field("nameField"), Qt::Key_Return);
-    }
+    s.enter(QStringLiteral("fizik"), QStringLiteral("fiz"), QStringLiteral("5"),
+            QStringLiteral("2+2"));
+    QVERIFY(!s.button("saveButton")->isEnabled());
+    QCOMPARE(note->text(), QStringLiteral("Yerleştirme biçiminin toplamı 4, haftalık ders saati "
+                                          "5: ikisi eşit olmalı."));
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
+    QTest::keyClick(s.field("patternField"), Qt::Key_Return);
+    QTest::keyClick(s.field("nameField"), Qt::Key_Return);
     QCOMPARE(s.list()->rowCount(), 0);
     QVERIFY(s.program.snapshot() == before);
 
@@ -186,10 +165,6 @@ void LessonsScreenTest::anEntryThatDoesNotFitWritesNothing() {
             QStringLiteral("1+1+1+1+1+1"));
     QCOMPARE(s.field("patternField")->text(), QStringLiteral("1+1+1+1+1+"));
     QVERIFY(!s.button("saveButton")->isEnabled());
-    s.enter(QStringLiteral("fizik"), QStringLiteral(""), QStringLiteral("5"), QStringLiteral("5"));
-    QVERIFY(!s.button("saveButton")->isEnabled());
-    QCOMPARE(note->text(), QString());
-    QVERIFY(s.program.snapshot() == before);
 
     // Once the entry is complete, Enter in any field saves it.
     s.enter(QStringLiteral("fizik"), QStringLiteral("fiz"), QStringLiteral("5"),
@@ -202,39 +177,31 @@ void LessonsScreenTest::anEntryThatDoesNotFitWritesNothing() {
 
 void LessonsScreenTest::editDialogShowsAndStoresEveryField() {
     Lessons s(zs::test::usedSchool());
-    struct Seen {
-        QString title, name, shortName, groupText, hours, pattern, divisible, notAt, notAfter, note;
-        QStringList groups;
-        QStringList divisibleAfter;
-        bool okForBadPattern = true, okForGoodPattern = false;
-    } seen;
+    // The fields as the dialog shows them: title, the texts in their order, the group's
+    // choices; then what the divisible field and the OK button make of the keys typed.
+    QStringList shown, groups, divisibleAfter;
+    bool okForBadPattern = true, okForGoodPattern = false;
     DialogDriver driver;
-    driver.then([&seen](QWidget* w) {
-        auto text = [w](const char* name) { return child<QLineEdit>(w, name)->text(); };
+    driver.then([&](QWidget* w) {
         auto* group = child<QComboBox>(w, "groupField");
-        seen.title = w->windowTitle();
-        seen.name = text("nameField");
-        seen.shortName = text("shortNameField");
-        seen.groupText = group->currentText();
-        for (int i = 0; i < group->count(); ++i) seen.groups << group->itemText(i);
-        seen.hours = text("hoursField");
-        seen.pattern = text("patternField");
-        seen.divisible = text("divisibleField");
-        seen.notAt = text("notAtHourField");
-        seen.notAfter = text("notAfterHourField");
+        shown << w->windowTitle();
+        for (const char* f : {"nameField", "shortNameField", "hoursField", "patternField",
+                              "divisibleField", "notAtHourField", "notAfterHourField"})
+            shown << child<QLineEdit>(w, f)->text();
+        shown << group->currentText();
+        for (int i = 0; i < group->count(); ++i) groups << group->itemText(i);
 
         QLineEdit* divisible = child<QLineEdit>(w, "divisibleField");
         divisible->setFocus();
         for (Qt::Key key : {Qt::Key_H, Qt::Key_X, Qt::Key_Backspace, Qt::Key_E, Qt::Key_H}) {
             QTest::keyClick(divisible, key);
-            seen.divisibleAfter << divisible->text();
+            divisibleAfter << divisible->text();
         }
         auto* ok = child<QPushButton>(w, "okButton");
         retype(child<QLineEdit>(w, "patternField"), QStringLiteral("3+2"));
-        seen.okForBadPattern = ok->isEnabled();
-        seen.note = child<QLabel>(w, "noteLabel")->text();
+        okForBadPattern = ok->isEnabled();
         retype(child<QLineEdit>(w, "patternField"), QStringLiteral("3+1"));
-        seen.okForGoodPattern = ok->isEnabled();
+        okForGoodPattern = ok->isEnabled();
         group->lineEdit()->setFocus();
         group->lineEdit()->clear();
         type(group->lineEdit(), QStringLiteral("sayısal"));
@@ -244,26 +211,15 @@ void LessonsScreenTest::editDialogShowsAndStoresEveryField() {
     enterRow(s.list(), 1);
     s.button("editButton")->click();
 
-    QCOMPARE(seen.title, QStringLiteral("DERSLER (DÜZELT)"));
-    QCOMPARE(seen.name, QStringLiteral("MATEMATİK"));
-    QCOMPARE(seen.shortName, QStringLiteral("MAT"));
-    QCOMPARE(seen.groupText, QString());
-    QCOMPARE(seen.groups, QStringList{"SAYISAL"});
-    QCOMPARE(seen.hours, QStringLiteral("4"));
-    QCOMPARE(seen.pattern, QStringLiteral("2+2"));
-    QCOMPARE(seen.divisible, QStringLiteral("E"));
-    QCOMPARE(seen.notAt, QString());
-    QCOMPARE(seen.notAfter, QString());
-    QCOMPARE(seen.divisibleAfter, (QStringList{"H", "H", "H", "E", "H"}));
-    QVERIFY(!seen.okForBadPattern);
-    QCOMPARE(seen.note,
-             QStringLiteral("Yerleştirme biçiminin toplamı 5, haftalık ders saati 4: ikisi eşit "
-                            "olmalı."));
-    QVERIFY(seen.okForGoodPattern);
+    QCOMPARE(shown,
+             (QStringList{"DERSLER (DÜZELT)", "MATEMATİK", "MAT", "4", "2+2", "E", "", "", ""}));
+    QCOMPARE(groups, QStringList{"SAYISAL"});
+    QCOMPARE(divisibleAfter, (QStringList{"H", "H", "H", "E", "H"}));
+    QVERIFY(!okForBadPattern);
+    QVERIFY(okForGoodPattern);
 
     const zs::Lesson& math = *s.program.db().lessons.find(1);
     QVERIFY(math.pattern == (zs::Pattern{3, 1, 0, 0, 0}));
-    QCOMPARE(int(math.blockCount), 2);
     QCOMPARE(int(math.divisible), 0);
     QCOMPARE(int(math.groupId), 1);
     QCOMPARE(int(math.notAtHour), 0);
@@ -275,7 +231,8 @@ void LessonsScreenTest::editDialogShowsAndStoresEveryField() {
     QCOMPARE(s.list()->currentRow(), 1);
 }
 
-void LessonsScreenTest::cancelledEditChangesNothing() {
+// A cancelled edit and a cancelled deletion (Cancel, or Enter on the focused Cancel).
+void LessonsScreenTest::cancelledEditAndDeleteChangeNothing() {
     Lessons s(zs::test::usedSchool());
     const auto before = s.program.snapshot();
     DialogDriver driver;
@@ -283,9 +240,12 @@ void LessonsScreenTest::cancelledEditChangesNothing() {
         retype(child<QLineEdit>(w, "nameField"), QStringLiteral("başka"));
         DialogDriver::pressCancel()(w);
     });
+    driver.then(DialogDriver::pressCancel()).then(DialogDriver::pressEnter());
     enterRow(s.list(), 1);
     QTest::keyClick(s.list()->grid(), Qt::Key_Return);
-    QCOMPARE(driver.seen.size(), std::size_t(1));
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
+    QCOMPARE(driver.seen.size(), std::size_t(3));
     QVERIFY(s.program.snapshot() == before);
     QCOMPARE(s.names(), (QStringList{"FİZİK", "MATEMATİK", "REHBERLİK"}));
 }
@@ -332,19 +292,6 @@ void LessonsScreenTest::deletingALessonUsedEverywhere() {
     QCOMPARE(driver.unexpected, 0);
 }
 
-void LessonsScreenTest::cancelledDeleteChangesNothing() {
-    Lessons s(zs::test::usedSchool());
-    const auto before = s.program.snapshot();
-    DialogDriver driver;
-    driver.then(DialogDriver::pressCancel()).then(DialogDriver::pressEnter());
-    enterRow(s.list(), 1);
-    zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
-    zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
-    QCOMPARE(driver.seen.size(), std::size_t(2));
-    QVERIFY(s.program.snapshot() == before);
-    QCOMPARE(s.program.db().lessons.count(), 3);
-}
-
 void LessonsScreenTest::fullTableRefusesWithANotice() {
     Lessons s(fullOfLessons());
     const auto before = s.program.snapshot();
@@ -357,7 +304,6 @@ void LessonsScreenTest::fullTableRefusesWithANotice() {
     QVERIFY(driver.seen[0].information);
     QCOMPARE(driver.seen[0].text, zs::ui::TSilForm::tableFullText());
     QVERIFY(s.program.snapshot() == before);
-    QCOMPARE(s.program.db().lessons.count(), zs::kMaxRecords);
     QCOMPARE(s.field("nameField")->text(), QStringLiteral("FAZLA"));
 }
 
@@ -382,12 +328,16 @@ void LessonsScreenTest::aFileThatCannotBeWrittenIsReported() {
     QCOMPARE(s.names(), QStringList());
 }
 
+// F9 opens the groups, each with its help page; a rename there shows on return.
 void LessonsScreenTest::groupsOpenOnF9AndRenamesShowOnReturn() {
     Lessons s(zs::test::usedSchool());
+    QStringList topics;
     DialogDriver driver;
-    driver.then([](QWidget* w) {
+    driver.then([&topics](QWidget* w) {
         auto* groups = qobject_cast<LessonGroupsScreen*>(w);
         QVERIFY(groups);
+        zs::test::pressFunctionKey(w, Qt::Key_F1);
+        topics << helpSource(w);
         // The edit dialog opens once this action has returned.
         QTimer::singleShot(0, groups, [groups] {
             enterRow(groups->list(), 0);
@@ -395,14 +345,16 @@ void LessonsScreenTest::groupsOpenOnF9AndRenamesShowOnReturn() {
             groups->reject();
         });
     });
-    driver.then([](QWidget* w) {
+    driver.then([&topics](QWidget* w) {
+        zs::test::pressFunctionKey(w, Qt::Key_F1);
+        topics << helpSource(w);
         retype(child<QLineEdit>(w, "nameField"), QStringLiteral("fen"));
         DialogDriver::pressOk()(w);
     });
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F9);
     QCOMPARE(driver.seen.size(), std::size_t(2));
-    QCOMPARE(driver.seen[0].type, QStringLiteral("LessonGroupsScreen"));
     QCOMPARE(driver.seen[1].type, QStringLiteral("LessonGroupEditDialog"));
+    QCOMPARE(topics, (QStringList{"102.html", "104.html"}));
     QCOMPARE(columnTexts(s.list(), kGroup), (QStringList{"FEN", "", "FEN"}));
     QVERIFY(s.program.fileHoldsTable(DataFile::Group));
 }
@@ -451,7 +403,6 @@ void LessonsScreenTest::lessonGroupsRoad() {
     QCOMPARE(columnTexts(list, 1), QStringList{"SÖZEL"});
     QCOMPARE(list->currentRow(), 0);
     for (DataFile f : {DataFile::Group, DataFile::Lesson}) QVERIFY(program.fileHoldsTable(f));
-    for (const zs::Lesson& l : program.written().lessons) QCOMPARE(int(l.groupId), 0);
     QCOMPARE(zs::test::faults(program.db()), QString());
     QCOMPARE(driver.unexpected, 0);
 }
@@ -460,32 +411,16 @@ void LessonsScreenTest::helpKeysOpenTheirTopics() {
     Lessons s(zs::test::usedSchool());
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F1);
     QCOMPARE(helpSource(&s.screen), QStringLiteral("101.html"));
-
-    QStringList topics;
+    QString topic;
     DialogDriver driver;
-    auto helpThenCancel = [&topics](QWidget* w) {
+    driver.then([&topic](QWidget* w) {
         zs::test::pressFunctionKey(w, Qt::Key_F1);
-        topics << helpSource(w);
+        topic = helpSource(w);
         DialogDriver::pressCancel()(w);
-    };
-    driver.then(helpThenCancel);
+    });
     enterRow(s.list(), 0);
     QTest::keyClick(s.list()->grid(), Qt::Key_Return);
-
-    driver.then([&topics, helpThenCancel](QWidget* w) {
-        zs::test::pressFunctionKey(w, Qt::Key_F1);
-        topics << helpSource(w);
-        auto* groups = qobject_cast<LessonGroupsScreen*>(w);
-        // The edit dialog opens once this action has returned.
-        QTimer::singleShot(0, groups, [groups] {
-            enterRow(groups->list(), 0);
-            groups->edit();
-            groups->reject();
-        });
-    });
-    driver.then(helpThenCancel);
-    zs::test::pressFunctionKey(&s.screen, Qt::Key_F9);
-    QCOMPARE(topics, (QStringList{"103.html", "102.html", "104.html"}));
+    QCOMPARE(topic, QStringLiteral("103.html"));
 }
 
 void LessonsScreenTest::menuButtonsOpenTheEditors() {

@@ -53,7 +53,6 @@ private slots:
     void maroonWhileFocusedBlackOtherwise();
     void letterOpensThePrefixSearch();
     void searchClosesOnEnterEscapeAndLeaving();
-    void noSearchWithoutASearchColumn();
     void enterAndDoubleClickAskForTheEdit();
     void ctrlUpAndDownAskForAMove();
     void rebuildKeepsTheRowAndFollowsTheDeletionRule();
@@ -88,6 +87,9 @@ void ListSchemeTest::maroonWhileFocusedBlackOtherwise() {
 
 void ListSchemeTest::letterOpensThePrefixSearch() {
     Window w;
+    zs::test::enterRow(w.list, 0);
+    type(w.list->grid(), QStringLiteral("m")); // no search column yet: no search
+    QVERIFY(!w.list->searchBox()->isVisible());
     w.list->setSearchColumn(1);
     zs::test::enterRow(w.list, 0);
     type(w.list->grid(), QStringLiteral("m"));
@@ -128,14 +130,6 @@ void ListSchemeTest::searchClosesOnEnterEscapeAndLeaving() {
     QCOMPARE(w.list->currentRow(), 0);
 }
 
-void ListSchemeTest::noSearchWithoutASearchColumn() {
-    Window w;
-    zs::test::enterRow(w.list, 0);
-    type(w.list->grid(), QStringLiteral("m"));
-    QVERIFY(!w.list->searchBox()->isVisible());
-    QVERIFY(w.list->grid()->hasFocus());
-}
-
 void ListSchemeTest::enterAndDoubleClickAskForTheEdit() {
     Window w;
     QSignalSpy edits(w.list, &ListScheme::editRequested);
@@ -169,18 +163,13 @@ void ListSchemeTest::ctrlUpAndDownAskForAMove() {
 
 void ListSchemeTest::rebuildKeepsTheRowAndFollowsTheDeletionRule() {
     Window w;
+    // Which row each rule picks is the row rules' to test; here, that the list follows them.
     w.list->selectRow(3);
-    w.list->keepRow(names({"A", "B", "C", "D", "E", "F"}));
-    QCOMPARE(w.list->currentRow(), 3);
     w.list->keepRow(names({"A", "B"}));
     QCOMPARE(w.list->currentRow(), 1);
-    w.list->setRows(names({"A", "B", "C"}), 1);
-    w.list->afterDeletion(names({"A", "C"}), 1);
-    QCOMPARE(w.list->currentRow(), 1);
+    QCOMPARE(w.list->rowCount(), 2);
     w.list->afterDeletion(names({"A"}), 1);
     QCOMPARE(w.list->currentRow(), 0);
-    w.list->afterDeletion({}, 0);
-    QCOMPARE(w.list->currentRow(), -1);
 }
 
 void ListSchemeTest::contextEntries() {

@@ -69,13 +69,10 @@ class TeacherDistributionScreenTest : public QObject {
 private slots:
     void opensOnTheFirstTeacherAndClass();
     void givingWritesAndCountsTheLoad();
-    void aGroupLessonGoesToEveryMember();
     void givingAgainIsRefused();
     void aSecondTeacherIsAskedFor();
-    void aPlacedLessonIsNotGivenToAnotherTeacher();
     void takingBackAsksAndWritesEveryFileConcerned();
     void unassignedLessonsJumpToTheLesson();
-    void typingSearchesTheTeachers();
 };
 
 void TeacherDistributionScreenTest::opensOnTheFirstTeacherAndClass() {
@@ -91,6 +88,11 @@ void TeacherDistributionScreenTest::opensOnTheFirstTeacherAndClass() {
     s.classList()->selectRow(1);
     QCOMPARE(s.shiftBox()->text(), QStringLiteral("ÖĞLE"));
     QVERIFY(!s.deleteButton()->isEnabled());
+    // Typing searches the teachers by name.
+    zs::test::enterRow(s.teacherList(), 0);
+    QTest::keyClicks(s.teacherList()->grid(), QStringLiteral("a"));
+    QTest::keyClicks(s.teacherList()->searchBox(), QStringLiteral("l"));
+    QCOMPARE(s.teacherList()->currentId(), Id(2));
 }
 
 void TeacherDistributionScreenTest::givingWritesAndCountsTheLoad() {
@@ -103,18 +105,6 @@ void TeacherDistributionScreenTest::givingWritesAndCountsTheLoad() {
     QVERIFY(p.fileHoldsTables(DataFile::TeacherLesson));
     QVERIFY(p.fileHoldsTables(DataFile::ClassLesson));
     QCOMPARE(p.written().classLessons.find(1, 2)->teachers[0], Id(1));
-    QCOMPARE(zs::test::faults(p.db()), QString());
-}
-
-void TeacherDistributionScreenTest::aGroupLessonGoesToEveryMember() {
-    CurriculumProgram p(school());
-    TeacherDistributionScreen s(*p.session);
-    zs::test::showActive(&s);
-    give(s, 1, 0); // SEÇMELİ of 10 A gives 9 A's too
-    QCOMPARE(s.teacherLessonList()->rowCount(), 2);
-    // The group counts once, on the side of its first member (a morning class).
-    QCOMPARE(s.loadBox()->text(), QStringLiteral("DERS SAYISI=2, SBH=0, ÖĞL=2, TOP.=2"));
-    QVERIFY(p.fileHoldsTables(DataFile::TeacherLesson));
     QCOMPARE(zs::test::faults(p.db()), QString());
 }
 
@@ -167,23 +157,6 @@ void TeacherDistributionScreenTest::aSecondTeacherIsAskedFor() {
     QCOMPARE(cl.teachers[1], Id(2));
     QCOMPARE(s.teacherLessonList()->rowCount(), 1);
     QCOMPARE(zs::test::faults(p.db()), QString());
-}
-
-void TeacherDistributionScreenTest::aPlacedLessonIsNotGivenToAnotherTeacher() {
-    CurriculumProgram p(school());
-    zs::giveClassLesson(p.db(), 1, 1, 2);
-    QVERIFY(zs::Place(p.db(), zs::slotOf(1, 1), 1, 2));
-    TeacherDistributionScreen s(*p.session);
-    zs::test::showActive(&s);
-    zs::test::enterRow(s.teacherList(), 1);
-    DialogDriver driver;
-    driver.then(DialogDriver::pressOk());
-    give(s, 0, 0);
-    QCOMPARE(driver.seen.size(), std::size_t(1));
-    QCOMPARE(driver.seen[0].text,
-             QStringLiteral("Bu ders, haftalık ders programında yerleştirilmiş.  Bu dersi birden "
-                            "fazla öğretmene vermek için önce programdan bu dersi silin."));
-    QCOMPARE(p.db().classLessons.find(1, 2)->teacherCount, zs::u8(1));
 }
 
 void TeacherDistributionScreenTest::takingBackAsksAndWritesEveryFileConcerned() {
@@ -244,17 +217,6 @@ void TeacherDistributionScreenTest::unassignedLessonsJumpToTheLesson() {
     zs::test::backTo(&s);
     zs::test::pressKey(s.classLessonList(), Qt::Key_Return);
     QCOMPARE(p.db().classLessons.find(1, 2)->teachers[0], Id(1));
-}
-
-void TeacherDistributionScreenTest::typingSearchesTheTeachers() {
-    CurriculumProgram p(school());
-    TeacherDistributionScreen s(*p.session);
-    zs::test::showActive(&s);
-    zs::test::enterRow(s.teacherList(), 0);
-    QTest::keyClicks(s.teacherList()->grid(), QStringLiteral("a"));
-    QTest::keyClicks(s.teacherList()->searchBox(), QStringLiteral("l"));
-    QCOMPARE(s.teacherList()->currentId(), Id(2));
-    QCOMPARE(s.teacherList()->searchBox()->text(), QStringLiteral("AL"));
 }
 
 QTEST_MAIN(TeacherDistributionScreenTest)

@@ -92,11 +92,6 @@ void TeachersScreenTest::keyboardEntryAddsWithATimetable() {
         QVERIFY2(s.field(f)->text().isEmpty(), f);
     for (DataFile f : {DataFile::Teacher, DataFile::TeacherTimetable})
         QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
-    const zs::Database written = s.program.written();
-    QCOMPARE(written.teachers.rows.back().club, zs::cp1254::lit("SATRANÇ KULÜ"));
-    const zs::TeacherTimetable* grid = written.teacherTimetables.find(4);
-    QVERIFY(grid);
-    for (zs::u8 open : grid->planes[zs::kOpenPlane]) QCOMPARE(int(open), 1);
 
     // A name alone is a complete entry: Enter saves it at once, and so does F4; nothing
     // is left behind to slip into the next field.
@@ -175,9 +170,6 @@ void TeachersScreenTest::movesKeepTheMovedTeacherSelected() {
     QCOMPARE(s.names(), (QStringList{"ALİ CAN", "ZEYNEP ÖZ", "AYŞE KAYA"}));
     QCOMPARE(s.list()->currentRow(), 2);
     QVERIFY(s.program.fileHoldsTable(DataFile::Teacher));
-    const zs::Database written = s.program.written();
-    QCOMPARE(int(written.teachers.rows[2].id), 1);
-    QCOMPARE(int(written.teachers.rows[2].order), 3);
 }
 
 void TeachersScreenTest::deletingATeacherUsedEverywhere() {
@@ -194,7 +186,6 @@ void TeachersScreenTest::deletingATeacherUsedEverywhere() {
         QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
     QCOMPARE(zs::test::faults(s.program.written()), QString());
     QCOMPARE(s.names(), (QStringList{"ALİ CAN", "ZEYNEP ÖZ"}));
-    QCOMPARE(columnTexts(s.list(), kOrder), (QStringList{"1", "2"}));
     QCOMPARE(s.list()->currentRow(), 0);
 }
 
