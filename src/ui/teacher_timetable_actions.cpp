@@ -174,8 +174,11 @@ void TeacherTimetableScreen::restoreCopies() {
     if (!TSilForm::confirm(this, QStringLiteral("Saklanmış program geri yüklenecek, "
                                                 "sonraki değişiklikler silinecek !")))
         return;
+    // Memory goes back with the files when they cannot be written.
+    Database before = session_.db;
     auto outcome = sched::restoreCopies(session_.db, session_.dataDir());
     if (!outcome) {
+        session_.db = std::move(before);
         TSilForm::showIoError(this, outcome.error());
         return;
     }
@@ -185,7 +188,7 @@ void TeacherTimetableScreen::restoreCopies() {
     }
     updateAllTeacherWeeklyTotals(session_.db);
     updateClassWeeklyHours(session_.db);
-    writeTimetables();
+    if (!writeTimetables()) session_.db = std::move(before);
     fillTeachers(sel_.teacherId);
 }
 

@@ -182,6 +182,20 @@ void TimetableScreensTest::storeChangeRestoreRoundTripsTheFiles() {
     QCOMPARE(p.file("TPS.PRG"), tps);
     QCOMPARE(p.file("CPS.PRG"), cps);
     QCOMPARE(p.file("RPS.PRG"), rps);
+
+    // A restore that cannot be written leaves memory as the files are.
+    s.placeOrRemove(slot);
+    QVERIFY(s.writeTimetables());
+    const zs::Bytes placed = p.file("TPS.PRG");
+    const zs::Bytes grids = zs::encodeTable(p.session->db, zs::DataFile::TeacherTimetable);
+    std::filesystem::remove(p.folder.mainFolder() / "RPS.PRG");
+    std::filesystem::create_directories(p.folder.mainFolder() / "RPS.PRG" / "blocked");
+    driver.then(zs::test::DialogDriver::pressOk()).then(zs::test::DialogDriver::pressOk());
+    s.restoreCopies();
+    QCOMPARE(driver.seen.size(), std::size_t(3));
+    QVERIFY(driver.seen[2].information);
+    QCOMPARE(p.file("TPS.PRG"), placed);
+    QCOMPARE(zs::encodeTable(p.session->db, zs::DataFile::TeacherTimetable), grids);
 }
 
 QTEST_MAIN(TimetableScreensTest)
