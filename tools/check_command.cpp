@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "working_folder.h"
 
 #include "core/cp1254.h"
 #include "core/data_files.h"
@@ -54,23 +55,10 @@ int runCheck(const std::vector<std::string>& args) {
         return 2;
     }
     const DataDir dir{std::filesystem::path(args[0])};
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir.folder(), ec)) {
-        std::fprintf(stderr, "Dizin bulunamadı: %s\n", args[0].c_str());
-        return 2;
-    }
-    // The load may finish a write left half-done: only while no one else writes.
-    auto lock = acquireDirLock(dir.folder(), "zamanseri-tool check");
-    if (!lock) {
-        std::fprintf(stderr, "%s\n", lock.error().message.c_str());
-        return 2;
-    }
-    Database db;
-    LoadReport report;
-    if (auto s = loadWorkingDirectory(db, dir, report); !s) {
-        std::fprintf(stderr, "%s\n", ioErrorMessage(s.error()).c_str());
-        return 2;
-    }
+    const auto open = openWorkingFolder(dir, "zamanseri-tool check");
+    if (!open) return 2;
+    const Database& db = *open->db;
+    const LoadReport& report = open->report;
     for (const auto& line : report.recovered) std::printf("kurtarıldı: %s\n", line.c_str());
     for (DataFile f : kLoadOrder) std::printf("%s %d\n", fileName(f), recordCount(db, f));
     const auto faults = findDataFaults(db);

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "working_folder.h"
 
 #include "core/dir_lock.h"
 #include "core/file_io.h"
@@ -64,10 +65,10 @@ int fail(const Error& e) {
 int runBackup(const std::vector<std::string>& args) {
     const auto a = parse(args, "--to", "zamanseri-tool backup DİZİN --to KLASÖR");
     if (!a) return 2;
-    Database db;
-    LoadReport report;
-    if (auto s = loadWorkingDirectory(db, a->dir, report); !s) return fail(s.error());
-    for (const auto& note : report.notes) std::fprintf(stderr, "atlandı: %s\n", note.c_str());
+    const auto open = openWorkingFolder(a->dir, "zamanseri-tool backup");
+    if (!open) return 2;
+    const Database& db = *open->db;
+    for (const auto& note : open->report.notes) std::fprintf(stderr, "atlandı: %s\n", note.c_str());
     if (auto v = checkBeforeBackup(a->place); v != PlaceVerdict::Ready)
         return refuse(placeNotice(v));
     if (auto s = backupTables(db, a->place.folder); !s) return fail(s.error());

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "working_folder.h"
 
 #include "core/data_files.h"
 #include "core/file_io.h"
@@ -85,17 +86,9 @@ int runPrint(const std::vector<std::string>& args) {
     }
     if (folder.empty() || pdf.empty() || kinds.empty() || (all && id)) return usage();
     const DataDir dir{std::filesystem::path(folder)};
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir.folder(), ec)) {
-        std::fprintf(stderr, "Dizin bulunamadı: %s\n", folder.c_str());
-        return 2;
-    }
-    Database db;
-    LoadReport report;
-    if (auto s = loadWorkingDirectory(db, dir, report); !s) {
-        std::fprintf(stderr, "%s\n", ioErrorMessage(s.error()).c_str());
-        return 2;
-    }
+    const auto open = openWorkingFolder(dir, "zamanseri-tool print");
+    if (!open) return 2;
+    const Database& db = *open->db;
     std::vector<platform::PrintPart> parts;
     for (print::Printout kind : kinds) {
         platform::PrintPart part{kind, {}};

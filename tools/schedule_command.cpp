@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "working_folder.h"
 
 #include "core/cp1254.h"
 #include "core/data_files.h"
@@ -111,22 +112,9 @@ int runSchedule(const std::vector<std::string>& args) {
     }
     if (folder.empty()) return usage();
     const DataDir dir{std::filesystem::path(folder)};
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir.folder(), ec)) {
-        std::fprintf(stderr, "Dizin bulunamadı: %s\n", folder.c_str());
-        return 2;
-    }
-    auto lock = acquireDirLock(dir.folder(), "zamanseri-tool schedule");
-    if (!lock) {
-        std::fprintf(stderr, "%s\n", lock.error().message.c_str());
-        return 2;
-    }
-    Database db;
-    LoadReport report;
-    if (auto s = loadWorkingDirectory(db, dir, report); !s) {
-        std::fprintf(stderr, "%s\n", ioErrorMessage(s.error()).c_str());
-        return 2;
-    }
+    const auto open = openWorkingFolder(dir, "zamanseri-tool schedule");
+    if (!open) return 2;
+    Database& db = *open->db;
     // A run on damaged grids would spread the damage.
     if (const auto faults = findDataFaults(db); !faults.empty()) {
         std::puts("Veriler tutarsız; otomatik dağıtım yapılmadı:");
@@ -134,7 +122,7 @@ int runSchedule(const std::vector<std::string>& args) {
         return 1;
     }
     // The save drops the records the load skipped: their files are kept as read.
-    if (auto kept = keepCopiesOfNotedFiles(dir, report); !kept) {
+    if (auto kept = keepCopiesOfNotedFiles(dir, open->report); !kept) {
         std::fprintf(stderr, "%s\n", ioErrorMessage(kept.error()).c_str());
         return 2;
     }

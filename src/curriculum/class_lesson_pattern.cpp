@@ -1,7 +1,7 @@
 #include "class_lesson_pattern.h"
 
+#include "core/display_names.h"
 #include "core/text.h"
-#include "display_names.h"
 #include "rules/patterns.h"
 
 namespace zs {

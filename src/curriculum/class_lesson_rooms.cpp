@@ -2,7 +2,7 @@
 
 #include "core/cascade.h"
 #include "core/cp1254.h"
-#include "display_names.h"
+#include "core/display_names.h"
 #include "lesson_unit.h"
 #include "rules/placement.h"
 #include "rules/totals.h"

@@ -2,8 +2,8 @@
 
 #include "core/cascade.h"
 #include "core/cp1254.h"
+#include "core/display_names.h"
 #include "core/entities.h"
-#include "display_names.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "unassigned_lessons.h"
 
-#include "display_names.h"
+#include "core/display_names.h"
 
 namespace zs {
 

@@ -70,16 +70,6 @@ std::string lessonShortName(const Database& db, Id lessonId) {
     return l ? l->shortName : std::string();
 }
 
-std::string lessonName(const Database& db, Id lessonId) {
-    const Lesson* l = db.lessons.find(lessonId);
-    return l ? l->name : std::string();
-}
-
-std::string teacherName(const Database& db, Id teacherId) {
-    const Teacher* t = db.teachers.find(teacherId);
-    return t ? t->name : std::string();
-}
-
 Id firstTeacherId(const Database& db, Id classId, Id lessonId) {
     const ClassLesson* cl = db.classLessons.find(classId, lessonId);
     return cl && cl->teacherCount > 0 ? cl->teachers[0] : 0;
@@ -92,9 +82,7 @@ std::string firstTeacherOrder(const Database& db, Id classId, Id lessonId) {
 
 std::string firstRoomName(const Database& db, Id classId, Id lessonId) {
     const ClassLesson* cl = db.classLessons.find(classId, lessonId);
-    if (!cl || cl->roomCount == 0) return {};
-    const Room* r = db.rooms.find(cl->rooms[0]);
-    return r ? r->name : std::string();
+    return cl && cl->roomCount > 0 ? roomName(db, cl->rooms[0]) : std::string();
 }
 
 std::string dutyText(const Database& db, Id teacherId) {

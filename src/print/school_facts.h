@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/database.h"
+#include "core/display_names.h"
 
 #include <string>
 
@@ -25,8 +26,6 @@ Id roomClassAt(const Database& db, Id roomId, int day, int hour);
 // Name texts, Windows-1254; empty for a missing record.
 std::string classWithSection(const Database& db, Id classId);
 std::string lessonShortName(const Database& db, Id lessonId);
-std::string lessonName(const Database& db, Id lessonId);
-std::string teacherName(const Database& db, Id teacherId);
 // The `order` of the class lesson's first teacher, as digits; empty when none.
 std::string firstTeacherOrder(const Database& db, Id classId, Id lessonId);
 Id firstTeacherId(const Database& db, Id classId, Id lessonId);

@@ -1,6 +1,7 @@
 #include "cell_description.h"
 
 #include "core/cp1254.h"
+#include "core/display_names.h"
 #include "rules/slots.h"
 
 #include <cctype>
@@ -78,9 +79,9 @@ std::string cellDescription(const Database& db, CellOf kind, Id ownerId, int slo
     if (h.classId == 0 || h.lessonId == 0) return h.open ? lit("Boş") : lit("Kapalı");
 
     std::string text = lit("SINIF: ");
-    if (const SchoolClass* c = db.classes.find(h.classId)) text += c->name + " " + c->section;
+    text += classTitle(db, h.classId);
     text += lit("\nDERS: ");
-    if (const Lesson* l = db.lessons.find(h.lessonId)) text += l->name;
+    text += lessonName(db, h.lessonId);
     const ClassLesson* cl = db.classLessons.find(h.classId, h.lessonId);
     if (!cl) return text;
     std::string teachers = lit("\nÖĞRETMEN: ");

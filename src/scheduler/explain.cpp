@@ -12,6 +12,7 @@
 #include "scheduler.h"
 
 #include "core/cp1254.h"
+#include "core/display_names.h"
 
 #include <algorithm>
 #include <memory>
@@ -104,22 +105,10 @@ CellExplanation handRefusal(const Database& db, Id classId, Id lessonId, int slo
 namespace {
 
 std::string reasonText(const Database& db, const CellExplanation& e) {
-    auto teacher = [&] {
-        const Teacher* t = db.teachers.find(e.teacherId);
-        return t ? t->name : std::string();
-    };
-    auto cls = [&] {
-        const SchoolClass* c = db.classes.find(e.classId);
-        return c ? c->name + " " + c->section : std::string();
-    };
-    auto lesson = [&] {
-        const Lesson* l = db.lessons.find(e.lessonId);
-        return l ? l->name : std::string();
-    };
-    auto room = [&] {
-        const Room* r = db.rooms.find(e.roomId);
-        return r ? r->name : std::string();
-    };
+    auto teacher = [&] { return teacherName(db, e.teacherId); };
+    auto cls = [&] { return classTitle(db, e.classId); };
+    auto lesson = [&] { return lessonName(db, e.lessonId); };
+    auto room = [&] { return roomName(db, e.roomId); };
     auto lit = [](const char* s) { return cp1254::lit(s); };
     switch (e.reason) {
     case R::Fits:

@@ -4,22 +4,13 @@
 #include "timetable_view.h"
 
 #include "core/cp1254.h"
+#include "core/display_names.h"
 
 #include <algorithm>
 
 namespace zs::sched {
 
 namespace {
-
-std::string classText(const Database& db, Id classId) {
-    const SchoolClass* c = db.classes.find(classId);
-    return c ? c->name + " " + c->section : std::string();
-}
-
-std::string lessonText(const Database& db, Id lessonId) {
-    const Lesson* l = db.lessons.find(lessonId);
-    return l ? l->name : std::string();
-}
 
 // Hours nobody can place yet: they count in the total too, so that it stays honest after
 // a teacher was deleted.
@@ -29,7 +20,7 @@ void addTeacherless(const Database& db, UnplacedReport& report) {
         const int remaining = lessonRemaining(db, cl.classId, cl.lessonId);
         if (remaining <= 0) continue;
         report.rows.push_back({0, cl.classId, cl.lessonId, noTeacherText(),
-                               classText(db, cl.classId), lessonText(db, cl.lessonId), remaining});
+                               classTitle(db, cl.classId), lessonName(db, cl.lessonId), remaining});
         report.total += remaining;
     }
 }
@@ -49,7 +40,7 @@ UnplacedReport unplacedReport(const Database& db) {
             const int remaining = lessonRemaining(db, tl.classId, tl.lessonId);
             if (remaining <= 0) continue;
             report.rows.push_back({tl.teacherId, tl.classId, tl.lessonId, t.name,
-                                   classText(db, tl.classId), lessonText(db, tl.lessonId),
+                                   classTitle(db, tl.classId), lessonName(db, tl.lessonId),
                                    remaining});
         }
     }

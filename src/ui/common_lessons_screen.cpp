@@ -1,8 +1,8 @@
 #include "common_lessons_screen.h"
 
 #include "app_session.h"
+#include "core/display_names.h"
 #include "curriculum/common_groups.h"
-#include "curriculum/display_names.h"
 #include "curriculum_frame.h"
 #include "curriculum_rows.h"
 #include "curriculum_write.h"

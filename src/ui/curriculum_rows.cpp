@@ -1,7 +1,7 @@
 #include "curriculum_rows.h"
 
+#include "core/display_names.h"
 #include "curriculum/class_lessons.h"
-#include "curriculum/display_names.h"
 
 #include <string>
 

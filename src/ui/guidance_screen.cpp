@@ -1,9 +1,9 @@
 #include "guidance_screen.h"
 
 #include "app_session.h"
+#include "core/display_names.h"
 #include "core/settings_file.h"
 #include "core/text.h"
-#include "curriculum/display_names.h"
 #include "curriculum_frame.h"
 #include "curriculum_rows.h"
 #include "message_dialog.h"

@@ -4,11 +4,11 @@
 
 namespace zs::ui {
 
-NameEditDialog::NameEditDialog(const NameEditSpec& spec, const QString& name, QWidget* parent)
-    : RecordDialog(spec.caption, spec.helpTopic, parent) {
-    setObjectName(spec.objectName);
-    name_ = addNameField(spec.fieldLabel, spec.length, QStringLiteral("nameField"), name);
-    setValidation([this, valid = spec.valid] { return valid(this->name()); });
+NameEditDialog::NameEditDialog(const NameEditSetup& setup, const QString& name, QWidget* parent)
+    : RecordDialog(setup.caption, setup.helpTopic, parent) {
+    setObjectName(setup.objectName);
+    name_ = addNameField(setup.fieldLabel, setup.length, QStringLiteral("nameField"), name);
+    setValidation([this, valid = setup.valid] { return valid(this->name()); });
 }
 
 std::string NameEditDialog::name() const {

@@ -11,7 +11,7 @@ class QLineEdit;
 
 namespace zs::ui {
 
-struct NameEditSpec {
+struct NameEditSetup {
     QString caption;    // "DERS GRUPLARI (DÜZELT)"
     QString objectName; // "LessonGroupEditDialog"
     QString fieldLabel; // "DERS GRUBU"
@@ -23,7 +23,7 @@ struct NameEditSpec {
 class NameEditDialog : public RecordDialog {
     Q_OBJECT
 public:
-    NameEditDialog(const NameEditSpec& spec, const QString& name, QWidget* parent = nullptr);
+    NameEditDialog(const NameEditSetup& setup, const QString& name, QWidget* parent = nullptr);
 
     std::string name() const; // code-page bytes
 

@@ -1,9 +1,9 @@
 #include "placement_pattern_screen.h"
 
 #include "app_session.h"
+#include "core/display_names.h"
 #include "core/text.h"
 #include "curriculum/class_lesson_pattern.h"
-#include "curriculum/display_names.h"
 #include "curriculum_write.h"
 #include "qt_text.h"
 #include "rules/patterns.h"

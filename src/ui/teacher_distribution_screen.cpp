@@ -1,7 +1,7 @@
 #include "teacher_distribution_screen.h"
 
 #include "app_session.h"
-#include "curriculum/display_names.h"
+#include "core/display_names.h"
 #include "curriculum/teacher_distribution.h"
 #include "curriculum/teacher_load.h"
 #include "curriculum_frame.h"

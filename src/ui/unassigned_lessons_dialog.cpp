@@ -1,7 +1,7 @@
 #include "unassigned_lessons_dialog.h"
 
 #include "app_session.h"
-#include "curriculum/display_names.h"
+#include "core/display_names.h"
 #include "curriculum/unassigned_lessons.h"
 #include "curriculum_frame.h"
 #include "platform/help_viewer.h"

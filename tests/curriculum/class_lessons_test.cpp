@@ -1,5 +1,5 @@
+#include "core/display_names.h"
 #include "curriculum/class_lessons.h"
-#include "curriculum/display_names.h"
 #include "curriculum_school.h"
 
 #include <gtest/gtest.h>

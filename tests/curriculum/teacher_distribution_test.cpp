@@ -1,5 +1,5 @@
+#include "core/display_names.h"
 #include "curriculum/common_groups.h"
-#include "curriculum/display_names.h"
 #include "curriculum/teacher_distribution.h"
 #include "curriculum/teacher_load.h"
 #include "curriculum/unassigned_lessons.h"

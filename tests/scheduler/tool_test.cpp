@@ -2,36 +2,22 @@
 // writes the three timetable files and never OPTION.PRG, and the exit codes.
 #include "core/data_files.h"
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <regex>
-#include <sys/wait.h>
 
 namespace zs {
 namespace {
 
 using test::TempDir;
 
-struct ToolRun {
-    int exitCode;
-    std::string out;
-};
+using test::quoted;
+using test::ToolRun;
 
-ToolRun tool(const std::string& args) {
-    const std::string cmd = std::string(ZS_TOOL) + " " + args + " 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 512> buf{};
-    while (std::fgets(buf.data(), buf.size(), p)) out += buf.data();
-    const int status = ::pclose(p);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-std::string q(const std::filesystem::path& p) {
-    return "'" + p.string() + "'";
+ToolRun tool(const std::string& arguments) {
+    return test::runTool(ZS_TOOL, arguments);
 }
 
 const char* kFiles[] = {"GROUP.PRG", "LESSON.PRG", "CLASS.PRG", "ROOM.PRG",   "TEACHER.PRG",
@@ -40,32 +26,32 @@ const char* kFiles[] = {"GROUP.PRG", "LESSON.PRG", "CLASS.PRG", "ROOM.PRG",   "T
 
 TEST(SampleCommand, SameArgumentsSameBytes) {
     TempDir a, b, c;
-    ASSERT_EQ(tool("sample " + q(a.path()) + " --classes 12 --seed 7").exitCode, 0);
-    ASSERT_EQ(tool("sample " + q(b.path()) + " --classes 12 --seed 7").exitCode, 0);
-    ASSERT_EQ(tool("sample " + q(c.path()) + " --classes 12 --seed 8").exitCode, 0);
+    ASSERT_EQ(tool("sample " + quoted(a.path()) + " --classes 12 --seed 7").exitCode, 0);
+    ASSERT_EQ(tool("sample " + quoted(b.path()) + " --classes 12 --seed 7").exitCode, 0);
+    ASSERT_EQ(tool("sample " + quoted(c.path()) + " --classes 12 --seed 8").exitCode, 0);
     bool anyDiffers = false;
     for (const char* f : kFiles) {
         EXPECT_EQ(a.read(f), b.read(f)) << f;
         anyDiffers = anyDiffers || a.read(f) != c.read(f);
     }
     EXPECT_TRUE(anyDiffers);
-    EXPECT_EQ(tool("check " + q(a.path())).exitCode, 0);
+    EXPECT_EQ(tool("check " + quoted(a.path())).exitCode, 0);
 }
 
 TEST(SampleCommand, RefusesBadArguments) {
     TempDir d;
-    EXPECT_EQ(tool("sample " + q(d.path())).exitCode, 2);
-    EXPECT_EQ(tool("sample " + q(d.path()) + " --classes 0").exitCode, 2);
-    EXPECT_EQ(tool("sample " + q(d.path()) + " --classes 256").exitCode, 2);
+    EXPECT_EQ(tool("sample " + quoted(d.path())).exitCode, 2);
+    EXPECT_EQ(tool("sample " + quoted(d.path()) + " --classes 0").exitCode, 2);
+    EXPECT_EQ(tool("sample " + quoted(d.path()) + " --classes 256").exitCode, 2);
 }
 
 TEST(ScheduleCommand, RunsSavesTheTimetablesAndLeavesTheSettings) {
     TempDir d;
-    ASSERT_EQ(tool("sample " + q(d.path()) + " --classes 8").exitCode, 0);
+    ASSERT_EQ(tool("sample " + quoted(d.path()) + " --classes 8").exitCode, 0);
     const Bytes option = d.read("OPTION.PRG");
     const Bytes lessons = d.read("LESSON.PRG");
     const Bytes classes = d.read("CPS.PRG");
-    const ToolRun r = tool("schedule " + q(d.path()) + " --level 3 --quiet");
+    const ToolRun r = tool("schedule " + quoted(d.path()) + " --level 3 --quiet");
     EXPECT_EQ(r.exitCode, 0) << r.out;
     const std::regex last(
         R"(Boş saat \d+ \(sınırı aşan öğretmen \d+\), günlük en çoğu aşan gün \d+, aynı gün )"
@@ -78,49 +64,49 @@ TEST(ScheduleCommand, RunsSavesTheTimetablesAndLeavesTheSettings) {
     EXPECT_EQ(d.read("OPTION.PRG"), option);
     EXPECT_EQ(d.read("LESSON.PRG"), lessons);
     EXPECT_NE(d.read("CPS.PRG"), classes);
-    const ToolRun check = tool("check " + q(d.path()));
+    const ToolRun check = tool("check " + quoted(d.path()));
     EXPECT_EQ(check.exitCode, 0) << check.out;
-    const ToolRun faithful = tool("schedule " + q(d.path()) + " --faithful --quiet");
+    const ToolRun faithful = tool("schedule " + quoted(d.path()) + " --faithful --quiet");
     EXPECT_EQ(faithful.exitCode, 0) << faithful.out;
 }
 
 TEST(ScheduleCommand, SameFilesEveryRun) {
     TempDir a, b;
     for (const TempDir* d : {&a, &b}) {
-        ASSERT_EQ(tool("sample " + q(d->path()) + " --classes 8").exitCode, 0);
-        ASSERT_EQ(tool("schedule " + q(d->path()) + " --level 3 --quiet").exitCode, 0);
+        ASSERT_EQ(tool("sample " + quoted(d->path()) + " --classes 8").exitCode, 0);
+        ASSERT_EQ(tool("schedule " + quoted(d->path()) + " --level 3 --quiet").exitCode, 0);
     }
     for (const char* f : {"TPS.PRG", "CPS.PRG", "RPS.PRG"}) EXPECT_EQ(a.read(f), b.read(f)) << f;
 }
 
 TEST(ScheduleCommand, OneTeacher) {
     TempDir d;
-    ASSERT_EQ(tool("sample " + q(d.path()) + " --classes 4").exitCode, 0);
-    const ToolRun r = tool("schedule " + q(d.path()) + " --teacher 1 --level 2 --quiet");
+    ASSERT_EQ(tool("sample " + quoted(d.path()) + " --classes 4").exitCode, 0);
+    const ToolRun r = tool("schedule " + quoted(d.path()) + " --teacher 1 --level 2 --quiet");
     EXPECT_EQ(r.exitCode, 0) << r.out;
-    EXPECT_EQ(tool("check " + q(d.path())).exitCode, 0);
-    EXPECT_EQ(tool("schedule " + q(d.path()) + " --teacher 200 --quiet").exitCode, 1);
+    EXPECT_EQ(tool("check " + quoted(d.path())).exitCode, 0);
+    EXPECT_EQ(tool("schedule " + quoted(d.path()) + " --teacher 200 --quiet").exitCode, 1);
 }
 
 TEST(ScheduleCommand, NothingToScheduleOrNoRoom) {
     TempDir empty;
-    const ToolRun r = tool("schedule " + q(empty.path()) + " --quiet");
+    const ToolRun r = tool("schedule " + quoted(empty.path()) + " --quiet");
     EXPECT_EQ(r.exitCode, 1) << r.out;
 
     TempDir full;
-    ASSERT_EQ(tool("sample " + q(full.path()) + " --classes 1").exitCode, 0);
+    ASSERT_EQ(tool("sample " + quoted(full.path()) + " --classes 1").exitCode, 0);
     Bytes cps = full.read("CPS.PRG");
     for (int i = 0; i < 80; ++i) cps[18 + i] = 0; // every cell of the class closed
     full.write("CPS.PRG", cps);
-    const ToolRun refused = tool("schedule " + q(full.path()) + " --quiet");
+    const ToolRun refused = tool("schedule " + quoted(full.path()) + " --quiet");
     EXPECT_EQ(refused.exitCode, 1) << refused.out;
     EXPECT_NE(refused.out.find("fazla alan kapatılmış"), std::string::npos) << refused.out;
 }
 
 TEST(ScheduleCommand, FileErrorsAndBadArguments) {
     TempDir d;
-    EXPECT_EQ(tool("schedule " + q(d / "missing") + " --quiet").exitCode, 2);
-    EXPECT_EQ(tool("schedule " + q(d.path()) + " --level 100").exitCode, 2);
+    EXPECT_EQ(tool("schedule " + quoted(d / "missing") + " --quiet").exitCode, 2);
+    EXPECT_EQ(tool("schedule " + quoted(d.path()) + " --level 100").exitCode, 2);
     EXPECT_EQ(tool("schedule").exitCode, 2);
 }
 

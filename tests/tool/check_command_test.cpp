@@ -3,31 +3,19 @@
 #include "core/dir_lock.h"
 #include "core/entities.h"
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
 
 namespace zs {
 namespace {
 
 using test::TempDir;
 
-struct ToolRun {
-    int exitCode;
-    std::string out;
-};
+using test::ToolRun;
 
 ToolRun runTool(const std::string& arguments) {
-    const std::string cmd = std::string(ZS_TOOL) + " " + arguments + " 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 512> buf{};
-    while (std::fgets(buf.data(), buf.size(), p)) out += buf.data();
-    const int status = ::pclose(p);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+    return test::runTool(ZS_TOOL, arguments);
 }
 
 ToolRun check(const std::filesystem::path& dir) {

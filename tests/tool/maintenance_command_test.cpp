@@ -4,12 +4,11 @@
 #include "maintenance/backup_set.h"
 #include "scheduler/sample_school.h"
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <csignal>
-#include <cstdio>
 #include <random>
 
 #include <sys/wait.h>
@@ -21,23 +20,11 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDir;
 
-struct ToolRun {
-    int exitCode;
-    std::string out;
-};
+using test::quoted;
+using test::ToolRun;
 
-ToolRun tool(const std::string& args) {
-    const std::string cmd = std::string(ZS_TOOL) + " " + args + " 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 512> buf{};
-    while (std::fgets(buf.data(), buf.size(), p)) out += buf.data();
-    const int status = ::pclose(p);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-std::string q(const fs::path& p) {
-    return "'" + p.string() + "'";
+ToolRun tool(const std::string& arguments) {
+    return test::runTool(ZS_TOOL, arguments);
 }
 
 std::map<DataFile, Bytes> dataFiles(const TempDir& dir) {
@@ -50,20 +37,20 @@ TEST(MaintenanceCommands, ExitCodesTellDoneRefusedAndFailed) {
     TempDir work, target, empty, damaged;
     ASSERT_TRUE(sched::writeSampleSchool(DataDir(work.path()), {4, 1}));
     damaged.write("LESSON.YDK", Bytes(47, 1));
-    const std::string w = q(work.path());
+    const std::string w = quoted(work.path());
     struct Case {
         std::string args;
         int code;
         const char* says;
     } cases[] = {
-        {"backup " + w + " --to " + q(target.path()), 0, "Yedek alma işlemi tamamlandı."},
+        {"backup " + w + " --to " + quoted(target.path()), 0, "Yedek alma işlemi tamamlandı."},
         {"backup " + w + " --to A:", 1, "Disket sürücünüzce disket yok."},
-        {"backup " + w + " --to " + q(work / "nowhere"), 2, "Dizin bulunamadı"},
+        {"backup " + w + " --to " + quoted(work / "nowhere"), 2, "Dizin bulunamadı"},
         {"backup " + w, 2, "Kullanım"},
         {"restore " + w + " --from A:", 1, "Disket sürücünüzce disket yok."},
-        {"restore " + w + " --from " + q(empty.path()), 1, "yedek dosyası bulunamadı"},
-        {"restore " + w + " --from " + q(damaged.path()), 1, "LESSON.YDK: 47 bayt"},
-        {"restore " + w + " --from " + q(target.path()), 0, "Önceki dosyalar: "},
+        {"restore " + w + " --from " + quoted(empty.path()), 1, "yedek dosyası bulunamadı"},
+        {"restore " + w + " --from " + quoted(damaged.path()), 1, "LESSON.YDK: 47 bayt"},
+        {"restore " + w + " --from " + quoted(target.path()), 0, "Önceki dosyalar: "},
     };
     const auto before = dataFiles(work);
     for (const auto& c : cases) {

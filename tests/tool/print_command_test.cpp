@@ -3,13 +3,11 @@
 #include "core/entities.h"
 #include "core/startup.h"
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <sys/wait.h>
 
 namespace zs {
 namespace {
@@ -17,12 +15,9 @@ namespace {
 using test::TempDir;
 
 int runTool(const std::string& arguments, std::string& out) {
-    const std::string cmd = std::string(ZS_TOOL) + " print " + arguments + " 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::array<char, 512> buf{};
-    while (std::fgets(buf.data(), buf.size(), p)) out += buf.data();
-    const int status = ::pclose(p);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const test::ToolRun r = test::runTool(ZS_TOOL, "print " + arguments);
+    out += r.out;
+    return r.exitCode;
 }
 
 TEST(PrintCommand, WritesThePdfOrRefusesWithTheReason) {

@@ -1,4 +1,5 @@
-// How the curriculum screens name classes, lessons, teachers and rooms (Windows-1254).
+// How screens, reports and printouts name classes, lessons, teachers and rooms
+// (Windows-1254).
 #pragma once
 
 #include "core/database.h"
