@@ -38,6 +38,23 @@ std::optional<std::string> exportFault(const Database& db, const ExportRequest& 
     return std::nullopt;
 }
 
+ExportRequest requestInto(const fs::path& folder, const ExportChoice& choice,
+                          const CalendarSpan& span) {
+    ExportRequest r;
+    if (choice.html) r.html = folder / "zamanseri-web";
+    if (choice.xlsx) r.xlsx = folder / "zamanseri.xlsx";
+    if (choice.ics) r.ics = folder / "zamanseri-takvim";
+    if (choice.csv) r.csv = folder / "zamanseri.csv";
+    r.span = span;
+    return r;
+}
+
+std::string writtenNotice(const std::vector<fs::path>& written) {
+    std::string text = "Dışa aktarma tamamlandı. Yazılanlar:";
+    for (const fs::path& p : written) text += "\n" + p.string();
+    return text;
+}
+
 int exportSteps(const Database& db, const ExportRequest& request) {
     return (request.html.empty() ? 0 : htmlPageCount(db)) +
            (request.xlsx.empty() ? 0 : kWorkbookSheets) +

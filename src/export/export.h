@@ -31,6 +31,21 @@ struct ExportRequest {
 
 inline constexpr int kMaxLessonMinutes = 180;
 
+struct ExportChoice {
+    bool html = true;
+    bool xlsx = true;
+    bool ics = false;
+    bool csv = false;
+};
+
+// The chosen kinds under their fixed names in `folder`: "zamanseri-web", "zamanseri.xlsx",
+// "zamanseri-takvim", "zamanseri.csv".
+ExportRequest requestInto(const std::filesystem::path& folder, const ExportChoice& choice,
+                          const CalendarSpan& span);
+
+// The closing notice naming what was written (UTF-8).
+std::string writtenNotice(const std::vector<std::filesystem::path>& written);
+
 // "2026-09-14"; nothing for anything else or a date that does not exist.
 std::optional<std::chrono::year_month_day> readDate(const std::string& text);
 
