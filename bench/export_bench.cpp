@@ -35,11 +35,16 @@ const std::filesystem::path& schoolFolder() {
 
 void BM_ExportWholeSchoolProcess(benchmark::State& state) {
     const auto dir = schoolFolder();
-    const std::string out = "'" + dir.string() + "/";
-    const std::string command = std::string(ZS_TOOL) + " export " + out + "school' --html " + out +
-                                "site' --xlsx " + out + "okul.xlsx' --ics " + out +
-                                "takvim' --from 2026-09-14 --until 2027-06-18 --csv " + out +
-                                "okul.csv' >/dev/null";
+    auto at = [&dir](const char* name) {
+        std::string word = " '";
+        word += (dir / name).string();
+        word += '\'';
+        return word;
+    };
+    const std::string command = std::string(ZS_TOOL) + " export" + at("school") + " --html" +
+                                at("site") + " --xlsx" + at("okul.xlsx") + " --ics" + at("takvim") +
+                                " --from 2026-09-14 --until 2027-06-18 --csv" + at("okul.csv") +
+                                " >/dev/null";
     for (auto _ : state)
         if (std::system(command.c_str()) != 0) state.SkipWithError("export failed");
     state.counters["xlsx_bytes"] =

@@ -1,3 +1,4 @@
+#include "arguments.h"
 #include "commands.h"
 #include "working_folder.h"
 
@@ -5,7 +6,6 @@
 #include "export/export.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace zs::tool {
 
@@ -17,14 +17,6 @@ int usage() {
                "[--csv DOSYA]\n",
                stderr);
     return 2;
-}
-
-bool readMinutes(const std::string& text, int& out) {
-    if (text.empty() || text.size() > 3) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    out = std::atoi(text.c_str());
-    return out >= 1 && out <= exporting::kMaxLessonMinutes;
 }
 
 } // namespace
@@ -50,7 +42,8 @@ int runExport(const std::vector<std::string>& args) {
         } else if (a == "--until" && hasValue) {
             if (!(until = exporting::readDate(args[++i]))) return usage();
         } else if (a == "--minutes" && hasValue) {
-            if (!readMinutes(args[++i], request.span.minutes)) return usage();
+            if (!readSmallNumber(args[++i], 1, exporting::kMaxLessonMinutes, request.span.minutes))
+                return usage();
             minutesGiven = true;
         } else if (folder.empty() && !a.starts_with("--")) {
             folder = a;

@@ -6,35 +6,13 @@ namespace zs::exporting {
 
 namespace {
 
-void append(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // Control characters (the code page's unused bytes among them) stand in no exported file.
-bool shown(char32_t cp) {
-    return cp >= 0x20 && !(cp >= 0x7F && cp < 0xA0);
-}
-
-template <class Escape> std::string converted(std::string_view codePage, Escape escape) {
+std::string shownBytes(std::string_view codePage) {
     std::string out;
     out.reserve(codePage.size());
     for (char c : codePage) {
         const char32_t cp = cp1254::toCodePoint(static_cast<unsigned char>(c));
-        if (!shown(cp)) continue;
-        if (const char* e = escape(cp)) {
-            out += e;
-            continue;
-        }
-        append(out, cp);
+        if (cp >= 0x20 && !(cp >= 0x7F && cp < 0xA0)) out += c;
     }
     return out;
 }
@@ -42,26 +20,34 @@ template <class Escape> std::string converted(std::string_view codePage, Escape 
 } // namespace
 
 std::string utf8(std::string_view codePage) {
-    return converted(codePage, [](char32_t) -> const char* { return nullptr; });
+    return cp1254::toUtf8(shownBytes(codePage));
 }
 
+// The five characters are the same bytes in the code page as in ASCII.
 std::string html(std::string_view codePage) {
-    return converted(codePage, [](char32_t cp) -> const char* {
-        switch (cp) {
+    std::string escaped;
+    for (char c : shownBytes(codePage)) {
+        switch (c) {
         case '&':
-            return "&amp;";
+            escaped += "&amp;";
+            break;
         case '<':
-            return "&lt;";
+            escaped += "&lt;";
+            break;
         case '>':
-            return "&gt;";
+            escaped += "&gt;";
+            break;
         case '"':
-            return "&quot;";
+            escaped += "&quot;";
+            break;
         case '\'':
-            return "&#39;";
+            escaped += "&#39;";
+            break;
         default:
-            return nullptr;
+            escaped += c;
         }
-    });
+    }
+    return cp1254::toUtf8(escaped);
 }
 
 std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
