@@ -79,7 +79,8 @@ icalcomponent* schoolZone() {
                                icalproperty_new_dtstart(timeOf(sys_days{1970y / 1 / 1}, 0, false)));
     icalcomponent_add_property(standard,
                                icalproperty_new_tzoffsetfrom(kSchoolZoneOffsetMinutes * 60));
-    icalcomponent_add_property(standard, icalproperty_new_tzoffsetto(kSchoolZoneOffsetMinutes * 60));
+    icalcomponent_add_property(standard,
+                               icalproperty_new_tzoffsetto(kSchoolZoneOffsetMinutes * 60));
     icalcomponent_add_property(standard, icalproperty_new_tzname("+03"));
     icalcomponent_add_component(zone, standard);
     return zone;
@@ -98,8 +99,8 @@ struct Calendar {
         icalproperty_set_x_name(title, "X-WR-CALNAME");
         icalcomponent_add_property(root.get(), title);
         icalcomponent_add_component(root.get(), schoolZone());
-        stamp = icaltime_from_timet_with_zone(std::time(nullptr), 0,
-                                              icaltimezone_get_utc_timezone());
+        stamp =
+            icaltime_from_timet_with_zone(std::time(nullptr), 0, icaltimezone_get_utc_timezone());
     }
 
     icalcomponent* event(const std::string& uid, const std::string& summary) {
@@ -123,8 +124,8 @@ int startMinutes(const Database& db, int hour) {
     return readStartTime(startText(db, hour)).value_or(0);
 }
 
-void addBlock(Calendar& cal, const Database& db, const CalendarSpan& span,
-              const PlacedBlock& b, const std::string& owner, bool forTeacher) {
+void addBlock(Calendar& cal, const Database& db, const CalendarSpan& span, const PlacedBlock& b,
+              const std::string& owner, bool forTeacher) {
     const sys_days first = firstOn(span.from, b.day);
     if (first > sys_days{span.until}) return;
     const std::string cls = utf8(classTitle(db, b.classId));
@@ -158,10 +159,10 @@ void addDuties(Calendar& cal, const Database& db, const CalendarSpan& span, Id t
         if (!place) continue;
         const sys_days first = firstOn(span.from, d.day);
         if (first > sys_days{span.until}) continue;
-        icalcomponent* e = cal.event("t" + std::to_string(teacherId) + "-duty-" +
-                                         std::to_string(d.dutyPlaceId) + "-" +
-                                         std::to_string(d.day) + "@zamanseri",
-                                     "Nöbet: " + utf8(place->name));
+        icalcomponent* e =
+            cal.event("t" + std::to_string(teacherId) + "-duty-" + std::to_string(d.dutyPlaceId) +
+                          "-" + std::to_string(d.day) + "@zamanseri",
+                      "Nöbet: " + utf8(place->name));
         icalcomponent_add_property(e, icalproperty_new_dtstart(timeOf(first, 0, true)));
         icalcomponent_add_property(e, icalproperty_new_dtend(timeOf(first + days{1}, 0, true)));
         icalcomponent_add_property(e, weekly(span, true));
@@ -202,7 +203,8 @@ Status writeCalendars(const Database& db, const CalendarSpan& span,
     for (const Teacher& t : db.teachers) {
         Calendar cal(utf8(t.name));
         const std::string owner = "t" + std::to_string(t.id);
-        for (const PlacedBlock& b : teacherBlocks(db, t.id)) addBlock(cal, db, span, b, owner, true);
+        for (const PlacedBlock& b : teacherBlocks(db, t.id))
+            addBlock(cal, db, span, b, owner, true);
         addDuties(cal, db, span, t.id);
         if (auto s = cal.write(folder / teacherCalendarName(t.id)); !s) return s;
         step();

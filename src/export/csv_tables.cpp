@@ -39,8 +39,8 @@ std::string csvRow(const std::vector<std::string>& fields) {
 }
 
 std::string blocksCsv(const Database& db) {
-    std::string out = csvRow({"ÖĞRETMEN", "SINIF", "DERS", "DERSLİKLER", "GÜN", "İLK SAAT",
-                              "SAAT SAYISI", "KİLİTLİ"});
+    std::string out = csvRow(
+        {"ÖĞRETMEN", "SINIF", "DERS", "DERSLİKLER", "GÜN", "İLK SAAT", "SAAT SAYISI", "KİLİTLİ"});
     for (const SchoolClass& c : db.classes)
         for (const PlacedBlock& b : classBlocks(db, c.id))
             out += csvRow({joined(utf8All(blockTeachers(db, b)), "; "),

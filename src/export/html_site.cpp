@@ -17,7 +17,8 @@ namespace zs::exporting {
 namespace {
 
 // One sheet of A4 on paper; a phone scrolls the grid sideways rather than squeezing it.
-const char* const kStyle = R"(body { font-family: "DejaVu Sans", Arial, sans-serif; margin: 1em; color: #111; }
+const char* const kStyle =
+    R"(body { font-family: "DejaVu Sans", Arial, sans-serif; margin: 1em; color: #111; }
 h1 { font-size: 1.3em; margin: 0 0 .3em; }
 h2 { font-size: 1.1em; margin: 1em 0 .3em; }
 .who { margin: .2em 0 .8em; }
@@ -81,10 +82,10 @@ template <class Cell> std::string weekGrid(const Database& db, Cell cell) {
 }
 
 std::string entityPage(const std::string& heading, const std::string& label,
-                       const std::string& name, const std::string& facts,
-                       const std::string& grid, int total) {
-    const std::string body = "<h1>" + heading + "</h1>\n<p class=\"who\">" + label +
-                             ": <strong>" + name + "</strong>" + facts + "</p>\n" + grid +
+                       const std::string& name, const std::string& facts, const std::string& grid,
+                       int total) {
+    const std::string body = "<h1>" + heading + "</h1>\n<p class=\"who\">" + label + ": <strong>" +
+                             name + "</strong>" + facts + "</p>\n" + grid +
                              "<p>TOPLAM DERS SAYISI : " + std::to_string(total) + "</p>\n";
     return document(name + " – " + heading, body, false);
 }
@@ -92,24 +93,19 @@ std::string entityPage(const std::string& heading, const std::string& label,
 std::string teacherPage(const Database& db, const Teacher& t) {
     const bool rooms = db.settings.sheetPrintRooms != 0;
     const std::string duties = print::dutyText(db, t.id);
-    return entityPage("HAFTALIK ÖĞRETMEN DERS PROGRAMI", "Adı Soyadı", html(t.name),
-                      duties.empty() ? "" : "<br>Nöbet Günü: " + html(duties),
-                      weekGrid(db,
-                               [&](int d, int h) {
-                                   return print::teacherPageCell(db, t.id, d, h, rooms);
-                               }),
-                      teacherWeeklyTotals(db, t.id).totalHours);
+    return entityPage(
+        "HAFTALIK ÖĞRETMEN DERS PROGRAMI", "Adı Soyadı", html(t.name),
+        duties.empty() ? "" : "<br>Nöbet Günü: " + html(duties),
+        weekGrid(db, [&](int d, int h) { return print::teacherPageCell(db, t.id, d, h, rooms); }),
+        teacherWeeklyTotals(db, t.id).totalHours);
 }
 
 std::string classPage(const Database& db, const SchoolClass& c) {
     const bool rooms = db.settings.sheetPrintRooms != 0;
-    return entityPage("HAFTALIK SINIF DERS PROGRAMI", "Sınıfın Adı",
-                      html(classTitle(db, c.id)), "",
-                      weekGrid(db,
-                               [&](int d, int h) {
-                                   return print::classPageCell(db, c.id, d, h, rooms);
-                               }),
-                      print::classLessonHoursSum(db, c.id));
+    return entityPage(
+        "HAFTALIK SINIF DERS PROGRAMI", "Sınıfın Adı", html(classTitle(db, c.id)), "",
+        weekGrid(db, [&](int d, int h) { return print::classPageCell(db, c.id, d, h, rooms); }),
+        print::classLessonHoursSum(db, c.id));
 }
 
 std::string roomPage(const Database& db, const Room& r) {
@@ -121,17 +117,21 @@ std::string roomPage(const Database& db, const Room& r) {
 
 std::string dutyPage(const Database& db) {
     const int days = db.settings.dutyWeekdaysOnly ? kDays : kDutyDays;
-    std::string body = "<h1>ÖĞRETMEN NÖBET ÇİZELGESİ</h1>\n<div class=\"grid\"><table>\n"
-                       "<thead><tr><th scope=\"col\">NÖBET YERLERİ</th>";
-    for (int d = 1; d <= days; ++d) body += "<th scope=\"col\">" + html(dayName(d)) + "</th>";
-    body += "</tr></thead>\n<tbody>\n";
+    std::string rows;
     for (const duty::DutyChartRow& place : duty::dutyChart(db)) {
-        body += "<tr><th scope=\"row\">" + html(place.placeName) + "</th>";
+        rows += "<tr><th scope=\"row\">" + html(place.placeName) + "</th>";
         for (int d = 1; d <= days; ++d)
-            body += "<td>" + lines(place.names[static_cast<std::size_t>(d - 1)]) + "</td>";
-        body += "</tr>\n";
+            rows += "<td>" + lines(place.names[static_cast<std::size_t>(d - 1)]) + "</td>";
+        rows += "</tr>\n";
     }
-    body += "</tbody>\n</table></div>\n";
+    std::string body = "<h1>ÖĞRETMEN NÖBET ÇİZELGESİ</h1>\n";
+    if (rows.empty()) {
+        body += "<p>Nöbet yeri yok.</p>\n";
+    } else {
+        body += "<div class=\"grid\"><table>\n<thead><tr><th scope=\"col\">NÖBET YERLERİ</th>";
+        for (int d = 1; d <= days; ++d) body += "<th scope=\"col\">" + html(dayName(d)) + "</th>";
+        body += "</tr></thead>\n<tbody>\n" + rows + "</tbody>\n</table></div>\n";
+    }
     return document("ÖĞRETMEN NÖBET ÇİZELGESİ", body, false);
 }
 
@@ -145,15 +145,15 @@ std::string linkList(const char* heading, const Rows& rows, Name name, Page page
 
 std::string indexPage(const Database& db) {
     const std::string school = html(db.settings.schoolName);
-    std::string body = "<h1>" + (school.empty() ? std::string("HAFTALIK DERS PROGRAMI") : school) +
-                       "</h1>\n";
-    body += linkList("ÖĞRETMENLER", db.teachers, [](const Teacher& t) { return html(t.name); },
-                     teacherPageName);
+    std::string body =
+        "<h1>" + (school.empty() ? std::string("HAFTALIK DERS PROGRAMI") : school) + "</h1>\n";
     body += linkList(
-        "SINIFLAR", db.classes,
-        [&db](const SchoolClass& c) { return html(classTitle(db, c.id)); }, classPageName);
-    body += linkList("DERSLİKLER", db.rooms, [](const Room& r) { return html(r.name); },
-                     roomPageName);
+        "ÖĞRETMENLER", db.teachers, [](const Teacher& t) { return html(t.name); }, teacherPageName);
+    body += linkList(
+        "SINIFLAR", db.classes, [&db](const SchoolClass& c) { return html(classTitle(db, c.id)); },
+        classPageName);
+    body += linkList(
+        "DERSLİKLER", db.rooms, [](const Room& r) { return html(r.name); }, roomPageName);
     body += std::string("<h2>NÖBET</h2>\n<ul class=\"list\">\n<li><a href=\"") + kDutyPageName +
             "\">ÖĞRETMEN NÖBET ÇİZELGESİ</a></li>\n</ul>\n";
     return document(school.empty() ? std::string("HAFTALIK DERS PROGRAMI") : school, body, true);

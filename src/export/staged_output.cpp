@@ -36,7 +36,8 @@ Status writeWhole(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();
-    if (!out) return writeError(path, std::error_code(errno ? errno : EIO, std::generic_category()));
+    if (!out)
+        return writeError(path, std::error_code(errno ? errno : EIO, std::generic_category()));
     return success();
 }
 
@@ -82,8 +83,7 @@ Result<StagedOutput> StagedOutput::open(const fs::path& given, Kind kind,
     fs::path place = fs::absolute(given, ec);
     if (ec || place.filename().empty()) place = place.parent_path();
     const fs::path parent = place.parent_path();
-    if (!fs::is_directory(parent, ec))
-        return Error{"Klasör bulunamadı", parent.string()};
+    if (!fs::is_directory(parent, ec)) return Error{"Klasör bulunamadı", parent.string()};
     const bool exists = fs::exists(fs::symlink_status(place, ec));
     if (kind == Kind::File && exists && fs::is_directory(place, ec))
         return Error{"Bu bir klasör, dosya değil", place.string()};

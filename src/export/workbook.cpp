@@ -164,10 +164,9 @@ Status writeWorkbook(const Database& db, const std::filesystem::path& file,
     step();
     rows.clear();
     for (const SchoolClass& c : db.classes)
-        rows.push_back({c.order, classTitle(db, c.id), print::classLessonHoursSum(db, c.id),
-                        [&db, id = c.id](int d, int h) {
-                            return print::classSheetCell(db, id, d, h);
-                        }});
+        rows.push_back(
+            {c.order, classTitle(db, c.id), print::classLessonHoursSum(db, c.id),
+             [&db, id = c.id](int d, int h) { return print::classSheetCell(db, id, d, h); }});
     Sheet classes(book, formats, "SINIFLAR");
     sheetList(classes, db, "SINIF", rows);
     step();

@@ -55,8 +55,8 @@ Database school() {
     createMissingTimetables(db);
     const char* starts[] = {"08:00", "08:50", "09:40", "10:30", "11:20", "12:10"};
     for (int h = 0; h < 6; ++h) db.settings.startTimes[static_cast<std::size_t>(h)] = starts[h];
-    for (auto [day, hour, cls, lesson] : {std::array{1, 1, 1, 1}, {1, 2, 1, 1}, {1, 3, 1, 2},
-                                          {1, 3, 2, 1}, {3, 4, 2, 1}})
+    for (auto [day, hour, cls, lesson] :
+         {std::array{1, 1, 1, 1}, {1, 2, 1, 1}, {1, 3, 1, 2}, {1, 3, 2, 1}, {3, 4, 2, 1}})
         EXPECT_TRUE(Place(db, slotOf(day, hour), static_cast<Id>(cls), static_cast<Id>(lesson)));
     EXPECT_TRUE(ToggleLock(db, CellOf::Class, 2, slotOf(3, 4)));
     return db;
@@ -74,9 +74,12 @@ std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') rows.back().back() += text[++i];
-            else if (c == '"') quoted = false;
-            else rows.back().back() += c;
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                rows.back().back() += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                rows.back().back() += c;
         } else if (c == '"') {
             quoted = true;
         } else if (c == ',') {
@@ -99,7 +102,10 @@ struct Exported {
 
 std::unique_ptr<Exported> exportAll(const Database& db) {
     auto e = std::make_unique<Exported>();
-    e->request = {e->out / "site", e->out / "okul.xlsx", e->out / "takvim", e->out / "okul.csv",
+    e->request = {e->out / "site",
+                  e->out / "okul.xlsx",
+                  e->out / "takvim",
+                  e->out / "okul.csv",
                   {2026y / 9 / 16, 2027y / 1 / 22, 40}};
     EXPECT_FALSE(exportFault(db, e->request));
     int steps = 0;
@@ -115,8 +121,8 @@ TEST(Export, CsvHasARowPerPlacedBlockAndNamesRoundTrip) {
     const auto rows = parseCsv(readAll(e->request.csv));
     ASSERT_EQ(rows.size(), 1u + 4u);
     EXPECT_EQ(rows[0][0], "ÖĞRETMEN");
-    const std::vector<std::string> first{kOddName, "9 A", "MATEMATİK", "", "PAZARTESİ",
-                                         "1",      "2",   "H"};
+    const std::vector<std::string> first{kOddName,    "9 A", "MATEMATİK", "",
+                                         "PAZARTESİ", "1",   "2",         "H"};
     EXPECT_EQ(rows[1], first);
     EXPECT_EQ(rows[2][3], "FİZİK LAB");
     EXPECT_EQ(rows[4][7], "E");
@@ -282,8 +288,8 @@ TEST(Export, RefusedPlacesLeaveNothingWritten) {
     for (const auto& f : fs::recursive_directory_iterator(out.path()))
         left.push_back(fs::relative(f.path(), out.path()).string());
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"documents", "documents/letter.odt", "file.txt",
-                                              "work"}));
+    EXPECT_EQ(left,
+              (std::vector<std::string>{"documents", "documents/letter.odt", "file.txt", "work"}));
 }
 
 TEST(Export, AnEarlierExportIsReplacedWhole) {
