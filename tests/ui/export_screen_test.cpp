@@ -9,6 +9,7 @@
 #include "ui/screens.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
 #include <QProgressBar>
