@@ -4,7 +4,7 @@
 #include "core/data_files.h"
 #include "core/startup.h"
 #include "rules/placement.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 
 #include <benchmark/benchmark.h>
 

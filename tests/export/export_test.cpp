@@ -7,7 +7,7 @@
 #include "export/export.h"
 #include "rules/lock.h"
 #include "rules/placement.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 #include "support/temp_dir.h"
 #include "support/tool_run.h"
 
