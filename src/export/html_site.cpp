@@ -100,11 +100,30 @@ std::string teacherPage(const Database& db, const Teacher& t) {
         teacherWeeklyTotals(db, t.id).totalHours);
 }
 
+// The class's lessons with their teachers, so the teacher numbers of the grid read.
+std::string classLessonList(const Database& db, Id classId) {
+    std::string rows;
+    for (const TeacherLesson& tl : db.teacherLessons) {
+        if (tl.classId != classId) continue;
+        const Teacher* t = db.teachers.find(tl.teacherId);
+        rows += "<tr><td>" + html(lessonName(db, tl.lessonId)) + "</td><td>" +
+                std::to_string(lessonWeeklyHours(db, tl.lessonId)) + "</td><td>" +
+                (t ? std::to_string(t->order) : std::string()) + "</td><td>" +
+                html(teacherName(db, tl.teacherId)) + "</td></tr>\n";
+    }
+    if (rows.empty()) return {};
+    return "<div class=\"grid\"><table>\n<thead><tr><th scope=\"col\">DERSİN ADI</th>"
+           "<th scope=\"col\">H.D.S.</th><th scope=\"col\">NO</th>"
+           "<th scope=\"col\">ÖĞRETMENİN ADI</th></tr></thead>\n<tbody>\n" +
+           rows + "</tbody>\n</table></div>\n";
+}
+
 std::string classPage(const Database& db, const SchoolClass& c) {
     const bool rooms = db.settings.sheetPrintRooms != 0;
     return entityPage(
         "HAFTALIK SINIF DERS PROGRAMI", "Sınıfın Adı", html(classTitle(db, c.id)), "",
-        weekGrid(db, [&](int d, int h) { return print::classPageCell(db, c.id, d, h, rooms); }),
+        weekGrid(db, [&](int d, int h) { return print::classPageCell(db, c.id, d, h, rooms); }) +
+            classLessonList(db, c.id),
         print::classLessonHoursSum(db, c.id));
 }
 

@@ -137,6 +137,10 @@ TEST(Export, WebPagesEscapeNamesAndPassTidy) {
     const std::string page = readAll(e->request.html / "ogretmen-001.html");
     EXPECT_NE(page.find("Çağrı &lt;Öz&gt; &amp; Şule, &quot;İnci&quot;"), std::string::npos);
     EXPECT_EQ(page.find("<Öz>"), std::string::npos);
+    // The class page names the teachers whose numbers stand in its cells.
+    EXPECT_NE(readAll(e->request.html / "sinif-001.html")
+                  .find("<td>1</td><td>Çağrı &lt;Öz&gt; &amp; Şule, &quot;İnci&quot;</td>"),
+              std::string::npos);
     EXPECT_NE(page.find("<html lang=\"tr\">"), std::string::npos);
     EXPECT_NE(readAll(e->request.html / "index.html").find("href=\"ogretmen-001.html\""),
               std::string::npos);
