@@ -364,10 +364,9 @@ void TeacherTimetableScreen::leaveAnalysis() {
 }
 
 QString TeacherTimetableScreen::analysisCaption() {
-    return QStringLiteral("ANALİZ: Her saatteki sayı, öğretmenin o saatte boş olan sınıflarında "
-                          "öbür öğretmenlerin yine boş saate düşen derslerinin haftalık saat "
-                          "toplamıdır (en büyük sınıfınki). Büyük sayılı saatler o sınıfların "
-                          "başka derslerine de yarar. Programa tıklayınca analiz kapanır.");
+    return QStringLiteral("ANALİZ: Sayı, öğretmenin o saatte boş sınıflarında öbür derslerin yine "
+                          "boş saate düşen haftalık saatleridir (en büyük sınıfınki). Programa "
+                          "tıklayınca kapanır.");
 }
 
 void TeacherTimetableScreen::setRunMode(bool on) {
