@@ -67,10 +67,10 @@ DropMap dropMap(const Database& db, const HandBlock& block) {
             v.colour = closedReason(v.why.reason) ? DropColour::Closed : DropColour::Refused;
             continue;
         }
-        const CellExplanation& auto_ = run.cells[static_cast<std::size_t>(slot - 1)];
-        if (!auto_.fits() && auto_.reason != R::NothingLeft) {
+        const CellExplanation& byRun = run.cells[static_cast<std::size_t>(slot - 1)];
+        if (!byRun.fits() && byRun.reason != R::NothingLeft) {
             v.colour = DropColour::AutoRuleOnly;
-            v.why = auto_;
+            v.why = byRun;
         }
     }
     return map;
