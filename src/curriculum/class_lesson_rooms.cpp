@@ -1,6 +1,6 @@
 #include "class_lesson_rooms.h"
 
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "core/cp1254.h"
 #include "core/display_names.h"
 #include "lesson_unit.h"

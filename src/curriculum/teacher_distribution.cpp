@@ -1,6 +1,6 @@
 #include "teacher_distribution.h"
 
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "core/cp1254.h"
 #include "core/display_names.h"
 #include "core/entities.h"

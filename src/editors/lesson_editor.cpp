@@ -2,7 +2,7 @@
 
 #include "placed_hours.h"
 
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "core/cp1254.h"
 #include "core/entities.h"
 #include "core/text.h"

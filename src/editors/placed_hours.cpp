@@ -1,6 +1,6 @@
 #include "placed_hours.h"
 
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "core/cp1254.h"
 
 #include <algorithm>

@@ -9,7 +9,7 @@
 
 namespace zs::sched {
 
-enum class CellColour { Window, Black, White, Lime, Blue, Red, Purple, Teal, Yellow };
+enum class CellColour { Window, Black, White, Lime, Blue, Red, Purple, Teal, Yellow, Grey };
 
 struct CellView {
     std::string text; // Windows-1254

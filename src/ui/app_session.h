@@ -8,6 +8,7 @@
 #include "core/result.h"
 #include "core/startup.h"
 #include "platform/dos_path.h"
+#include "scheduler/hand_history.h"
 
 #include <filesystem>
 #include <string>
@@ -41,6 +42,8 @@ public:
     // Empty whenever the tables are loaded or emptied, so that no id points into the
     // data of another school.
     ClassHandOver classHandOver;
+    // The hand changes of the timetable screens, for undo and redo while the program runs.
+    sched::HandHistory handHistory;
 
     // The working directory as a host folder.
     DataDir dataDir() const;

@@ -1,9 +1,9 @@
 #include "class_lessons_screen.h"
 
 #include "app_session.h"
+#include "cascade/cascade.h"
 #include "common_lessons_screen.h"
 #include "copy_lessons_dialog.h"
-#include "core/cascade.h"
 #include "curriculum/class_capacity.h"
 #include "curriculum/class_lesson_rooms.h"
 #include "curriculum/class_lessons.h"

@@ -1,62 +1,55 @@
 #include "class_timetable_screen.h"
 
 #include "app_session.h"
-#include "core/data_files.h"
 #include "list_scheme.h"
-#include "message_dialog.h"
 #include "placement_pattern_screen.h"
 #include "platform/help_viewer.h"
 #include "print_flow.h"
 #include "qt_text.h"
 #include "room_timetable_screen.h"
-#include "rules/lock.h"
-#include "rules/placement.h"
 #include "rules/totals.h"
-#include "scheduler/cell_description.h"
-#include "scheduler/explain.h"
 #include "timetable_grid.h"
-#include "timetable_legend.h"
+#include "timetable_labels.h"
 #include "unplaced_report_screen.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace zs::ui {
 
+QString ClassTimetableScreen::helpLineText() {
+    return QStringLiteral("F1 = Yardım   F2 = Yazdır   F4 = Kaydet   F8 = Aç/Kapat   "
+                          "F9 = Derslikler   F11 = Rapor   F12 = Taşı   "
+                          "Ctrl+Z = Geri Al   Ctrl+Y = Yinele   Enter = Yerleştir/Kaldır");
+}
+
 ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
-    : QDialog(parent), session_(session) {
+    : TimetableScreen(session, CellOf::Class, QStringLiteral("SINIFLARA GÖRE DERS PROGRAMI"),
+                      parent) {
     setObjectName(QStringLiteral("ClassTimetableScreen"));
-    setWindowTitle(QStringLiteral("SINIFLARA GÖRE DERS PROGRAMI"));
-    classes_ = new ListScheme({{QStringLiteral("NO"), 3, true},
-                               {QStringLiteral("SINIF"), 6, false},
-                               {QStringLiteral("BÖLÜM"), 6, false}},
-                              QString(), this);
-    classes_->setObjectName(QStringLiteral("ClassGrid"));
-    lessons_ = new ListScheme({{QStringLiteral("TeacherNo"), 3, true},
-                               {QStringLiteral("ClassNo"), 3, true},
-                               {QStringLiteral("LessonNo"), 3, true},
-                               {QStringLiteral("DERSİN ADI"), 22, false},
-                               {QStringLiteral("HDS"), 3, false},
-                               {QStringLiteral("ÖĞRETMEN"), 22, false}},
-                              QString(), this);
-    lessons_->setObjectName(QStringLiteral("ClTeleGrid"));
-    lessons_->setMinimumWidth(lessons_->contentWidth() + 24);
-    lessons_->setSearchColumn(3);
-    lessons_->searchBox()->setObjectName(QStringLiteral("LeSearched"));
-    grid_ = new TimetableGrid(this);
+    auto* classes = new ListScheme({{QStringLiteral("NO"), 3, true},
+                                    {QStringLiteral("SINIF"), 6, false},
+                                    {QStringLiteral("BÖLÜM"), 6, false}},
+                                   QString(), this);
+    classes->setObjectName(QStringLiteral("ClassGrid"));
+    auto* lessons = new ListScheme({{QStringLiteral("TeacherNo"), 3, true},
+                                    {QStringLiteral("ClassNo"), 3, true},
+                                    {QStringLiteral("LessonNo"), 3, true},
+                                    {QStringLiteral("DERSİN ADI"), 22, false},
+                                    {QStringLiteral("HDS"), 3, false},
+                                    {QStringLiteral("ÖĞRETMEN"), 22, false}},
+                                   QString(), this);
+    lessons->setObjectName(QStringLiteral("ClTeleGrid"));
+    lessons->setMinimumWidth(lessons->contentWidth() + 24);
+    lessons->setSearchColumn(3);
+    lessons->searchBox()->setObjectName(QStringLiteral("LeSearched"));
+    setLists(classes, lessons);
     grid_->setCellSource(
         [this](int slot) { return sched::classCellView(session_.db, sel_, slot); });
-    grid_->setTipSource([this](int slot) {
-        return fromCodePage(sched::cellDescription(session_.db, CellOf::Class, sel_.classId, slot));
-    });
-    reason_ = zs::ui::reasonLine(this);
     link_ = new QAction(QStringLiteral("ÖĞRETMENE BAĞLAN"), grid_);
     grid_->addAction(link_);
     auto* pattern = new QAction(QStringLiteral("YERLEŞTİRME BİÇİMİ"), grid_);
@@ -75,57 +68,25 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
     addCounter("KALAN", "LessonRemainingCount", true);
     counters->addStretch();
 
-    auto* buttons = new QHBoxLayout;
-    auto add = [&](const char* text, const char* name, auto action) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-        connect(b, &QPushButton::clicked, this, action);
-    };
+    auto help = [this] { platform::showHelp(platform::help::ClassTimetable, this); };
     auto printShown = [this] {
-        printFromTimetable(this, session_, print::Printout::Class, classes_->currentId());
+        printFromTimetable(this, session_, print::Printout::Class, owners_->currentId());
     };
-    add("Yazdır", "printButton", printShown);
-    add("Rapor", "reportButton", [this] { showUnplaced(); });
-    add("Derslikler", "roomsButton", [this] { openRooms(); });
-    add("Yardım", "helpButton",
-        [this] { platform::showHelp(platform::help::ClassTimetable, this); });
-    add("Kapat", "closeButton", [this] { close(); });
+    addButton("Yazdır", "printButton", printShown);
+    addButton("Rapor", "reportButton", [this] { showUnplaced(); });
+    addButton("Derslikler", "roomsButton", [this] { openRooms(); });
+    addButton("Yardım", "helpButton", help);
+    addButton("Kapat", "closeButton", [this] { close(); });
+    addKey(Qt::Key_F1, help);
+    addKey(Qt::Key_F2, printShown);
+    addKey(Qt::Key_F4, [this] { writeTimetables(); });
+    addKey(Qt::Key_F9, [this] { openRooms(); });
+    addKey(Qt::Key_F11, [this] { showUnplaced(); });
+    addKey(
+        Qt::Key_F8, [this] { toggleLock(); }, true);
+    assemble(helpLineText(), counters, classLegend());
 
-    auto key = [this](int k, QWidget* on, auto action) {
-        auto* s = new QShortcut(QKeySequence(k), on);
-        if (on != this) s->setContext(Qt::WidgetShortcut);
-        connect(s, &QShortcut::activated, this, action);
-    };
-    key(Qt::Key_F1, this, [this] { platform::showHelp(platform::help::ClassTimetable, this); });
-    key(Qt::Key_F2, this, printShown);
-    key(Qt::Key_F4, this, [this] {
-        if (auto s = saveTables(
-                session_.db, session_.dataDir(),
-                {DataFile::TeacherTimetable, DataFile::ClassTimetable, DataFile::RoomTimetable});
-            !s)
-            TSilForm::showIoError(this, s.error());
-    });
-    key(Qt::Key_F9, this, [this] { openRooms(); });
-    key(Qt::Key_F11, this, [this] { showUnplaced(); });
-    key(Qt::Key_F8, grid_, [this] { toggleLock(); });
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(classes_, 1);
-    left->addWidget(lessons_, 1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(grid_, 1);
-    right->addLayout(counters);
-    right->addWidget(reason_);
-    right->addWidget(timetableLegend(this, classLegend()));
-    right->addLayout(buttons);
-    // The lists take a share of a wider window: lesson and teacher names are long.
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 2);
-    layout->addLayout(right, 3);
-
-    connect(classes_->grid(), &QTableWidget::currentCellChanged, this, [this] {
+    connect(owners_->grid(), &QTableWidget::currentCellChanged, this, [this] {
         reason_->clear();
         fillLessons(0, 0);
         refresh();
@@ -134,22 +95,17 @@ ClassTimetableScreen::ClassTimetableScreen(AppSession& session, QWidget* parent)
         reason_->clear();
         refresh();
     });
-    connect(grid_, &TimetableGrid::activated, this, &ClassTimetableScreen::placeOrRemove);
-    connect(grid_, &TimetableGrid::currentSlotChanged, this, [this] {
-        reason_->clear();
-        refresh();
-    });
 
     updateClassWeeklyHours(session_.db);
     fillClasses();
-    classes_->grid()->setFocus();
+    owners_->grid()->setFocus();
     const ClassHandOver h = session_.classHandOver;
     if (h.classId != 0 &&
         std::find(classIds_.begin(), classIds_.end(), h.classId) != classIds_.end()) {
         selectClass(h.classId, h.teacherId, h.lessonId);
         lessons_->grid()->setFocus();
     }
-    resize(1100, 640);
+    resize(1100, 680);
 }
 
 QLabel* ClassTimetableScreen::counter(const char* objectName) const {
@@ -167,8 +123,8 @@ void ClassTimetableScreen::fillClasses() {
         classIds_.push_back(c.id);
     }
     {
-        const QSignalBlocker block(classes_->grid());
-        classes_->setRows(std::move(rows), classIds_.empty() ? -1 : 0);
+        const QSignalBlocker block(owners_->grid());
+        owners_->setRows(std::move(rows), classIds_.empty() ? -1 : 0);
     }
     fillLessons(0, 0);
     refresh();
@@ -176,7 +132,7 @@ void ClassTimetableScreen::fillClasses() {
 
 void ClassTimetableScreen::fillLessons(Id teacherId, Id lessonId) {
     const Database& db = session_.db;
-    const Id classId = classes_->currentId();
+    const Id classId = owners_->currentId();
     editors::ListRows rows;
     lessonRows_.clear();
     int keep = 0;
@@ -200,7 +156,7 @@ void ClassTimetableScreen::fillLessons(Id teacherId, Id lessonId) {
 }
 
 void ClassTimetableScreen::takeSelection() {
-    sel_.classId = classes_->currentId();
+    sel_.classId = owners_->currentId();
     const int row = lessons_->currentRow();
     const bool has = row >= 0 && row < static_cast<int>(lessonRows_.size());
     sel_.teacherId = has ? lessonRows_[std::size_t(row)].teacherId : Id{0};
@@ -209,48 +165,21 @@ void ClassTimetableScreen::takeSelection() {
 }
 
 void ClassTimetableScreen::refresh() {
-    takeSelection();
+    TimetableScreen::refresh();
     const sched::ClassCounters c = sched::classCounters(session_.db, sel_);
     counter("TotalCount")->setNum(c.total);
     counter("RemainingCount")->setNum(c.remaining);
     counter("LessonRemainingCount")->setNum(c.lessonRemaining);
-    grid_->update();
 }
 
 void ClassTimetableScreen::selectClass(Id classId, Id teacherId, Id lessonId) {
     const auto it = std::find(classIds_.begin(), classIds_.end(), classId);
     if (it == classIds_.end()) return;
     {
-        const QSignalBlocker block(classes_->grid());
-        classes_->selectRow(static_cast<int>(it - classIds_.begin()));
+        const QSignalBlocker block(owners_->grid());
+        owners_->selectRow(static_cast<int>(it - classIds_.begin()));
     }
     fillLessons(teacherId, lessonId);
-    refresh();
-}
-
-void ClassTimetableScreen::placeOrRemove(int slot) {
-    takeSelection();
-    reason_->clear();
-    Database& db = session_.db;
-    const ClassTimetable* ct = db.classTimetables.find(sel_.classId);
-    if (!ct || !validSlot(slot)) return;
-    if (ct->planes[kOpenPlane][slot - 1] == 0) {
-        reason_->setText(closedCellReason());
-        return;
-    }
-    if (ct->planes[kOccupantPlane][slot - 1] != 0)
-        Remove(db, slot, sel_.classId);
-    else if (sel_.lessonId == 0)
-        reason_->setText(noLessonReason());
-    else if (!Place(db, slot, sel_.classId, sel_.lessonId))
-        reason_->setText(fromCodePage(
-            sched::explanationText(db, sched::handRefusal(db, sel_.classId, sel_.lessonId, slot))));
-    refresh();
-}
-
-void ClassTimetableScreen::toggleLock() {
-    takeSelection();
-    ToggleLock(session_.db, CellOf::Class, sel_.classId, sel_.cell);
     refresh();
 }
 
@@ -292,11 +221,7 @@ void ClassTimetableScreen::showUnplaced() {
 }
 
 void ClassTimetableScreen::reject() {
-    if (auto s = saveTables(
-            session_.db, session_.dataDir(),
-            {DataFile::TeacherTimetable, DataFile::ClassTimetable, DataFile::RoomTimetable});
-        !s)
-        TSilForm::showIoError(this, s.error());
+    writeTimetables();
     if (handedBack_)
         QDialog::accept();
     else

@@ -3,61 +3,41 @@
 // the teacher screen.
 #pragma once
 
-#include "core/records.h"
-#include "scheduler/timetable_view.h"
+#include "timetable_screen.h"
 
-#include <QDialog>
-
-#include <vector>
-
-class QLabel;
+class QAction;
 
 namespace zs::ui {
 
-class AppSession;
-class ListScheme;
-class TimetableGrid;
-
-class ClassTimetableScreen : public QDialog {
+class ClassTimetableScreen : public TimetableScreen {
     Q_OBJECT
 public:
     explicit ClassTimetableScreen(AppSession& session, QWidget* parent = nullptr);
 
-    ListScheme* classList() const { return classes_; }
-    ListScheme* lessonList() const { return lessons_; }
-    TimetableGrid* grid() const { return grid_; }
+    static QString helpLineText();
+    ListScheme* classList() const { return ownerList(); }
     QLabel* counter(const char* objectName) const;
-    QLabel* reasonLine() const { return reason_; }
     QAction* linkAction() const { return link_; }
-    sched::TimetableSelection selection() const { return sel_; }
     bool handedBack() const { return handedBack_; }
 
     void selectClass(Id classId, Id teacherId = 0, Id lessonId = 0);
-    void placeOrRemove(int slot);
-    void toggleLock();
     void linkToTeacher();
     void openPattern();
     void openRooms();
     void showUnplaced();
 
 protected:
+    void takeSelection() override;
+    void refresh() override;
     void reject() override;
 
 private:
     void fillClasses();
     void fillLessons(Id teacherId, Id lessonId);
-    void takeSelection();
-    void refresh();
 
-    AppSession& session_;
-    sched::TimetableSelection sel_;
     std::vector<Id> classIds_;
     std::vector<TeacherLesson> lessonRows_;
     bool handedBack_ = false;
-    ListScheme* classes_;
-    ListScheme* lessons_;
-    TimetableGrid* grid_;
-    QLabel* reason_;
     QAction* link_;
 };
 

@@ -1,34 +1,31 @@
-// The actions of the teacher timetable screen: hand changes, locks, the automatic runs,
-// the stored copies, the reports and the other screens it leads to.
+// The actions of the teacher timetable screen: hand changes, locks, the stored copies, the
+// reports and the other screens it leads to.
 #include "teacher_timetable_screen.h"
 
 #include "app_session.h"
 #include "changed_teachers_screen.h"
 #include "class_timetable_screen.h"
-#include "core/settings_file.h"
-#include "data_faults_notice.h"
 #include "duty_assignment_screen.h"
+#include "hand_mover.h"
+#include "hand_undo.h"
 #include "list_scheme.h"
 #include "message_dialog.h"
-#include "oto_panel.h"
 #include "placement_pattern_screen.h"
 #include "print_flow.h"
 #include "qt_text.h"
 #include "rules/lock.h"
 #include "rules/placement.h"
 #include "rules/totals.h"
-#include "scheduler/explain.h"
-#include "scheduler/run.h"
-#include "scheduler/scheduler.h"
+#include "scheduler/hand_change.h"
 #include "scheduler/stored_copies.h"
 #include "settings_screen.h"
 #include "teacher_settings_screen.h"
 #include "timetable_grid.h"
-#include "timetable_legend.h"
+#include "timetable_labels.h"
+#include "timetable_screen.h"
 #include "unplaced_report_screen.h"
 
 #include <QLabel>
-#include <QTimer>
 
 namespace zs::ui {
 
@@ -36,93 +33,34 @@ void TeacherTimetableScreen::placeOrRemove(int slot) {
     leaveAnalysis();
     takeSelection();
     reason_->clear();
-    Database& db = session_.db;
-    const TeacherTimetable* tt = db.teacherTimetables.find(sel_.teacherId);
-    if (!tt || !validSlot(slot) || tt->planes[kOpenPlane][slot - 1] == 0) {
-        if (tt && validSlot(slot)) reason_->setText(closedCellReason());
-        grid_->update();
-        return;
-    }
-    if (const Id occupant = tt->planes[kOccupantPlane][slot - 1])
-        Remove(db, slot, occupant);
-    else if (sel_.classId == 0)
-        reason_->setText(noLessonReason());
-    else if (!Place(db, slot, sel_.classId, sel_.lessonId))
-        reason_->setText(fromCodePage(
-            sched::explanationText(db, sched::handRefusal(db, sel_.classId, sel_.lessonId, slot))));
+    sched::HandResult r;
+    asHandStep(session_, false, [&] {
+        r = sched::placeOrRemove(session_.db, CellOf::Teacher, sel_.teacherId, sel_.classId,
+                                 sel_.lessonId, slot);
+    });
+    reason_->setText(handReason(r));
     refresh();
 }
 
 void TeacherTimetableScreen::toggleLock() {
     takeSelection();
-    ToggleLock(session_.db, CellOf::Teacher, sel_.teacherId, sel_.cell);
+    asHandStep(session_, false,
+               [&] { ToggleLock(session_.db, CellOf::Teacher, sel_.teacherId, sel_.cell); });
     refresh();
 }
 
-template <class F> void TeacherTimetableScreen::runScheduler(F&& body) {
-    takeSelection();
-    Database& db = session_.db;
-    const DataDir dir = session_.dataDir();
-    const Settings inMemory = db.settings;
-    sched::SettingsSource source = [dir, inMemory] {
-        auto loaded = loadSettings(dir);
-        return loaded ? loaded.value() : inMemory;
-    };
-    observer_ = std::make_unique<PanelObserver>(db, *panel_, *grid_);
-    observer_->onGridChanged = [this] { refreshCounters(); };
-    run_ = std::make_unique<sched::AutoRun>(db, *observer_, std::move(source));
-    timeLabel_->clear();
-    setRunMode(true);
-    timer_->start();
-    body(*run_);
-    timer_->stop();
-    const std::string closing = observer_->closing;
-    run_.reset();
-    observer_.reset();
-    setRunMode(false);
-    fillLessons(sel_.classId, sel_.lessonId);
-    refresh();
-    if (closeRequested_) {
-        reject();
-        return;
-    }
-    if (!closing.empty()) TSilForm::inform(this, fromCodePage(closing));
+void TeacherTimetableScreen::undoHand() {
+    mover_->cancel();
+    const QString said = undoHandChange(this, session_);
+    fillTeachers(sel_.teacherId);
+    reason_->setText(said);
 }
 
-void TeacherTimetableScreen::startAutomatic() {
-    if (running() || refusedOnFaults(this, session_.db)) return;
-    updateAllTeacherWeeklyTotals(session_.db);
-    updateClassWeeklyHours(session_.db);
-    if (const CapacityVerdict v = checkClassCapacity(session_.db); !v.ok) {
-        TSilForm::inform(this, fromCodePage(v.message));
-        return;
-    }
-    runScheduler([](sched::AutoRun& run) { sched::runAutomatic(run); });
-}
-
-void TeacherTimetableScreen::startTeacherRun() {
-    if (running() || sel_.teacherId == 0) return;
-    const Id teacher = sel_.teacherId;
-    runScheduler([teacher](sched::AutoRun& run) { sched::runTeacher(run, teacher); });
-}
-
-void TeacherTimetableScreen::placeHere() {
-    takeSelection();
-    if (running() || sel_.classId == 0 || !validSlot(sel_.cell)) return;
-    const sched::TimetableSelection s = sel_;
-    runScheduler([s](sched::AutoRun& run) {
-        sched::placeAtCell(run, s.teacherId, s.classId, s.lessonId, s.cell);
-    });
-}
-
-void TeacherTimetableScreen::stopRun() {
-    if (run_) sched::requestStop(*run_);
-}
-
-void TeacherTimetableScreen::skipLesson() {
-    if (!run_) return;
-    sched::requestSkip(*run_);
-    if (observer_) observer_->skipped();
+void TeacherTimetableScreen::redoHand() {
+    mover_->cancel();
+    const QString said = redoHandChange(this, session_);
+    fillTeachers(sel_.teacherId);
+    reason_->setText(said);
 }
 
 void TeacherTimetableScreen::deleteTeacherTimetable() {
@@ -134,21 +72,19 @@ void TeacherTimetableScreen::deleteTeacherTimetable() {
     if (!TSilForm::confirm(this, fromCodePage(t->name) +
                                      QStringLiteral(" adındaki öğretmenin programı silinecek !")))
         return;
-    for (int slot = 1; slot <= kSlots; ++slot) {
-        tt = db.teacherTimetables.find(sel_.teacherId);
-        const int i = slot - 1;
-        if (tt->planes[kOpenPlane][i] != 0 && tt->planes[kOccupantPlane][i] != 0)
-            Remove(db, slot, tt->planes[kOccupantPlane][i]);
-    }
+    asHandStep(session_, false, [&] {
+        for (int slot = 1; slot <= kSlots; ++slot) {
+            tt = db.teacherTimetables.find(sel_.teacherId);
+            const int i = slot - 1;
+            if (tt->planes[kOpenPlane][i] != 0 && tt->planes[kOccupantPlane][i] != 0)
+                Remove(db, slot, tt->planes[kOccupantPlane][i]);
+        }
+    });
     refresh();
 }
 
 bool TeacherTimetableScreen::writeTimetables() {
-    const auto s =
-        saveTables(session_.db, session_.dataDir(),
-                   {DataFile::TeacherTimetable, DataFile::ClassTimetable, DataFile::RoomTimetable});
-    if (!s) TSilForm::showIoError(this, s.error());
-    return s.ok();
+    return zs::ui::writeTimetables(this, session_);
 }
 
 void TeacherTimetableScreen::reject() {
@@ -158,10 +94,7 @@ void TeacherTimetableScreen::reject() {
         stopRun();
         return;
     }
-    const auto s =
-        saveTables(session_.db, session_.dataDir(),
-                   {DataFile::ClassTimetable, DataFile::TeacherTimetable, DataFile::RoomTimetable});
-    if (!s) TSilForm::showIoError(this, s.error());
+    writeTimetables();
     QDialog::reject();
 }
 

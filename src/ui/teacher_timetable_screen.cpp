@@ -1,6 +1,8 @@
 #include "teacher_timetable_screen.h"
 
 #include "app_session.h"
+#include "curriculum_frame.h"
+#include "hand_mover.h"
 #include "list_scheme.h"
 #include "oto_panel.h"
 #include "platform/help_viewer.h"
@@ -10,6 +12,7 @@
 #include "scheduler/run.h"
 #include "scheduler/scheduler.h"
 #include "timetable_grid.h"
+#include "timetable_labels.h"
 #include "timetable_legend.h"
 
 #include <QGridLayout>
@@ -27,8 +30,8 @@ namespace zs::ui {
 QString TeacherTimetableScreen::helpLineText() {
     return QStringLiteral("F1 = Yardım   F2 = Yazdır   F3 = Analiz   F4 = Kaydet   "
                           "F5 = Öğretmen   F6 = Otomat   F7 = Sil   F8 = Aç/Kapat   "
-                          "F9 = Ayarlar   F10 = Özel   F11 = Rapor   "
-                          "Enter = Yerleştir/Kaldır");
+                          "F9 = Ayarlar   F10 = Özel   F11 = Rapor   F12 = Taşı   "
+                          "Ctrl+Z = Geri Al   Ctrl+Y = Yinele   Enter = Yerleştir/Kaldır");
 }
 
 TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* parent)
@@ -82,18 +85,10 @@ TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* par
     auto* body = new QHBoxLayout;
     body->addLayout(left);
     body->addLayout(right, 1);
-    auto* heading = new QLabel(windowTitle(), this);
-    heading->setObjectName(QStringLiteral("screenTitle"));
-    heading->setStyleSheet(QStringLiteral("QLabel { font-size: 14pt; font-weight: bold; "
-                                          "color: #1f4e79; }"));
-    auto* keys = new QLabel(helpLineText(), this);
-    keys->setObjectName(QStringLiteral("helpLine"));
-    keys->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
-    keys->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
+    layout->addWidget(screenHeading(windowTitle(), this));
     layout->addLayout(body, 1);
-    layout->addWidget(keys);
+    layout->addWidget(timetableKeyLine(helpLineText(), this));
 
     connect(timer_, &QTimer::timeout, this, [this] {
         if (!run_) return;
@@ -123,6 +118,14 @@ TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* par
             grid_->update();
         }
     });
+
+    mover_ = new HandMover(
+        session_, grid_, reason_,
+        [this] {
+            takeSelection();
+            return std::pair{CellOf::Teacher, sel_.teacherId};
+        },
+        [this] { refresh(); });
 
     // Opening: fresh weekly totals, then the lists for the first teacher.
     updateAllTeacherWeeklyTotals(session_.db);
@@ -182,6 +185,8 @@ void TeacherTimetableScreen::buildButtons() {
     add(normalButtons_, row, "Ayarlar", "settingsButton", &TeacherTimetableScreen::openSettings);
     add(normalButtons_, row, "Özel", "specialButton", &TeacherTimetableScreen::openTeacherSettings);
     add(normalButtons_, row, "Rapor", "reportButton", &TeacherTimetableScreen::showUnplaced);
+    add(normalButtons_, row, "Geri Al", "undoButton", &TeacherTimetableScreen::undoHand);
+    add(normalButtons_, row, "Yinele", "redoButton", &TeacherTimetableScreen::redoHand);
     auto* close = new QPushButton(QStringLiteral("Kapat"), normalButtons_);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAutoDefault(false);
@@ -213,6 +218,8 @@ void TeacherTimetableScreen::buildButtons() {
     addKey(Qt::Key_F9, &TeacherTimetableScreen::openSettings);
     addKey(Qt::Key_F10, &TeacherTimetableScreen::openTeacherSettings);
     addKey(Qt::Key_F11, &TeacherTimetableScreen::showUnplaced);
+    addKey((Qt::CTRL | Qt::Key_Z).toCombined(), &TeacherTimetableScreen::undoHand);
+    addKey((Qt::CTRL | Qt::Key_Y).toCombined(), &TeacherTimetableScreen::redoHand);
 }
 
 void TeacherTimetableScreen::buildContextMenus() {

@@ -1,6 +1,6 @@
 // ÖĞRETMENLERE GÖRE DERS PROGRAMI: one teacher's week with the teacher's lessons and
-// counters; placing and removing by hand, cell locks, the automatic runs, the stored
-// copies and the ways to the class screen, the reports and the settings.
+// counters; placing, removing and moving by hand with undo, cell locks, the automatic runs, the
+// stored copies and the ways to the class screen, the reports and the settings.
 #pragma once
 
 #include "core/records.h"
@@ -23,6 +23,7 @@ struct AutoRun;
 namespace zs::ui {
 
 class AppSession;
+class HandMover;
 class ListScheme;
 class OtoPanel;
 class PanelObserver;
@@ -40,6 +41,7 @@ public:
     OtoPanel* panel() const { return panel_; }
     QLabel* timeLabel() const { return timeLabel_; }
     QLabel* reasonLine() const { return reason_; }
+    HandMover* mover() const { return mover_; }
     static QString helpLineText();
     // What the F3 figures mean, and the sign that "SAKLA" stored the timetables.
     static QString analysisCaption();
@@ -56,6 +58,8 @@ public:
     // The actions of the buttons, keys and context menus.
     void placeOrRemove(int slot);
     void toggleLock();
+    void undoHand();
+    void redoHand();
     void startAutomatic();
     void startTeacherRun();
     void placeHere();
@@ -114,6 +118,7 @@ private:
     QWidget* normalButtons_;
     QWidget* runButtons_;
     QTimer* timer_;
+    HandMover* mover_ = nullptr;
     std::unique_ptr<PanelObserver> observer_;
     std::unique_ptr<sched::AutoRun> run_;
 };

@@ -4,7 +4,6 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -51,6 +50,8 @@ QColor TimetableGrid::colour(sched::CellColour c, const QPalette& palette) {
         return QColor(0, 128, 128);
     case C::Yellow:
         return QColor(255, 255, 0);
+    case C::Grey:
+        return QColor(160, 160, 160);
     }
     return Qt::black;
 }
@@ -94,6 +95,11 @@ void TimetableGrid::setCurrentSlot(int slot) {
     emit currentSlotChanged(slot);
 }
 
+void TimetableGrid::setOverlay(Overlay overlay) {
+    overlay_ = std::move(overlay);
+    update();
+}
+
 void TimetableGrid::setTriedCell(int slot) {
     if (slot == tried_) return;
     tried_ = slot;
@@ -124,7 +130,12 @@ void TimetableGrid::paintTitle(QPainter& painter, int row, int column) {
 
 void TimetableGrid::paintCell(QPainter& painter, int slot) {
     const QRect r = cellRect(dayOf(slot), hourOf(slot));
-    const sched::CellView v = source_ ? source_(slot) : sched::CellView{};
+    sched::CellView v = source_ ? source_(slot) : sched::CellView{};
+    // A carried block shows on every cell where it would go, in the colour of its verdict.
+    if (const std::optional<sched::CellColour> c = overlay_ ? overlay_(slot) : std::nullopt) {
+        v.background = *c;
+        v.textColour = sched::CellColour::Black;
+    }
     painter.fillRect(r, colour(v.background, palette()));
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(r.adjusted(0, 0, -1, -1));
@@ -197,17 +208,6 @@ void TimetableGrid::keyPressEvent(QKeyEvent* event) {
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-QLabel* counterLabel(QWidget* parent, const char* objectName, bool yellow) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(objectName));
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAlignment(Qt::AlignCenter);
-    l->setMinimumWidth(40);
-    if (yellow) l->setStyleSheet(QStringLiteral("QLabel { background: yellow; color: black; }"));
-    return l;
 }
 
 } // namespace zs::ui

@@ -6,9 +6,8 @@
 
 #include <QWidget>
 
-class QLabel;
-
 #include <functional>
+#include <optional>
 
 namespace zs::ui {
 
@@ -17,6 +16,7 @@ class TimetableGrid : public QWidget {
 public:
     using CellSource = std::function<sched::CellView(int slot)>;
     using TipSource = std::function<QString(int slot)>;
+    using Overlay = std::function<std::optional<sched::CellColour>(int slot)>;
 
     explicit TimetableGrid(QWidget* parent = nullptr);
 
@@ -24,6 +24,10 @@ public:
     // What the tooltip over a cell says.
     void setTipSource(TipSource source) { tips_ = std::move(source); }
     QString tipAt(int slot) const;
+    // Paints over the cells' own backgrounds where it answers; an empty one paints nothing.
+    void setOverlay(Overlay overlay);
+    // The cell under a point of the widget; 0 on the titles and outside.
+    int slotAt(const QPoint& p) const;
     int currentSlot() const { return slot_; }
     void setCurrentSlot(int slot);
     // The cell the search is trying: its row and column titles are highlighted.
@@ -50,17 +54,13 @@ protected:
     QSize sizeHint() const override;
 
 private:
-    int slotAt(const QPoint& p) const;
     void paintTitle(QPainter& painter, int row, int column);
     void paintCell(QPainter& painter, int slot);
     CellSource source_;
     TipSource tips_;
+    Overlay overlay_;
     int slot_ = 1;
     int tried_ = 0;
 };
-
-// A sunken counter box under a timetable grid ("SABAH", "KALAN", ...); the lesson's own
-// remainder is the yellow one.
-QLabel* counterLabel(QWidget* parent, const char* objectName, bool yellow);
 
 } // namespace zs::ui

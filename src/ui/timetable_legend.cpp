@@ -14,36 +14,45 @@ using C = sched::CellColour;
 
 constexpr int kPerRow = 3;
 
+// While a block is carried (dragged, or F12), every cell shows where it would go.
+std::vector<LegendEntry> withCarried(std::vector<LegendEntry> entries) {
+    entries.insert(entries.end(), {{C::Black, C::Lime, "taşırken: buraya sığar"},
+                                   {C::Black, C::Yellow, "taşırken: yalnız otomat kuralı engeller"},
+                                   {C::Black, C::Red, "taşırken: elle de konamaz"},
+                                   {C::Black, C::Grey, "taşırken: kapalı ya da kilitli"}});
+    return entries;
+}
+
 } // namespace
 
 std::vector<LegendEntry> teacherLegend() {
-    return {{C::Black, C::Lime, "seçili sınıf da boş"},
-            {C::White, C::Black, "seçili sınıfın başka dersi var"},
-            {C::White, C::Blue, "seçili sınıfta alan kapalı"},
-            {C::White, C::Purple, "birden fazla öğretmenli ders"},
-            {C::White, C::Teal, "ortak ders"},
-            {C::White, C::Red, "öğretmenin alanı kapalı"},
-            {C::Yellow, C::Black, "seçili ders (sarı yazı)"},
-            {C::Black, C::Window, "sınıfın ders saatleri dışında"}};
+    return withCarried({{C::Black, C::Lime, "seçili sınıf da boş"},
+                        {C::White, C::Black, "seçili sınıfın başka dersi var"},
+                        {C::White, C::Blue, "seçili sınıfta alan kapalı"},
+                        {C::White, C::Purple, "birden fazla öğretmenli ders"},
+                        {C::White, C::Teal, "ortak ders"},
+                        {C::White, C::Red, "öğretmenin alanı kapalı"},
+                        {C::Yellow, C::Black, "seçili ders (sarı yazı)"},
+                        {C::Black, C::Window, "sınıfın ders saatleri dışında"}});
 }
 
 std::vector<LegendEntry> classLegend() {
-    return {{C::Black, C::Lime, "seçili öğretmen de boş"},
-            {C::White, C::Black, "seçili öğretmenin başka dersi var"},
-            {C::White, C::Blue, "seçili öğretmenin alanı kapalı"},
-            {C::White, C::Purple, "birden fazla öğretmenli ders"},
-            {C::White, C::Teal, "ortak ders"},
-            {C::White, C::Red, "sınıfın alanı kapalı"},
-            {C::Yellow, C::Black, "seçili ders (sarı yazı)"},
-            {C::Black, C::White, "sınıfın ders saatleri dışında"}};
+    return withCarried({{C::Black, C::Lime, "seçili öğretmen de boş"},
+                        {C::White, C::Black, "seçili öğretmenin başka dersi var"},
+                        {C::White, C::Blue, "seçili öğretmenin alanı kapalı"},
+                        {C::White, C::Purple, "birden fazla öğretmenli ders"},
+                        {C::White, C::Teal, "ortak ders"},
+                        {C::White, C::Red, "sınıfın alanı kapalı"},
+                        {C::Yellow, C::Black, "seçili ders (sarı yazı)"},
+                        {C::Black, C::White, "sınıfın ders saatleri dışında"}});
 }
 
 std::vector<LegendEntry> roomLegend() {
-    return {{C::Black, C::Lime, "sınıf ve öğretmen boş"},
-            {C::White, C::Black, "sınıfın ya da öğretmenin dersi var"},
-            {C::White, C::Blue, "sınıfta ya da öğretmende alan kapalı"},
-            {C::White, C::Red, "dersliğin alanı kapalı"},
-            {C::Yellow, C::Black, "seçili ders (sarı yazı)"}};
+    return withCarried({{C::Black, C::Lime, "sınıf ve öğretmen boş"},
+                        {C::White, C::Black, "sınıfın ya da öğretmenin dersi var"},
+                        {C::White, C::Blue, "sınıfta ya da öğretmende alan kapalı"},
+                        {C::White, C::Red, "dersliğin alanı kapalı"},
+                        {C::Yellow, C::Black, "seçili ders (sarı yazı)"}});
 }
 
 QWidget* timetableLegend(QWidget* parent, const std::vector<LegendEntry>& entries) {
@@ -71,25 +80,6 @@ QWidget* timetableLegend(QWidget* parent, const std::vector<LegendEntry>& entrie
     }
     layout->setColumnStretch(kPerRow * 2 - 1, 1);
     return box;
-}
-
-QLabel* reasonLine(QWidget* parent) {
-    auto* line = new QLabel(parent);
-    line->setObjectName(QStringLiteral("reasonLine"));
-    line->setStyleSheet(QStringLiteral("QLabel { color: maroon; font-weight: bold; }"));
-    line->setWordWrap(true);
-    // Room for two lines at all times, so the grid above keeps its height when a reason
-    // comes and goes.
-    line->setMinimumHeight(2 * line->fontMetrics().lineSpacing() + 4);
-    return line;
-}
-
-QString closedCellReason() {
-    return QStringLiteral("Bu saat kapalı ya da kilitli: önce F8 ile açın.");
-}
-
-QString noLessonReason() {
-    return QStringLiteral("Yerleştirilecek dersi listeden seçin.");
 }
 
 } // namespace zs::ui

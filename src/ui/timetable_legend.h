@@ -1,5 +1,4 @@
-// The key to the cell colours under a timetable grid, and the line that says why the last
-// double click in the grid did nothing.
+// The key to the cell colours under a timetable grid.
 #pragma once
 
 #include "scheduler/timetable_view.h"
@@ -8,7 +7,6 @@
 
 #include <vector>
 
-class QLabel;
 class QWidget;
 
 namespace zs::ui {
@@ -25,11 +23,5 @@ std::vector<LegendEntry> roomLegend();
 
 // Small swatches with their meanings, a few to a row.
 QWidget* timetableLegend(QWidget* parent, const std::vector<LegendEntry>& entries);
-
-// Maroon text under the grid; empty until something is refused.
-QLabel* reasonLine(QWidget* parent);
-// What the line says when the cell is closed, and when no lesson is selected.
-QString closedCellReason();
-QString noLessonReason();
 
 } // namespace zs::ui

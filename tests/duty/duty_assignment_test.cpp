@@ -1,7 +1,7 @@
 #include "duty/duty_assignment.h"
 #include "duty/teacher_duty_summary.h"
 
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "core/cp1254.h"
 #include "core/entities.h"
 #include "core/integrity.h"

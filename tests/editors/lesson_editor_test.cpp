@@ -1,6 +1,6 @@
 #include "editors/lesson_editor.h"
 
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "core/cp1254.h"
 #include "core/entities.h"
 #include "core/integrity.h"

@@ -4,7 +4,7 @@
 #include "scheduler/unplaced_report.h"
 #include "views_school.h"
 
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "rules/lock.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "curriculum/class_lesson_rooms.h"
 #include "curriculum/class_lessons.h"
 #include "curriculum_program.h"

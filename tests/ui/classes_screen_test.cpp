@@ -1,6 +1,6 @@
 #include "editor_program.h"
 
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "editors/used_school.h"
 #include "platform/help_viewer.h"
 #include "ui/classes_screen.h"

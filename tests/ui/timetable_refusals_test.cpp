@@ -1,4 +1,4 @@
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "core/data_files.h"
 #include "rules/lock.h"
 #include "rules/placement.h"
@@ -8,7 +8,7 @@
 #include "ui/teacher_distribution_screen.h"
 #include "ui/teacher_timetable_screen.h"
 #include "ui/timetable_grid.h"
-#include "ui/timetable_legend.h"
+#include "ui/timetable_labels.h"
 #include "ui/unplaced_report_screen.h"
 
 #include <QLabel>

@@ -4,8 +4,8 @@
 // caller then writes the files that filesOf names for the change.
 #pragma once
 
-#include "data_files.h"
-#include "database.h"
+#include "core/data_files.h"
+#include "core/database.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "cascade.h"
 
-#include "entities.h"
+#include "core/entities.h"
 #include "rules/placement.h"
 
 #include <algorithm>

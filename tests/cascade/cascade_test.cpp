@@ -1,4 +1,4 @@
-#include "core/cascade.h"
+#include "cascade/cascade.h"
 #include "core/data_files.h"
 #include "core/entities.h"
 #include "core/integrity.h"
