@@ -48,7 +48,7 @@ Result<DirLock> acquireDirLock(const std::filesystem::path& dir, const std::stri
         ::close(fd);
         if (err != EWOULDBLOCK) return Error{std::strerror(err), path.string()};
         const std::string who = n > 0 ? std::string(text, static_cast<std::size_t>(n)) : "?";
-        return Error{"Bu çalışma dizinini başka bir program kullanıyor: " + who, dir.string()};
+        return Error{"Bu dizini başka bir program kullanıyor: " + who, dir.string()};
     }
     if (readOnly) return DirLock(fd);
     const std::string text = holder + " (süreç " + std::to_string(::getpid()) + ")";

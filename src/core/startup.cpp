@@ -3,6 +3,7 @@
 #include "codec.h"
 #include "duty_load.h"
 #include "entities.h"
+#include "folder_hold.h"
 #include "intent_record.h"
 #include "settings_file.h"
 
@@ -10,6 +11,12 @@
 #include <memory>
 
 namespace zs {
+
+namespace {
+
+const char* const kPathHolder = "Zamanseri programı (PATH.PRG)";
+
+} // namespace
 
 Bytes encodePathRecord(const std::string& workDir) {
     Bytes out(kPathCapacity + 1, 0);
@@ -27,6 +34,8 @@ std::string decodePathRecord(const Bytes& data) {
 }
 
 Result<std::string> readPathFile(const std::filesystem::path& currentDir) {
+    auto held = holdFolder(currentDir, kPathHolder);
+    if (!held) return held.error();
     const auto path = resolveName(currentDir, kPathFile);
     auto read = readFileIfExists(path, kMaxPathFileBytes);
     if (!read) return read.error();
@@ -38,6 +47,8 @@ Result<std::string> readPathFile(const std::filesystem::path& currentDir) {
 }
 
 Status writePathFile(const std::filesystem::path& currentDir, const std::string& workDir) {
+    auto held = holdFolder(currentDir, kPathHolder);
+    if (!held) return held.error();
     return writeFileSafely(resolveName(currentDir, kPathFile), encodePathRecord(workDir));
 }
 
@@ -74,20 +85,15 @@ Status loadWorkingDirectory(Database& db, const DataDir& dir, LoadReport& report
     if (!annex) return annex.error();
     fresh->annexFlags = annex.value();
 
-    bool imported = false;
     if (hook.import) {
         auto r = hook.import(*fresh, dir);
         if (!r) return r.error();
-        imported = r.value();
     }
     fresh->clearTables();
     for (DataFile f : kLoadOrder)
         if (auto s = loadTable(*fresh, dir, f, report); !s) return s;
     settleLoadedDuties(*fresh, report);
     createMissingTimetables(*fresh);
-    if (imported && hook.afterImport) {
-        if (auto s = hook.afterImport(*fresh, dir); !s) return s;
-    }
     auto settings = loadSettings(dir);
     if (!settings) return settings.error();
     fresh->settings = settings.value();

@@ -22,18 +22,18 @@ inline constexpr const char* kAnnexWorkDir = "C:\\ekbina\\";
 Bytes encodePathRecord(const std::string& workDir);
 // An empty or blank record reads as the default working directory.
 std::string decodePathRecord(const Bytes& data);
-// Creates PATH.PRG with the default when it does not exist.
+// Both take the folder's lock and settle a write left unfinished there first. Reading
+// creates PATH.PRG with the default when it does not exist.
 Result<std::string> readPathFile(const std::filesystem::path& currentDir);
 Status writePathFile(const std::filesystem::path& currentDir, const std::string& workDir);
 
 // A typed working directory: cut to 80 characters, ending in a backslash.
 std::string normaliseWorkDirText(std::string text);
 
-// The import of earlier data runs between the annex flags and the tables; it answers
-// whether it imported, and `afterImport` then finishes the take-over on the loaded tables.
+// The import of earlier data runs between the annex flags and the tables, writing its
+// files as one write; it answers whether it imported.
 struct ImportHook {
     std::function<Result<bool>(Database&, const DataDir&)> import;
-    std::function<Status(Database&, const DataDir&)> afterImport;
 };
 
 // Loads a working directory from scratch into a fresh set of tables: first a write a dead

@@ -1,8 +1,11 @@
 #include "app_session.h"
 
+#include "core/folder_hold.h"
+#include "core/intent_record.h"
 #include "core/load_notes.h"
 
 #include <memory>
+#include <optional>
 #include <system_error>
 
 namespace zs::ui {
@@ -10,8 +13,6 @@ namespace zs::ui {
 namespace {
 
 AppSession* g_current = nullptr;
-
-const char* const kHolder = "Zamanseri programı";
 
 bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code ec;
@@ -53,7 +54,7 @@ Status AppSession::start() {
         if (ec) return Error{ec.message(), folder.string()};
     }
     lock_.release();
-    auto lock = acquireDirLock(folder, kHolder);
+    auto lock = acquireDirLock(folder, kAppHolder);
     if (!lock) return lock.error();
     lock_ = std::move(lock.value());
     lastLoad = {};
@@ -77,12 +78,21 @@ Result<bool> AppSession::changeWorkDir(std::string text) {
     DirLock lock;
     const bool otherFolder = !lock_.held() || !sameFolder(folder, dataDir().folder());
     if (otherFolder) {
-        auto taken = acquireDirLock(folder, kHolder);
+        auto taken = holdFolder(folder, kAppHolder);
         if (!taken) return taken.error();
-        lock = std::move(taken.value());
+        lock = std::move(taken.value().lock);
     }
     if (platform::sameDosPath(text, kAnnexWorkDir)) {
+        // The annex is written and the main directory read only once each is settled.
+        if (auto s = recoverInterruptedWrite(folder); !s) return s.error();
         const DataDir mainDir(platform::hostPath(kDefaultWorkDir, drives));
+        std::optional<HeldFolder> main;
+        if (!sameFolder(mainDir.folder(), folder) &&
+            !(lock_.held() && sameFolder(mainDir.folder(), dataDir().folder()))) {
+            auto taken = holdFolder(mainDir.folder(), kAppHolder);
+            if (!taken) return taken.error();
+            main = std::move(taken.value());
+        }
         if (auto s = shareLessonsWithAnnex(mainDir, DataDir(folder)); !s) return s.error();
     }
     LoadReport report;

@@ -14,6 +14,9 @@
 
 namespace zs::ui {
 
+// Who holds a folder the program uses, for a refused second writer to name.
+inline constexpr const char* kAppHolder = "Zamanseri programı";
+
 class AppSession {
 public:
     // `currentDir` is the folder that holds PATH.PRG; `drives` maps the DOS drives.

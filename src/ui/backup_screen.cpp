@@ -94,13 +94,13 @@ void BackupScreen::backUp() {
     }
     backup_->setEnabled(false);
     setRunning(true);
-    const Status written = backupTables(session_.db, where.folder);
+    const auto written = backupSchool(session_.db, session_.dataDir(), where.folder, kAppHolder);
     setRunning(false);
     backup_->setEnabled(true);
     if (!written)
         TSilForm::showIoError(this, written.error());
     else
-        TSilForm::inform(this, QString::fromUtf8(kBackupDoneNotice));
+        TSilForm::inform(this, QString::fromStdString(backupNotice(written.value())));
 }
 
 void BackupScreen::restore() {
@@ -109,7 +109,7 @@ void BackupScreen::restore() {
         TSilForm::inform(this, QString::fromUtf8(placeNotice(verdict)));
     } else {
         setRunning(true);
-        const auto outcome = restoreBackup(where.folder, session_.dataDir());
+        const auto outcome = restoreBackup(where.folder, session_.dataDir(), kAppHolder);
         setRunning(false);
         if (!outcome)
             TSilForm::showIoError(this, outcome.error());

@@ -95,7 +95,8 @@ void MaintenanceScreensTest::restoreFromTheFloppyReplacesTheFiles() {
     zs::Database other = p.session->db;
     other.lessons.rows[1].name = "KİMYA";
     std::filesystem::create_directories(p.folder.drive('A'));
-    QVERIFY(zs::maintenance::backupTables(other, p.folder.drive('A')).ok());
+    QVERIFY(zs::maintenance::backupSchool(other, p.session->dataDir(), p.folder.drive('A'), "test")
+                .ok());
     BackupScreen screen(*p.session);
     screen.placeBox()->setCurrentIndex(1);
     DialogDriver driver;
