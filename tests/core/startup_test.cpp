@@ -1,5 +1,6 @@
 #include "core/cp1254.h"
 #include "core/entities.h"
+#include "core/intent_record.h"
 #include "core/settings_file.h"
 #include "core/startup.h"
 #include "support/temp_dir.h"
@@ -90,6 +91,30 @@ TEST(Startup, PathFileHoldsTheDosTextByteForByte) {
     for (const Bytes& empty : {Bytes{}, Bytes(81, 0), Bytes{2, ' ', ' '}}) {
         dir.write("PATH.PRG", empty);
         EXPECT_EQ(readPathFile(dir.path()).value(), "C:\\Zamanseri\\");
+    }
+}
+
+// A write of PATH.PRG cut short leaves its record in the per-user folder: the next
+// start finishes it, and a change of directory writes past it.
+TEST(Startup, APendingWriteOfThePathFileIsFinishedBeforeItIsRead) {
+    const std::string first = "D:\\BIR\\", second = "D:\\IKI\\";
+    for (bool existed : {false, true}) {
+        TempDir dir;
+        if (existed) dir.write("PATH.PRG", encodePathRecord(first));
+        const Bytes next = encodePathRecord(second);
+        dir.write("PATH.PRG.5-1.yeni", next);
+        if (existed) dir.write("PATH.PRG.5-1.eski", encodePathRecord(first));
+        dir.write(kIntentFile,
+                  encodeIntent({false,
+                                {{"PATH.PRG", "PATH.PRG.5-1.yeni",
+                                  existed ? "PATH.PRG.5-1.eski" : "", contentSum(next)}}}));
+        auto read = readPathFile(dir.path());
+        ASSERT_TRUE(read) << read.error().message;
+        EXPECT_EQ(read.value(), second);
+        dir.write(kIntentFile, encodeIntent({false, {{"PATH.PRG", "PATH.PRG.6-1.yeni", "", {}}}}));
+        ASSERT_TRUE(writePathFile(dir.path(), first));
+        EXPECT_EQ(readPathFile(dir.path()).value(), first);
+        EXPECT_FALSE(std::filesystem::exists(dir / kIntentFile));
     }
 }
 
