@@ -48,6 +48,10 @@ private:
     std::vector<std::pair<std::filesystem::path, Bytes>> files_;
 };
 
+// The working directory this process opened read-only, and why (UTF-8): every write into
+// it is refused with that reason. An empty folder names none.
+void setReadOnlyFolder(const std::filesystem::path& folder, std::string reason);
+
 Status writeFileSafely(const std::filesystem::path& path, const Bytes& bytes);
 
 // Makes the folder's entries (renames, removals) durable; a failure is an error.

@@ -246,11 +246,18 @@ Result<std::vector<std::string>> recoverInterruptedWrite(const fs::path& dir) {
     for (const auto& entry : fs::directory_iterator(dir, ec))
         if (isWriteLeftover(entry.path().filename().string())) leftovers.push_back(entry.path());
     if (ec) return Error{ec.message(), dir.string()};
+    // A folder that cannot be written keeps its strays: no record names them, no load reads
+    // them.
+    bool removed = false;
     for (const auto& p : leftovers) {
-        if (sys::unlink(p.c_str()) != 0 && errno != ENOENT) return fault(p);
+        if (sys::unlink(p.c_str()) != 0) {
+            if (errno == ENOENT || errno == EROFS || errno == EACCES || errno == EPERM) continue;
+            return fault(p);
+        }
+        removed = true;
         done.push_back("artık geçici dosya silindi: " + p.filename().string());
     }
-    if (!leftovers.empty())
+    if (removed)
         if (auto s = syncFolder(dir); !s) return s.error();
     return done;
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <system_error>
 
 namespace zs {
 
@@ -75,28 +76,37 @@ int createMissingTimetables(Database& db) {
 }
 
 Status loadWorkingDirectory(Database& db, const DataDir& dir, LoadReport& report,
-                            const ImportHook& hook) {
+                            const ImportHook& hook, bool readOnly) {
     auto recovered = recoverInterruptedWrite(dir.folder());
     if (!recovered) return recovered.error();
     report.recovered = std::move(recovered.value());
+    auto missing = [&](std::string_view name) {
+        std::error_code ec;
+        return readOnly && !std::filesystem::exists(dir.file(name), ec);
+    };
 
     auto fresh = std::make_unique<Database>();
-    auto annex = loadAnnexFlags(dir);
-    if (!annex) return annex.error();
-    fresh->annexFlags = annex.value();
+    if (!missing(kAnnexFile)) {
+        auto annex = loadAnnexFlags(dir);
+        if (!annex) return annex.error();
+        fresh->annexFlags = annex.value();
+    }
 
-    if (hook.import) {
+    if (hook.import && !readOnly) {
         auto r = hook.import(*fresh, dir);
         if (!r) return r.error();
     }
     fresh->clearTables();
     for (DataFile f : kLoadOrder)
-        if (auto s = loadTable(*fresh, dir, f, report); !s) return s;
+        if (!missing(fileName(f)))
+            if (auto s = loadTable(*fresh, dir, f, report); !s) return s;
     settleLoadedDuties(*fresh, report);
     createMissingTimetables(*fresh);
-    auto settings = loadSettings(dir);
-    if (!settings) return settings.error();
-    fresh->settings = settings.value();
+    if (!missing(kSettingsFile)) {
+        auto settings = loadSettings(dir);
+        if (!settings) return settings.error();
+        fresh->settings = settings.value();
+    }
     db = std::move(*fresh);
     return success();
 }

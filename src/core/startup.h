@@ -40,9 +40,11 @@ struct ImportHook {
 // process left half-done is finished, then the annex flags, the import, every table in the
 // load order (each file created empty when missing), the missing timetable records, then
 // the settings. Only a load that succeeds replaces `db`; on an error `db` stays as it was
-// and the error names the file. The caller holds the folder's lock.
+// and the error names the file. The caller holds the folder's lock. A `readOnly` load
+// writes nothing: a missing file reads as empty (or the default settings) and no import
+// runs; a write left unfinished there is an error, since it cannot be settled.
 Status loadWorkingDirectory(Database& db, const DataDir& dir, LoadReport& report,
-                            const ImportHook& hook = {});
+                            const ImportHook& hook = {}, bool readOnly = false);
 
 // Gives every teacher, class and room without a timetable record a new one; answers
 // how many were created. They reach the files with the next save of those files.

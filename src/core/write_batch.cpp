@@ -132,7 +132,21 @@ Status rollBack(const fs::path& dir, const Intent& intent, std::size_t renamed, 
     return cause;
 }
 
+struct ReadOnlyFolder {
+    fs::path folder;
+    std::string reason;
+};
+
+ReadOnlyFolder& readOnlyFolder() {
+    static ReadOnlyFolder f;
+    return f;
+}
+
 } // namespace
+
+void setReadOnlyFolder(const fs::path& folder, std::string reason) {
+    readOnlyFolder() = {folder, std::move(reason)};
+}
 
 void WriteBatch::add(fs::path path, Bytes bytes) {
     for (auto& [p, b] : files_)
@@ -150,6 +164,10 @@ Status WriteBatch::commit() {
         if (path.parent_path() != dir)
             return Error{"Bir yazımdaki dosyalar tek bir dizinde olmalı", path.string()};
     const fs::path folder = dir.empty() ? fs::path(".") : dir;
+    if (const auto& closed = readOnlyFolder(); !closed.folder.empty()) {
+        std::error_code ec;
+        if (fs::equivalent(closed.folder, folder, ec)) return Error{closed.reason, folder.string()};
+    }
     const std::string tag = uniqueTag();
 
     Intent intent;

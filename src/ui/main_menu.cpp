@@ -92,6 +92,12 @@ QString TZamanseriForm::notLoadedText() {
                           "\"Zamanseri\" yazısına çift tıklayınız.");
 }
 
+QString TZamanseriForm::readOnlyText(const std::string& reason) {
+    return QString::fromStdString(reason) +
+           QStringLiteral(" Bilgiler yalnız görüntülenebilir, yazdırılabilir ve yedeklenebilir; "
+                          "hiçbir değişiklik kaydedilmez.");
+}
+
 QString TZamanseriForm::clearAllQuestion() {
     return QStringLiteral("Bütün dosyalardaki bilgiler silinecek !");
 }
@@ -155,6 +161,9 @@ QFrame* TZamanseriForm::buildPanel() {
     notLoaded_ = new QLabel(notLoadedText(), panel_);
     notLoaded_->setObjectName(QStringLiteral("notLoadedText"));
     notLoaded_->setWordWrap(true);
+    readOnly_ = new QLabel(panel_);
+    readOnly_->setObjectName(QStringLiteral("readOnlyText"));
+    readOnly_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(panel_);
     layout->setContentsMargins(24, 28, 24, 20);
@@ -164,6 +173,7 @@ QFrame* TZamanseriForm::buildPanel() {
     layout->addWidget(version);
     layout->addStretch();
     layout->addWidget(notLoaded_);
+    layout->addWidget(readOnly_);
     layout->addWidget(rule);
     layout->addWidget(workDirLabel_);
     layout->addWidget(helpLine);
@@ -186,6 +196,8 @@ void TZamanseriForm::showWorkDir() {
                                       b == MenuButton::Exit);
     clearAllAction_->setEnabled(session_.loaded);
     notLoaded_->setVisible(!session_.loaded);
+    readOnly_->setText(readOnlyText(session_.readOnlyReason));
+    readOnly_->setVisible(session_.loaded && !session_.readOnlyReason.empty());
 }
 
 void TZamanseriForm::reportLoad(const Status& loaded) {
@@ -249,6 +261,10 @@ void TZamanseriForm::changeWorkingDirectory() {
 
 void TZamanseriForm::clearAllFiles() {
     if (!session_.loaded) return;
+    if (!session_.readOnlyReason.empty()) {
+        TSilForm::inform(this, readOnlyText(session_.readOnlyReason));
+        return;
+    }
     if (!TSilForm::confirm(this, clearAllQuestion())) return;
     if (auto s = session_.clearAll(); !s) {
         TSilForm::showIoError(this, s.error());

@@ -118,6 +118,32 @@ TEST(Startup, APendingWriteOfThePathFileIsFinishedBeforeItIsRead) {
     }
 }
 
+// A folder that cannot be written is read as it is, and every write into it is refused
+// with the reason, before anything is touched.
+TEST(Startup, AReadOnlyLoadWritesNothingAndWritesAreRefusedWithTheReason) {
+    TempDir dir;
+    Database db;
+    Lesson history;
+    history.id = 3;
+    db.lessons.append(history);
+    ASSERT_TRUE(saveTables(db, DataDir(dir.path()), {DataFile::Lesson}));
+    Database read;
+    LoadReport report;
+    ASSERT_TRUE(loadWorkingDirectory(read, DataDir(dir.path()), report, {}, true));
+    EXPECT_EQ(read.lessons.count(), 1);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 1u); // no missing file created, no settings written
+
+    setReadOnlyFolder(dir.path(), "Bu dizin yazmaya karşı korumalı; yazılamıyor.");
+    const Status refused = saveTables(read, DataDir(dir.path()), {DataFile::Class});
+    setReadOnlyFolder({}, {});
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message, "Bu dizin yazmaya karşı korumalı; yazılamıyor.");
+    EXPECT_FALSE(std::filesystem::exists(dir / "CLASS.PRG"));
+    EXPECT_TRUE(saveTables(read, DataDir(dir.path()), {DataFile::Class}));
+}
+
 TEST(Startup, AFailedLoadLeavesTheTablesAsTheyWere) {
     TempDir good, bad;
     Database db;
