@@ -51,6 +51,8 @@ private:
 // The working directory this process opened read-only, and why (UTF-8): every write into
 // it is refused with that reason. An empty folder names none.
 void setReadOnlyFolder(const std::filesystem::path& folder, std::string reason);
+// The refusal of a write into that folder, before anything is made there.
+Status checkWritable(const std::filesystem::path& folder);
 
 Status writeFileSafely(const std::filesystem::path& path, const Bytes& bytes);
 

@@ -148,6 +148,14 @@ void setReadOnlyFolder(const fs::path& folder, std::string reason) {
     readOnlyFolder() = {folder, std::move(reason)};
 }
 
+Status checkWritable(const fs::path& folder) {
+    const auto& closed = readOnlyFolder();
+    std::error_code ec;
+    if (!closed.folder.empty() && fs::equivalent(closed.folder, folder, ec))
+        return Error{closed.reason, folder.string()};
+    return success();
+}
+
 void WriteBatch::add(fs::path path, Bytes bytes) {
     for (auto& [p, b] : files_)
         if (p == path) {
@@ -164,10 +172,7 @@ Status WriteBatch::commit() {
         if (path.parent_path() != dir)
             return Error{"Bir yazımdaki dosyalar tek bir dizinde olmalı", path.string()};
     const fs::path folder = dir.empty() ? fs::path(".") : dir;
-    if (const auto& closed = readOnlyFolder(); !closed.folder.empty()) {
-        std::error_code ec;
-        if (fs::equivalent(closed.folder, folder, ec)) return Error{closed.reason, folder.string()};
-    }
+    if (auto s = checkWritable(folder); !s) return s;
     const std::string tag = uniqueTag();
 
     Intent intent;

@@ -44,6 +44,7 @@ Result<fs::path> keepPreviousSet(const DataDir& dir, std::span<const DataFile> f
         if (read.value()) current.emplace_back(name, std::move(*read.value()));
     }
 
+    if (auto s = checkWritable(dir.folder()); !s) return s.error();
     const std::string base = previousSetName();
     fs::path folder;
     for (int n = 1; n <= kMaxSameSecond && folder.empty(); ++n) {
