@@ -3,7 +3,7 @@
 #include "core/data_files.h"
 #include "core/file_io.h"
 #include "core/folder_hold.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -8,7 +8,7 @@
 #include "maintenance/backup_place.h"
 #include "maintenance/backup_set.h"
 #include "maintenance/restore.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 #include "support/fault_run.h"
 #include "support/temp_dir.h"
 
