@@ -25,13 +25,15 @@ int runSchedule(const std::vector<std::string>& args);
 // 0 written, 1 no such entity, 2 bad arguments, a file that cannot be read or written, or
 // print settings that leave no room on the page.
 int runPrint(const std::vector<std::string>& args);
-// backup DIR --to FOLDER: the data of DIR, loaded as start-up loads it, written as backup
-// files into FOLDER ("A:" is the floppy drive) and read back. 0 done, 1 no disk or a
-// write-protected one, 2 bad arguments or a file error.
+// backup DIR --to FOLDER: the data of DIR, loaded as start-up loads it, and its settings
+// files written as backup files into FOLDER ("A:" is the floppy drive) as one write, read
+// back and checked as a restore would. 0 done, 1 no disk, a write-protected one or a set
+// a restore would refuse (the reasons printed), 2 bad arguments, a file error or another
+// program using FOLDER.
 int runBackup(const std::vector<std::string>& args);
 
-// restore DIR --from FOLDER: the backup files of FOLDER replace the data files of DIR, all
-// or none, the replaced ones kept in a dated folder ONCEKI-... of DIR. 0 restored, 1 no
+// restore DIR --from FOLDER: the backup files of FOLDER replace the data and settings files
+// of DIR, all or none, the replaced ones kept in a dated folder ONCEKI-... of DIR. 0 restored, 1 no
 // disk, no lesson backup on it, no backup files or a damaged set (nothing changed), 2 bad
 // arguments or a file error.
 int runRestore(const std::vector<std::string>& args);

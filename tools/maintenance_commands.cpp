@@ -1,8 +1,8 @@
 #include "commands.h"
 #include "working_folder.h"
 
-#include "core/dir_lock.h"
 #include "core/file_io.h"
+#include "core/folder_hold.h"
 #include "core/startup.h"
 #include "maintenance/backup.h"
 #include "maintenance/backup_place.h"
@@ -71,23 +71,27 @@ int runBackup(const std::vector<std::string>& args) {
     for (const auto& note : open->report.notes) std::fprintf(stderr, "atlandı: %s\n", note.c_str());
     if (auto v = checkBeforeBackup(a->place); v != PlaceVerdict::Ready)
         return refuse(placeNotice(v));
-    if (auto s = backupTables(db, a->place.folder); !s) return fail(s.error());
-    std::printf("%s\n", kBackupDoneNotice);
-    return 0;
+    auto outcome = backupSchool(db, a->dir, a->place.folder, "zamanseri-tool backup");
+    if (!outcome) return fail(outcome.error());
+    for (const auto& line : outcome.value().recovered) std::printf("%s\n", line.c_str());
+    std::printf("%s\n", backupNotice(outcome.value()).c_str());
+    return outcome.value().refusals.empty() ? 0 : 1;
 }
 
 int runRestore(const std::vector<std::string>& args) {
     const auto a = parse(args, "--from", "zamanseri-tool restore DİZİN --from KLASÖR");
     if (!a) return 2;
-    // One writer per working directory: the lock is held until the restore is done.
-    auto lock = acquireDirLock(a->dir.folder(), "zamanseri-tool restore");
-    if (!lock) {
-        std::fprintf(stderr, "%s\n", lock.error().message.c_str());
+    // One writer per working directory: the lock is held until the restore is done, and
+    // a write left unfinished there is settled before anything is read.
+    auto held = holdFolder(a->dir.folder(), "zamanseri-tool restore");
+    if (!held) {
+        std::fprintf(stderr, "%s\n", held.error().message.c_str());
         return 2;
     }
+    for (const auto& line : held.value().recovered) std::printf("%s\n", line.c_str());
     if (auto v = checkBeforeRestore(a->place); v != PlaceVerdict::Ready)
         return refuse(placeNotice(v));
-    auto outcome = restoreBackup(a->place.folder, a->dir);
+    auto outcome = restoreBackup(a->place.folder, a->dir, "zamanseri-tool restore");
     if (!outcome) return fail(outcome.error());
     switch (outcome.value().verdict) {
     case RestoreVerdict::NothingToRestore:
@@ -97,7 +101,9 @@ int runRestore(const std::vector<std::string>& args) {
     case RestoreVerdict::Restored:
         break;
     }
+    for (const auto& line : outcome.value().recovered) std::printf("%s\n", line.c_str());
     for (DataFile f : outcome.value().restored) std::printf("%s\n", fileName(f));
+    for (const auto& name : outcome.value().restoredSettings) std::printf("%s\n", name.c_str());
     std::printf("Önceki dosyalar: %s\n", outcome.value().previousSet.c_str());
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "commands.h"
 
 #include "core/data_files.h"
-#include "core/dir_lock.h"
 #include "core/file_io.h"
+#include "core/folder_hold.h"
 #include "sample/sample_school.h"
 
 #include <cstdio>
@@ -52,7 +52,7 @@ int runSample(const std::vector<std::string>& args) {
         std::fprintf(stderr, "Dizin oluşturulamadı: %s\n", folder.c_str());
         return 2;
     }
-    auto lock = acquireDirLock(folder, "zamanseri-tool sample");
+    auto lock = holdFolder(folder, "zamanseri-tool sample");
     if (!lock) {
         std::fprintf(stderr, "%s\n", lock.error().message.c_str());
         return 2;

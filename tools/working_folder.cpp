@@ -22,7 +22,9 @@ std::unique_ptr<WorkingFolder> openWorkingFolder(const DataDir& dir, const std::
     }
     auto open = std::make_unique<WorkingFolder>();
     open->lock = std::move(lock.value());
-    if (auto s = loadWorkingDirectory(*open->db, dir, open->report); !s) {
+    const bool readOnly = !open->lock.readOnlyReason().empty();
+    if (readOnly) setReadOnlyFolder(dir.folder(), open->lock.readOnlyReason());
+    if (auto s = loadWorkingDirectory(*open->db, dir, open->report, {}, readOnly); !s) {
         std::fprintf(stderr, "%s\n", ioErrorMessage(s.error()).c_str());
         return nullptr;
     }

@@ -19,7 +19,8 @@ struct WorkingFolder {
 
 // The lock comes first even for commands that only read: a load may finish a write a
 // killed process left, and removes stray temporaries, which only the lock's holder may.
-// On failure the reason is on standard error and the answer is empty.
+// A folder that cannot be written is loaded without writing and closed to writes. On
+// failure the reason is on standard error and the answer is empty.
 std::unique_ptr<WorkingFolder> openWorkingFolder(const DataDir& dir, const std::string& holder);
 
 } // namespace zs::tool

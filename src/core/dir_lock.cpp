@@ -14,12 +14,14 @@ DirLock::~DirLock() {
     release();
 }
 
-DirLock::DirLock(DirLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+DirLock::DirLock(DirLock&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), readOnly_(std::move(other.readOnly_)) {}
 
 DirLock& DirLock::operator=(DirLock&& other) noexcept {
     if (this != &other) {
         release();
         fd_ = std::exchange(other.fd_, -1);
+        readOnly_ = std::move(other.readOnly_);
     }
     return *this;
 }
@@ -31,15 +33,29 @@ void DirLock::release() {
         ::close(fd_);
     }
     fd_ = -1;
+    readOnly_.clear();
 }
+
+namespace {
+
+std::string readOnlyText(int err) {
+    if (err == ENOSPC || err == EDQUOT) return "Diskte yer kalmadığı için bu dizine yazılamıyor.";
+    return "Bu dizin yazmaya karşı korumalı; yazılamıyor.";
+}
+
+bool readOnlyError(int err) {
+    return err == EROFS || err == EACCES || err == EPERM || err == ENOSPC || err == EDQUOT;
+}
+
+} // namespace
 
 Result<DirLock> acquireDirLock(const std::filesystem::path& dir, const std::string& holder) {
     const auto path = (dir.empty() ? std::filesystem::path(".") : dir) / kLockFile;
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     // A folder no one can write needs no writer's lock; one left there is still honoured.
-    const bool readOnly = fd < 0 && (errno == EROFS || errno == EACCES);
-    if (readOnly) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (readOnly && fd < 0 && errno == ENOENT) return DirLock();
+    std::string readOnly = fd < 0 && readOnlyError(errno) ? readOnlyText(errno) : "";
+    if (!readOnly.empty()) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (!readOnly.empty() && fd < 0 && errno == ENOENT) return DirLock(-1, readOnly);
     if (fd < 0) return Error{std::strerror(errno), path.string()};
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int err = errno;
@@ -48,16 +64,18 @@ Result<DirLock> acquireDirLock(const std::filesystem::path& dir, const std::stri
         ::close(fd);
         if (err != EWOULDBLOCK) return Error{std::strerror(err), path.string()};
         const std::string who = n > 0 ? std::string(text, static_cast<std::size_t>(n)) : "?";
-        return Error{"Bu çalışma dizinini başka bir program kullanıyor: " + who, dir.string()};
+        return Error{"Bu dizini başka bir program kullanıyor: " + who, dir.string()};
     }
-    if (readOnly) return DirLock(fd);
+    if (!readOnly.empty()) return DirLock(fd, readOnly);
     const std::string text = holder + " (süreç " + std::to_string(::getpid()) + ")";
     if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, text.data(), text.size(), 0) < 0) {
         const int err = errno;
+        // Held, but unnamed: the folder is still ours to read.
+        if (readOnlyError(err)) return DirLock(fd, readOnlyText(err));
         ::close(fd);
         return Error{std::strerror(err), path.string()};
     }
-    return DirLock(fd);
+    return DirLock(fd, {});
 }
 
 } // namespace zs

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace zs {
 
@@ -21,18 +22,22 @@ public:
     DirLock& operator=(const DirLock&) = delete;
 
     bool held() const { return fd_ >= 0; }
+    // Why nothing may be written in the folder (UTF-8); empty for a writable one.
+    const std::string& readOnlyReason() const { return readOnly_; }
     void release();
 
 private:
     friend Result<DirLock> acquireDirLock(const std::filesystem::path&, const std::string&);
-    explicit DirLock(int fd) : fd_(fd) {}
+    DirLock(int fd, std::string readOnly) : fd_(fd), readOnly_(std::move(readOnly)) {}
     int fd_ = -1;
+    std::string readOnly_;
 };
 
 // Takes the folder's lock without waiting, recording `holder` (who is writing, for example
 // "zamanseri-tool schedule") for a refused writer to name. A folder held by anyone else,
-// this process included, is refused with a message naming the holder. A read-only folder
-// gives a lock that holds nothing: no one can write there.
+// this process included, is refused with a message naming the holder. A folder that cannot
+// be written (write-protected, or so full that the lock file cannot be) gives a lock that
+// names why: it can be read, never written.
 Result<DirLock> acquireDirLock(const std::filesystem::path& dir, const std::string& holder);
 
 } // namespace zs

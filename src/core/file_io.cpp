@@ -1,5 +1,7 @@
 #include "file_io.h"
 
+#include "sys_calls.h"
+
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -55,7 +57,7 @@ Result<std::optional<Bytes>> readFileIfExists(const fs::path& path, std::uintmax
     if (S_ISDIR(st.st_mode)) return ioError(path, "Bir dizin, veri dosyası değil");
     if (!S_ISREG(st.st_mode)) return ioError(path, "Düzenli bir dosya değil");
     // Not blocking: something else may have taken the name since the test above.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = sys::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return ioError(path, std::strerror(errno));
     struct stat opened {};
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
@@ -81,7 +83,7 @@ Status createEmptyIfMissing(const fs::path& path) {
         return success();
     }
     if (errno != ENOENT) return ioError(path, std::strerror(errno));
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const int fd = sys::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return ioError(path, std::strerror(errno));
     ::close(fd);
     return success();
@@ -99,9 +101,9 @@ fs::path resolveName(const fs::path& dir, std::string_view name) {
 
 Status syncFolder(const fs::path& dir) {
     const fs::path at = dir.empty() ? fs::path(".") : dir;
-    const int dfd = ::open(at.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dfd = sys::open(at.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd < 0) return ioError(at, std::strerror(errno));
-    const int rc = ::fsync(dfd);
+    const int rc = sys::fsync(dfd);
     const int err = errno;
     ::close(dfd);
     if (rc != 0) return ioError(at, std::strerror(err));

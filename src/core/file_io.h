@@ -35,7 +35,9 @@ std::filesystem::path resolveName(const std::filesystem::path& dir, std::string_
 
 // Files of one folder replaced together, all or nothing, also when the process dies
 // half-way: once `commit` answers, either every file holds its new bytes or, on an
-// error, every file holds its old bytes. A file added twice keeps the later bytes.
+// error, every file holds its old bytes. A file added twice keeps the later bytes. Should
+// a failure leave even the undo impossible, the error says so: the files then get their
+// new bytes at the next load, which the program must make before it writes again.
 class WriteBatch {
 public:
     void add(std::filesystem::path path, Bytes bytes);
@@ -46,8 +48,11 @@ private:
     std::vector<std::pair<std::filesystem::path, Bytes>> files_;
 };
 
-// Tests put a failing rename here to see a write undone half-way; null in the program.
-extern int (*renameForTesting)(const char* from, const char* to);
+// The working directory this process opened read-only, and why (UTF-8): every write into
+// it is refused with that reason. An empty folder names none.
+void setReadOnlyFolder(const std::filesystem::path& folder, std::string reason);
+// The refusal of a write into that folder, before anything is made there.
+Status checkWritable(const std::filesystem::path& folder);
 
 Status writeFileSafely(const std::filesystem::path& path, const Bytes& bytes);
 

@@ -3,13 +3,21 @@
 #include "codec.h"
 #include "duty_load.h"
 #include "entities.h"
+#include "folder_hold.h"
 #include "intent_record.h"
 #include "settings_file.h"
 
 #include <algorithm>
 #include <memory>
+#include <system_error>
 
 namespace zs {
+
+namespace {
+
+const char* const kPathHolder = "Zamanseri programı (PATH.PRG)";
+
+} // namespace
 
 Bytes encodePathRecord(const std::string& workDir) {
     Bytes out(kPathCapacity + 1, 0);
@@ -27,6 +35,8 @@ std::string decodePathRecord(const Bytes& data) {
 }
 
 Result<std::string> readPathFile(const std::filesystem::path& currentDir) {
+    auto held = holdFolder(currentDir, kPathHolder);
+    if (!held) return held.error();
     const auto path = resolveName(currentDir, kPathFile);
     auto read = readFileIfExists(path, kMaxPathFileBytes);
     if (!read) return read.error();
@@ -38,6 +48,8 @@ Result<std::string> readPathFile(const std::filesystem::path& currentDir) {
 }
 
 Status writePathFile(const std::filesystem::path& currentDir, const std::string& workDir) {
+    auto held = holdFolder(currentDir, kPathHolder);
+    if (!held) return held.error();
     return writeFileSafely(resolveName(currentDir, kPathFile), encodePathRecord(workDir));
 }
 
@@ -64,33 +76,37 @@ int createMissingTimetables(Database& db) {
 }
 
 Status loadWorkingDirectory(Database& db, const DataDir& dir, LoadReport& report,
-                            const ImportHook& hook) {
+                            const ImportHook& hook, bool readOnly) {
     auto recovered = recoverInterruptedWrite(dir.folder());
     if (!recovered) return recovered.error();
     report.recovered = std::move(recovered.value());
+    auto missing = [&](std::string_view name) {
+        std::error_code ec;
+        return readOnly && !std::filesystem::exists(dir.file(name), ec);
+    };
 
     auto fresh = std::make_unique<Database>();
-    auto annex = loadAnnexFlags(dir);
-    if (!annex) return annex.error();
-    fresh->annexFlags = annex.value();
+    if (!missing(kAnnexFile)) {
+        auto annex = loadAnnexFlags(dir);
+        if (!annex) return annex.error();
+        fresh->annexFlags = annex.value();
+    }
 
-    bool imported = false;
-    if (hook.import) {
+    if (hook.import && !readOnly) {
         auto r = hook.import(*fresh, dir);
         if (!r) return r.error();
-        imported = r.value();
     }
     fresh->clearTables();
     for (DataFile f : kLoadOrder)
-        if (auto s = loadTable(*fresh, dir, f, report); !s) return s;
+        if (!missing(fileName(f)))
+            if (auto s = loadTable(*fresh, dir, f, report); !s) return s;
     settleLoadedDuties(*fresh, report);
     createMissingTimetables(*fresh);
-    if (imported && hook.afterImport) {
-        if (auto s = hook.afterImport(*fresh, dir); !s) return s;
+    if (!missing(kSettingsFile)) {
+        auto settings = loadSettings(dir);
+        if (!settings) return settings.error();
+        fresh->settings = settings.value();
     }
-    auto settings = loadSettings(dir);
-    if (!settings) return settings.error();
-    fresh->settings = settings.value();
     db = std::move(*fresh);
     return success();
 }

@@ -2,6 +2,7 @@
 
 #include "backup_set.h"
 #include "core/file_io.h"
+#include "core/intent_record.h"
 
 #include <cerrno>
 #include <system_error>
@@ -38,6 +39,20 @@ PlaceVerdict probeWrite(const fs::path& folder) {
 }
 
 } // namespace
+
+bool sameFolder(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec);
+}
+
+Result<std::optional<HeldFolder>> holdUnlessWorking(const fs::path& folder, const DataDir& work,
+                                                    const std::string& holder) {
+    if (auto s = recoverInterruptedWrite(work.folder()); !s) return s.error();
+    if (sameFolder(folder, work.folder())) return std::optional<HeldFolder>{};
+    auto held = holdFolder(folder, holder);
+    if (!held) return held.error();
+    return std::optional<HeldFolder>{std::move(held.value())};
+}
 
 PlaceVerdict checkBeforeBackup(const BackupPlace& place) {
     if (!place.removable) return PlaceVerdict::Ready;

@@ -2,7 +2,12 @@
 // medium may be missing or write-protected.
 #pragma once
 
+#include "core/data_files.h"
+#include "core/folder_hold.h"
+
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace zs::maintenance {
 
@@ -11,6 +16,14 @@ struct BackupPlace {
     bool removable = false;
     bool readOnly = false; // the medium is mounted read-only
 };
+
+bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Before a backup writes or a restore reads: the working directory, whose lock the caller
+// holds, is recovered; any other folder is taken (locked and recovered) for as long as
+// the answer lives.
+Result<std::optional<HeldFolder>> holdUnlessWorking(const std::filesystem::path& folder,
+                                                    const DataDir& work, const std::string& holder);
 
 enum class PlaceVerdict { Ready, NoDisk, WriteProtected, LessonBackupMissing };
 

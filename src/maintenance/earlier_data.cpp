@@ -2,6 +2,7 @@
 
 #include "core/codecs.h"
 #include "core/entities.h"
+#include "core/startup.h"
 #include "core/text.h"
 #include "earlier_records.h"
 #include "earlier_timetables.h"
@@ -205,9 +206,14 @@ Result<bool> importEarlierData(const DataDir& earlier, const DataDir& work, Load
     for (auto convert :
          {convertLessons, convertClasses, convertTeachers, convertClassLessons, convertAssignments})
         if (auto s = convert(db, earlier, report); !s) return s.error();
+    listImportedTeachers(db);
+    createMissingTimetables(db);
+    if (auto s = importTimetableSettings(db, earlier, report); !s) return s.error();
+    // One write: a failure leaves the working directory empty, so the next start imports.
     if (auto s = saveTables(db, work,
                             {DataFile::Lesson, DataFile::Class, DataFile::Teacher,
-                             DataFile::ClassLesson, DataFile::TeacherLesson});
+                             DataFile::ClassLesson, DataFile::TeacherLesson,
+                             DataFile::TeacherTimetable, DataFile::ClassTimetable});
         !s)
         return s.error();
     return true;
@@ -218,11 +224,6 @@ ImportHook earlierDataImport(DataDir earlier) {
     hook.import = [earlier](Database&, const DataDir& work) -> Result<bool> {
         LoadReport report;
         return importEarlierData(earlier, work, report);
-    };
-    hook.afterImport = [earlier](Database& db, const DataDir& work) -> Status {
-        if (auto s = listImportedTeachers(db, work); !s) return s;
-        LoadReport report;
-        return importTimetableSettings(db, earlier, report);
     };
     return hook;
 }

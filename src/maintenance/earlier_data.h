@@ -1,7 +1,7 @@
 // The import of the earlier version's data from its folder "C:\HDZ\". At the first start
 // in an empty working directory its lessons, classes, teachers, class lessons and teacher
-// assignments become the new data files; after the load its daily hours and closed slots
-// are taken over into the new timetables. Old records get the distrust the data files
+// assignments become the new data files, with its daily hours and closed slots taken
+// over into the new timetables. Old records get the distrust the data files
 // get: an incomplete record, identifier 0, a repeat or a dangling reference is left out,
 // a pattern that does not fit its weekly hours is replaced, each with a note.
 #pragma once
@@ -17,8 +17,11 @@ inline constexpr const char* kEarlierDataDir = "C:\\HDZ\\";
 // working directory holds none of them and no data in any other data file.
 bool importNeeded(const DataDir& earlier, const DataDir& work);
 
-// Converts the files when the import is needed, writing the five new files together;
-// answers whether it imported. Nothing of the earlier folder changes.
+// Converts the files when the import is needed: the five tables, each assignment's teacher
+// listed in its class lesson, and the new teacher and class timetables with the earlier
+// daily hours and closed slots, all written as one write; answers whether it imported.
+// A failure writes nothing, so the next start imports again. Nothing of the earlier
+// folder changes.
 Result<bool> importEarlierData(const DataDir& earlier, const DataDir& work, LoadReport& report);
 
 // The pattern of a pattern number for a lesson of `weeklyHours`: one block per decimal
@@ -27,8 +30,7 @@ Result<bool> importEarlierData(const DataDir& earlier, const DataDir& work, Load
 // five blocks allow, and `mended` is set.
 Pattern patternFromNumber(u8 number, u8 weeklyHours, bool& mended);
 
-// Start-up's import: the conversion before the load; after it, each assignment's teacher
-// listed in its class lesson (CLLE.PRG written) and the earlier timetable settings.
+// Start-up's import, before the load.
 ImportHook earlierDataImport(DataDir earlier);
 
 } // namespace zs::maintenance

@@ -24,10 +24,9 @@ std::string where(DataFile f, std::size_t i) {
 
 } // namespace
 
-Status listImportedTeachers(Database& db, const DataDir& work) {
+void listImportedTeachers(Database& db) {
     for (const TeacherLesson& r : db.teacherLessons)
         addTeacherToClassLesson(db, r.teacherId, r.classId, r.lessonId);
-    return saveTables(db, work, {DataFile::ClassLesson});
 }
 
 Status importTimetableSettings(Database& db, const DataDir& earlier, LoadReport& report) {

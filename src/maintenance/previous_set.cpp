@@ -2,6 +2,8 @@
 
 #include "backup_set.h"
 #include "core/file_io.h"
+#include "core/folder_hold.h"
+#include "core/settings_file.h"
 
 #include <array>
 #include <ctime>
@@ -28,14 +30,21 @@ std::string previousSetName() {
     return std::string(kPreviousSetPrefix) + stamp.data();
 }
 
-Result<fs::path> keepPreviousSet(const DataDir& dir, std::span<const DataFile> files) {
-    std::vector<std::pair<DataFile, Bytes>> current;
+Result<fs::path> keepPreviousSet(const DataDir& dir, std::span<const DataFile> files,
+                                 const std::vector<std::string>& settings) {
+    std::vector<std::pair<std::string, Bytes>> current;
     for (DataFile f : files) {
-        auto read = readFileIfExists(dir.file(f));
+        auto read = readFileIfExists(dir.file(f), maxFileSize(f));
         if (!read) return read.error();
-        current.emplace_back(f, read.value() ? std::move(*read.value()) : Bytes{});
+        current.emplace_back(fileName(f), read.value() ? std::move(*read.value()) : Bytes{});
+    }
+    for (const auto& name : settings) {
+        auto read = readFileIfExists(dir.file(name), kMaxSettingsFileBytes);
+        if (!read) return read.error();
+        if (read.value()) current.emplace_back(name, std::move(*read.value()));
     }
 
+    if (auto s = checkWritable(dir.folder()); !s) return s.error();
     const std::string base = previousSetName();
     fs::path folder;
     for (int n = 1; n <= kMaxSameSecond && folder.empty(); ++n) {
@@ -48,8 +57,10 @@ Result<fs::path> keepPreviousSet(const DataDir& dir, std::span<const DataFile> f
     }
     if (folder.empty()) return Error{"File exists", (dir.folder() / base).string()};
 
+    auto held = holdFolder(folder, "Zamanseri (önceki dosyalar)");
+    if (!held) return held.error();
     WriteBatch batch;
-    for (auto& [f, bytes] : current) batch.add(folder / backupName(f), std::move(bytes));
+    for (auto& [name, bytes] : current) batch.add(folder / backupName(name), std::move(bytes));
     if (auto s = batch.commit(); !s) return s.error();
     return folder;
 }

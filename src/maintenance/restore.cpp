@@ -1,78 +1,65 @@
 #include "restore.h"
 
+#include "backup_place.h"
 #include "backup_set.h"
-#include "core/database.h"
 #include "core/file_io.h"
-#include "core/integrity.h"
-#include "core/startup.h"
+#include "core/settings_file.h"
 #include "previous_set.h"
-
-#include <map>
 
 namespace zs::maintenance {
 
 namespace {
 
-// Enough lines to see what is wrong without flooding the dialog.
-constexpr std::size_t kMaxReasons = 8;
-
-void addReason(RestoreOutcome& out, std::string line) {
-    if (out.reasons.size() < kMaxReasons) out.reasons.push_back(std::move(line));
-}
-
-// Loads the data the working directory would hold after the restore and lists what the
-// load would skip and every broken reference.
-Status checkResultingSet(const std::map<DataFile, Bytes>& backups, const DataDir& to,
-                         RestoreOutcome& out) {
-    Database db;
-    LoadReport report;
-    for (DataFile f : kLoadOrder) {
-        if (auto it = backups.find(f); it != backups.end()) {
-            decodeTable(db, f, it->second, report);
-            continue;
-        }
-        auto current = readFileIfExists(to.file(f));
-        if (!current) return current.error();
-        if (current.value()) decodeTable(db, f, *current.value(), report);
+// Reads the set the source holds; answers the data files found, in backup order.
+Result<SetFiles> readSet(const std::filesystem::path& from, RestoreOutcome& out) {
+    SetFiles set;
+    for (DataFile f : kBackupOrder) {
+        auto read = readFileIfExists(resolveName(from, backupName(f)), maxFileSize(f));
+        if (!read) return read.error();
+        if (!read.value()) continue;
+        set.data.emplace(f, std::move(*read.value()));
+        out.restored.push_back(f);
     }
-    createMissingTimetables(db);
-    for (auto& note : report.notes) addReason(out, std::move(note));
-    for (auto& fault : checkReferences(db)) addReason(out, std::move(fault));
-    return success();
+    for (const char* name : kSettingsFiles) {
+        auto read = readFileIfExists(resolveName(from, backupName(name)), kMaxSettingsFileBytes);
+        if (!read) return read.error();
+        if (!read.value()) continue;
+        set.settings.emplace(name, std::move(*read.value()));
+        out.restoredSettings.push_back(name);
+    }
+    return set;
 }
 
 } // namespace
 
-Result<RestoreOutcome> restoreBackup(const std::filesystem::path& from, const DataDir& to) {
+Result<RestoreOutcome> restoreBackup(const std::filesystem::path& from, const DataDir& to,
+                                     const std::string& holder) {
     RestoreOutcome out;
-    std::map<DataFile, Bytes> backups;
-    for (DataFile f : kBackupOrder) {
-        auto read = readFileIfExists(resolveName(from, backupName(f)));
-        if (!read) return read.error();
-        if (!read.value()) continue;
-        Bytes& bytes = *read.value();
-        if (bytes.size() % recordSize(f) != 0)
-            addReason(out, backupName(f) + ": " + std::to_string(bytes.size()) +
-                               " bayt, kayıt boyunun (" + std::to_string(recordSize(f)) +
-                               ") katı değil");
-        backups.emplace(f, std::move(bytes));
-        out.restored.push_back(f);
+    auto held = holdUnlessWorking(from, to, holder);
+    if (!held) return held.error();
+    if (held.value()) out.recovered = held.value()->recovered;
+    auto set = readSet(from, out);
+    if (!set) return set.error();
+    if (set.value().data.empty()) {
+        out.restoredSettings.clear();
+        return out;
     }
-    if (backups.empty()) return out;
-    if (out.reasons.empty()) {
-        if (auto s = checkResultingSet(backups, to, out); !s) return s.error();
-    }
-    if (!out.reasons.empty()) {
+    auto refusals = restoreRefusals(set.value(), to);
+    if (!refusals) return refusals.error();
+    if (!refusals.value().empty()) {
         out.verdict = RestoreVerdict::Refused;
+        out.reasons = std::move(refusals.value());
         out.restored.clear();
+        out.restoredSettings.clear();
         return out;
     }
 
-    auto kept = keepPreviousSet(to, out.restored);
+    auto kept = keepPreviousSet(to, out.restored, out.restoredSettings);
     if (!kept) return kept.error();
     out.previousSet = kept.value();
     WriteBatch batch;
-    for (DataFile f : out.restored) batch.add(to.file(f), std::move(backups[f]));
+    for (auto& [f, bytes] : set.value().data) batch.add(to.file(f), std::move(bytes));
+    for (auto& [name, bytes] : set.value().settings) batch.add(to.file(name), std::move(bytes));
     if (auto s = batch.commit(); !s) return s.error();
     out.verdict = RestoreVerdict::Restored;
     return out;

@@ -1,8 +1,11 @@
 #include "app_session.h"
 
+#include "core/folder_hold.h"
+#include "core/intent_record.h"
 #include "core/load_notes.h"
 
 #include <memory>
+#include <optional>
 #include <system_error>
 
 namespace zs::ui {
@@ -10,8 +13,6 @@ namespace zs::ui {
 namespace {
 
 AppSession* g_current = nullptr;
-
-const char* const kHolder = "Zamanseri programı";
 
 bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code ec;
@@ -53,15 +54,29 @@ Status AppSession::start() {
         if (ec) return Error{ec.message(), folder.string()};
     }
     lock_.release();
-    auto lock = acquireDirLock(folder, kHolder);
+    auto lock = acquireDirLock(folder, kAppHolder);
     if (!lock) return lock.error();
     lock_ = std::move(lock.value());
+    useReadOnlyReason(folder);
     lastLoad = {};
-    if (auto s = loadWorkingDirectory(db, DataDir(folder), lastLoad, importHook); !s) return s;
+    if (auto s = loadWorkingDirectory(db, DataDir(folder), lastLoad, importHook,
+                                      !readOnlyReason.empty());
+        !s)
+        return s;
     return keepNotedFiles();
 }
 
+void AppSession::useReadOnlyReason(const std::filesystem::path& folder) {
+    readOnlyReason = lock_.readOnlyReason();
+    setReadOnlyFolder(readOnlyReason.empty() ? std::filesystem::path() : folder, readOnlyReason);
+}
+
 Status AppSession::keepNotedFiles() {
+    // A folder that cannot be written keeps its files as they are: nothing rewrites them.
+    if (!readOnlyReason.empty()) {
+        loaded = true;
+        return success();
+    }
     auto kept = keepCopiesOfNotedFiles(dataDir(), lastLoad);
     loaded = kept.ok();
     if (!kept) return kept.error();
@@ -77,22 +92,34 @@ Result<bool> AppSession::changeWorkDir(std::string text) {
     DirLock lock;
     const bool otherFolder = !lock_.held() || !sameFolder(folder, dataDir().folder());
     if (otherFolder) {
-        auto taken = acquireDirLock(folder, kHolder);
+        auto taken = acquireDirLock(folder, kAppHolder);
         if (!taken) return taken.error();
         lock = std::move(taken.value());
     }
-    if (platform::sameDosPath(text, kAnnexWorkDir)) {
+    const bool readOnly = !(otherFolder ? lock : lock_).readOnlyReason().empty();
+    if (platform::sameDosPath(text, kAnnexWorkDir) && !readOnly) {
+        // The annex is written and the main directory read only once each is settled.
+        if (auto s = recoverInterruptedWrite(folder); !s) return s.error();
         const DataDir mainDir(platform::hostPath(kDefaultWorkDir, drives));
+        std::optional<HeldFolder> main;
+        if (!sameFolder(mainDir.folder(), folder) &&
+            !(lock_.held() && sameFolder(mainDir.folder(), dataDir().folder()))) {
+            auto taken = holdFolder(mainDir.folder(), kAppHolder);
+            if (!taken) return taken.error();
+            main = std::move(taken.value());
+        }
         if (auto s = shareLessonsWithAnnex(mainDir, DataDir(folder)); !s) return s.error();
     }
     LoadReport report;
     auto fresh = std::make_unique<Database>();
-    if (auto s = loadWorkingDirectory(*fresh, DataDir(folder), report); !s) return s.error();
+    if (auto s = loadWorkingDirectory(*fresh, DataDir(folder), report, {}, readOnly); !s)
+        return s.error();
     if (auto s = writePathFile(currentDir, text); !s) return s.error();
 
     db = std::move(*fresh);
     workDir = text;
     if (otherFolder) lock_ = std::move(lock);
+    useReadOnlyReason(folder);
     restartPending = false;
     classHandOver = {};
     lastLoad = std::move(report);
@@ -102,6 +129,7 @@ Result<bool> AppSession::changeWorkDir(std::string text) {
 
 Status AppSession::clearAll() {
     if (!loaded) return Error{"Veri dosyaları yüklenemedi; hiçbir dosya yazılmadı.", {}};
+    if (!readOnlyReason.empty()) return Error{readOnlyReason, dataDir().folder().string()};
     classHandOver = {};
     return clearAllData(db, dataDir());
 }

@@ -15,6 +15,9 @@
 
 namespace zs::ui {
 
+// Who holds a folder the program uses, for a refused second writer to name.
+inline constexpr const char* kAppHolder = "Zamanseri programı";
+
 class AppSession {
 public:
     // `currentDir` is the folder that holds PATH.PRG; `drives` maps the DOS drives.
@@ -39,6 +42,9 @@ public:
     // Set only while the tables hold a whole working directory: after a failed load nothing
     // may write a data file, or the good files would be replaced by empty tables.
     bool loaded = false;
+    // Why the working directory is open for viewing, printing and backing up only (UTF-8);
+    // empty for a folder that can be written. Every write into it is refused with it.
+    std::string readOnlyReason;
     // Empty whenever the tables are loaded or emptied, so that no id points into the
     // data of another school.
     ClassHandOver classHandOver;
@@ -65,6 +71,8 @@ public:
 private:
     // Keeps copies of the files the load skipped records of; a failure leaves nothing loaded.
     Status keepNotedFiles();
+    // Takes over the lock's verdict on writing into `folder`, the new working directory.
+    void useReadOnlyReason(const std::filesystem::path& folder);
 
     DirLock lock_;
 };

@@ -104,13 +104,13 @@ void BackupScreen::backUp() {
     }
     backup_->setEnabled(false);
     setRunning(true);
-    const Status written = backupTables(session_.db, where.folder);
+    const auto written = backupSchool(session_.db, session_.dataDir(), where.folder, kAppHolder);
     setRunning(false);
     backup_->setEnabled(true);
     if (!written)
         TSilForm::showIoError(this, written.error());
     else
-        TSilForm::inform(this, QString::fromUtf8(kBackupDoneNotice));
+        TSilForm::inform(this, QString::fromStdString(backupNotice(written.value())));
 }
 
 QString BackupScreen::restoreQuestion(const QString& workDir, const QString& setName) {
@@ -139,7 +139,7 @@ void BackupScreen::restore() {
                 this, restoreQuestion(fromCodePage(session_.workDir), day + QStringLiteral("-…"))))
             return;
         setRunning(true);
-        const auto outcome = restoreBackup(where.folder, session_.dataDir());
+        const auto outcome = restoreBackup(where.folder, session_.dataDir(), kAppHolder);
         setRunning(false);
         if (!outcome)
             TSilForm::showIoError(this, outcome.error());

@@ -93,6 +93,12 @@ QString TZamanseriForm::notLoadedText() {
                           "\"Zamanseri\" yazısına çift tıklayınız.");
 }
 
+QString TZamanseriForm::readOnlyText(const std::string& reason) {
+    return QString::fromStdString(reason) +
+           QStringLiteral(" Bilgiler yalnız görüntülenebilir, yazdırılabilir ve yedeklenebilir; "
+                          "hiçbir değişiklik kaydedilmez.");
+}
+
 QString TZamanseriForm::clearAllQuestion() {
     return QStringLiteral("Bütün dosyalardaki bilgiler silinecek !");
 }
@@ -164,6 +170,9 @@ QFrame* TZamanseriForm::buildPanel() {
     notLoaded_ = new QLabel(notLoadedText(), panel_);
     notLoaded_->setObjectName(QStringLiteral("notLoadedText"));
     notLoaded_->setWordWrap(true);
+    readOnly_ = new QLabel(panel_);
+    readOnly_->setObjectName(QStringLiteral("readOnlyText"));
+    readOnly_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(panel_);
     layout->setContentsMargins(24, 28, 24, 20);
@@ -173,6 +182,7 @@ QFrame* TZamanseriForm::buildPanel() {
     layout->addWidget(version);
     layout->addStretch();
     layout->addWidget(notLoaded_);
+    layout->addWidget(readOnly_);
     layout->addWidget(rule);
     layout->addWidget(workDirLabel_);
     layout->addWidget(helpLine);
@@ -195,6 +205,8 @@ void TZamanseriForm::showWorkDir() {
                                       b == MenuButton::Exit);
     clearAllAction_->setEnabled(session_.loaded);
     notLoaded_->setVisible(!session_.loaded);
+    readOnly_->setText(readOnlyText(session_.readOnlyReason));
+    readOnly_->setVisible(session_.loaded && !session_.readOnlyReason.empty());
     followTimetable();
 }
 
@@ -272,6 +284,10 @@ void TZamanseriForm::changeWorkingDirectory() {
 
 void TZamanseriForm::clearAllFiles() {
     if (!session_.loaded) return;
+    if (!session_.readOnlyReason.empty()) {
+        TSilForm::inform(this, readOnlyText(session_.readOnlyReason));
+        return;
+    }
     if (!TSilForm::confirm(this, clearAllQuestion())) return;
     if (auto s = session_.clearAll(); !s) {
         TSilForm::showIoError(this, s.error());

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 class QAction;
 class QFrame;
@@ -30,6 +31,8 @@ public:
     static QString restartNotice();
     static QString clearAllQuestion();
     static QString notLoadedText();
+    // The panel's line for a working directory open for viewing only (UTF-8 reason).
+    static QString readOnlyText(const std::string& reason);
 
     explicit TZamanseriForm(AppSession& session, QWidget* parent = nullptr);
 
@@ -81,6 +84,7 @@ private:
     QLabel* product_ = nullptr;
     QLabel* workDirLabel_ = nullptr;
     QLabel* notLoaded_ = nullptr;
+    QLabel* readOnly_ = nullptr;
     QMenu* panelMenu_ = nullptr;
     QAction* clearAllAction_ = nullptr;
 };

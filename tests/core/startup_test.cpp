@@ -1,5 +1,6 @@
 #include "core/cp1254.h"
 #include "core/entities.h"
+#include "core/intent_record.h"
 #include "core/settings_file.h"
 #include "core/startup.h"
 #include "support/temp_dir.h"
@@ -91,6 +92,56 @@ TEST(Startup, PathFileHoldsTheDosTextByteForByte) {
         dir.write("PATH.PRG", empty);
         EXPECT_EQ(readPathFile(dir.path()).value(), "C:\\Zamanseri\\");
     }
+}
+
+// A write of PATH.PRG cut short leaves its record in the per-user folder: the next
+// start finishes it, and a change of directory writes past it.
+TEST(Startup, APendingWriteOfThePathFileIsFinishedBeforeItIsRead) {
+    const std::string first = "D:\\BIR\\", second = "D:\\IKI\\";
+    for (bool existed : {false, true}) {
+        TempDir dir;
+        if (existed) dir.write("PATH.PRG", encodePathRecord(first));
+        const Bytes next = encodePathRecord(second);
+        dir.write("PATH.PRG.5-1.yeni", next);
+        if (existed) dir.write("PATH.PRG.5-1.eski", encodePathRecord(first));
+        dir.write(kIntentFile,
+                  encodeIntent({false,
+                                {{"PATH.PRG", "PATH.PRG.5-1.yeni",
+                                  existed ? "PATH.PRG.5-1.eski" : "", contentSum(next)}}}));
+        auto read = readPathFile(dir.path());
+        ASSERT_TRUE(read) << read.error().message;
+        EXPECT_EQ(read.value(), second);
+        dir.write(kIntentFile, encodeIntent({false, {{"PATH.PRG", "PATH.PRG.6-1.yeni", "", {}}}}));
+        ASSERT_TRUE(writePathFile(dir.path(), first));
+        EXPECT_EQ(readPathFile(dir.path()).value(), first);
+        EXPECT_FALSE(std::filesystem::exists(dir / kIntentFile));
+    }
+}
+
+// A folder that cannot be written is read as it is, and every write into it is refused
+// with the reason, before anything is touched.
+TEST(Startup, AReadOnlyLoadWritesNothingAndWritesAreRefusedWithTheReason) {
+    TempDir dir;
+    Database db;
+    Lesson history;
+    history.id = 3;
+    db.lessons.append(history);
+    ASSERT_TRUE(saveTables(db, DataDir(dir.path()), {DataFile::Lesson}));
+    Database read;
+    LoadReport report;
+    ASSERT_TRUE(loadWorkingDirectory(read, DataDir(dir.path()), report, {}, true));
+    EXPECT_EQ(read.lessons.count(), 1);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 1u); // no missing file created, no settings written
+
+    setReadOnlyFolder(dir.path(), "Bu dizin yazmaya karşı korumalı; yazılamıyor.");
+    const Status refused = saveTables(read, DataDir(dir.path()), {DataFile::Class});
+    setReadOnlyFolder({}, {});
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message, "Bu dizin yazmaya karşı korumalı; yazılamıyor.");
+    EXPECT_FALSE(std::filesystem::exists(dir / "CLASS.PRG"));
+    EXPECT_TRUE(saveTables(read, DataDir(dir.path()), {DataFile::Class}));
 }
 
 TEST(Startup, AFailedLoadLeavesTheTablesAsTheyWere) {

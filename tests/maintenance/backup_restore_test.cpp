@@ -1,5 +1,7 @@
-// Backup from memory, the floppy checks, and the all-or-nothing restore.
+// Backup from memory with the settings files, the floppy checks, the all-or-nothing
+// restore, and the round trip of a whole school through a backup.
 #include "core/data_files.h"
+#include "core/dir_lock.h"
 #include "core/startup.h"
 #include "maintenance/backup.h"
 #include "maintenance/backup_place.h"
@@ -18,11 +20,13 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDir;
 
-// Every regular file under a folder, with its bytes.
+constexpr const char* kHolder = "zamanseri-tool backup";
+
+// Every regular file under a folder, with its bytes; the lock file is no data.
 std::map<std::string, Bytes> snapshot(const fs::path& folder) {
     std::map<std::string, Bytes> out;
     for (const auto& e : fs::recursive_directory_iterator(folder))
-        if (e.is_regular_file())
+        if (e.is_regular_file() && e.path().filename() != kLockFile)
             out[fs::relative(e.path(), folder).string()] = *readFileIfExists(e.path()).value();
     return out;
 }
@@ -34,19 +38,24 @@ Database loaded(const DataDir& dir) {
     return db;
 }
 
-TEST(Backup, WritesEveryTableAsItsDataFile) {
+TEST(Backup, WritesEveryTableAsItsDataFileAndTheSettingsFiles) {
     for (int classes : {0, 6}) {
         TempDir work, target;
         if (classes) {
             ASSERT_TRUE(sched::writeSampleSchool(DataDir(work.path()), {classes, 3}));
         }
         const Database db = loaded(DataDir(work.path()));
-        ASSERT_TRUE(backupTables(db, target.path()));
+        auto done = backupSchool(db, DataDir(work.path()), target.path(), kHolder);
+        ASSERT_TRUE(done);
+        EXPECT_TRUE(done.value().refusals.empty());
+        EXPECT_EQ(backupNotice(done.value()), kBackupDoneNotice);
         for (DataFile f : kBackupOrder) {
             const Bytes backup = target.read(backupName(f));
             EXPECT_EQ(backup, work.read(fileName(f))) << backupName(f);
         }
-        EXPECT_EQ(snapshot(target.path()).size(), kBackupOrder.size());
+        EXPECT_EQ(target.read("OPTION.YDK"), work.read("OPTION.PRG"));
+        EXPECT_EQ(target.read("ADD.YDK"), work.read("ADD.PRG"));
+        EXPECT_EQ(snapshot(target.path()).size(), kBackupOrder.size() + 2);
     }
 }
 
@@ -87,7 +96,7 @@ TEST(Restore, PartialBackupReplacesOnlyItsFilesAndKeepsThePrevious) {
     backup.write("DUTY.YDK", encodeTable(db, DataFile::Duty));
     backup.write("TEDU.YDK", {});
 
-    auto r = restoreBackup(backup.path(), dir);
+    auto r = restoreBackup(backup.path(), dir, kHolder);
     ASSERT_TRUE(r);
     ASSERT_EQ(r.value().verdict, RestoreVerdict::Restored);
     EXPECT_EQ(r.value().restored,
@@ -103,7 +112,7 @@ TEST(Restore, PartialBackupReplacesOnlyItsFilesAndKeepsThePrevious) {
     const fs::path previous = r.value().previousSet;
     EXPECT_EQ(previous.parent_path(), work.path());
     EXPECT_EQ(snapshot(previous).size(), 3u);
-    ASSERT_TRUE(restoreBackup(previous, dir));
+    ASSERT_TRUE(restoreBackup(previous, dir, kHolder));
     for (const auto& [name, bytes] : before) EXPECT_EQ(work.read(name), bytes) << name;
 }
 
@@ -128,7 +137,7 @@ TEST(Restore, DamagedOrForeignSetIsRefusedAndNothingChanges) {
     for (const auto& set : sets) {
         TempDir backup;
         for (const auto& [name, bytes] : set) backup.write(name, bytes);
-        auto r = restoreBackup(backup.path(), dir);
+        auto r = restoreBackup(backup.path(), dir, kHolder);
         ASSERT_TRUE(r);
         EXPECT_EQ(r.value().verdict, RestoreVerdict::Refused) << set.begin()->first;
         EXPECT_FALSE(r.value().reasons.empty());
@@ -140,7 +149,7 @@ TEST(Restore, FolderWithoutBackupFilesChangesNothing) {
     TempDir work, empty;
     ASSERT_TRUE(sched::writeSampleSchool(DataDir(work.path()), {2, 1}));
     const auto before = snapshot(work.path());
-    auto r = restoreBackup(empty.path(), DataDir(work.path()));
+    auto r = restoreBackup(empty.path(), DataDir(work.path()), kHolder);
     ASSERT_TRUE(r);
     EXPECT_EQ(r.value().verdict, RestoreVerdict::NothingToRestore);
     EXPECT_EQ(snapshot(work.path()), before);

@@ -1,6 +1,7 @@
 // The import of hand-built records of the earlier version.
 #include "core/integrity.h"
 #include "maintenance/earlier_data.h"
+#include "support/fault_run.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,31 @@ TEST(EarlierData, ImportAtStartTakesOverRecordsAndTimetableSettings) {
     EXPECT_EQ(teacherOpen[4], 1);
     EXPECT_EQ(teacherOpen[5], 1);
     EXPECT_TRUE(checkReferences(db).empty());
+}
+
+// A start that fails at any call of the import writes nothing the next start would take
+// for data of its own: the next start imports, and gives the same files as a clean one.
+TEST(EarlierData, AnImportFaultedAtAnyCallIsDoneWholeByTheNextStart) {
+    test::preferMemoryFolders();
+    TempDir old, reference;
+    writeEarlierSchool(old);
+    auto start = [&](const TempDir& work) {
+        return [&] {
+            Database db;
+            LoadReport report;
+            return loadWorkingDirectory(db, DataDir(work.path()), report,
+                                        earlierDataImport(DataDir(old.path())));
+        };
+    };
+    ASSERT_TRUE(start(reference)());
+    const long calls = test::callsOf(start(TempDir()));
+    for (long at = 1; at <= calls; ++at) {
+        TempDir work;
+        (void)test::runWithFault(start(work), at, false);
+        ASSERT_TRUE(start(work)()) << at;
+        for (DataFile f : kLoadOrder)
+            EXPECT_EQ(work.read(fileName(f)), reference.read(fileName(f))) << at << fileName(f);
+    }
 }
 
 TEST(EarlierData, NoImportIntoAWorkingDirectoryThatHoldsData) {

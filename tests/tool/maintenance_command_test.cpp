@@ -65,10 +65,11 @@ TEST(MaintenanceCommands, ExitCodesTellDoneRefusedAndFailed) {
 TEST(MaintenanceCommands, RestoreKilledAtAnyMomentLeavesEachFileOldOrNew) {
     TempDir oldSet, newSet, backup;
     ASSERT_TRUE(sched::writeSampleSchool(DataDir(oldSet.path()), {12, 1}));
-    Database next;
-    sched::buildSampleSchool(next, {12, 2});
-    ASSERT_TRUE(maintenance::backupTables(next, backup.path()));
     ASSERT_TRUE(sched::writeSampleSchool(DataDir(newSet.path()), {12, 2}));
+    Database next;
+    LoadReport loaded;
+    ASSERT_TRUE(loadWorkingDirectory(next, DataDir(newSet.path()), loaded));
+    ASSERT_TRUE(maintenance::backupSchool(next, DataDir(newSet.path()), backup.path(), "test"));
     const auto before = dataFiles(oldSet), after = dataFiles(newSet);
 
     std::mt19937 random(17);

@@ -97,7 +97,8 @@ void MaintenanceScreensTest::restoreFromTheFloppyAsksThenReplacesTheFiles() {
     zs::Database other = p.session->db;
     other.lessons.rows[1].name = "KİMYA";
     std::filesystem::create_directories(p.folder.drive('A'));
-    QVERIFY(zs::maintenance::backupTables(other, p.folder.drive('A')).ok());
+    QVERIFY(zs::maintenance::backupSchool(other, p.session->dataDir(), p.folder.drive('A'), "test")
+                .ok());
     const auto before = zs::test::snapshot(p.folder.mainFolder());
     const zs::Bytes lessons = p.read("LESSON.PRG");
     BackupScreen screen(*p.session);
