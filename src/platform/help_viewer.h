@@ -44,6 +44,7 @@ enum Topic : int {
     PrintTeacher = 129,
     PrintRoom = 131,
     AutomaticSettings = 139,
+    RuleBreaks = 140,
 };
 } // namespace help
 

@@ -22,14 +22,17 @@ void complete(Stage& s) {
         if (cl.teacherCount == 0) continue;
         if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
             if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
-        const auto& impossible = s.run.state.impossibleBlocks;
-        if (std::find(impossible.begin(), impossible.end(),
-                      std::pair<Id, Id>(cl.classId, cl.lessonId)) != impossible.end())
-            continue;
+        // A block too long for every open run of the classes leaves the others to place.
+        const int longest = s.run.state.longestPlaceable(cl.classId, cl.lessonId);
         for (int guard = 0; guard < kPatternSize * 4 && !s.spent(); ++guard) {
             s.run.journal->clear();
-            const int length = nextBlock(db, cl.classId, cl.lessonId);
-            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2)) break;
+            int length = 0;
+            for (int b : missingBlocks(db, cl.classId, cl.lessonId))
+                if (b <= longest) {
+                    length = b;
+                    break;
+                }
+            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2, true)) break;
             s.run.state.placedTotal += cl.teacherCount * length;
             s.run.observer.schoolHours(s.run.state.totalHours, s.run.state.placedTotal);
         }
@@ -53,7 +56,7 @@ int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways
     auto keeps = [&](int& d) {
         d = scores.delta(run, 0);
         if (d < 0 || (sideways && d == 0)) {
-            scores.accept(db);
+            scores.accept();
             return true;
         }
         rollBack(run, 0);
@@ -74,7 +77,7 @@ int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways
         if (!placed) continue;
         const int d = scores.delta(run, 0);
         if (d < 0 || (sideways && d == 0)) {
-            scores.accept(db);
+            scores.accept();
             return d;
         }
         rollBack(run, removed);

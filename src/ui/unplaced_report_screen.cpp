@@ -3,6 +3,7 @@
 #include "app_session.h"
 #include "platform/help_viewer.h"
 #include "qt_text.h"
+#include "rule_breaks_screen.h"
 #include "scheduler/explain.h"
 #include "teacher_distribution_screen.h"
 #include "timetable_grid.h"
@@ -56,6 +57,12 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     go_ = new QPushButton(QStringLiteral("&Git"), this);
     go_->setObjectName(QStringLiteral("goButton"));
     go_->setEnabled(report_.total > 0);
+    rules_ = new QPushButton(QStringLiteral("&Kurallar"), this);
+    rules_->setObjectName(QStringLiteral("rulesButton"));
+    connect(rules_, &QPushButton::clicked, this, [this] {
+        ruleBreak_ = openRuleBreaks(this, session_);
+        if (ruleBreak_ && ruleBreak_->teacherId != 0) accept();
+    });
     auto* close = new QPushButton(QStringLiteral("Ka&pat"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     connect(go_, &QPushButton::clicked, this, &QDialog::accept);
@@ -68,6 +75,7 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label_);
     buttons->addStretch();
+    buttons->addWidget(rules_);
     buttons->addWidget(go_);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -123,6 +131,8 @@ void UnplacedReportScreen::explain() {
 GoTo openUnplacedReport(QWidget* parent, AppSession& session) {
     UnplacedReportScreen screen(session, parent);
     if (screen.exec() != QDialog::Accepted) return {};
+    if (const auto& b = screen.ruleBreak(); b && b->teacherId != 0)
+        return {true, b->teacherId, b->classId, b->lessonId};
     const sched::UnplacedRow* row = screen.chosen();
     if (!row) return {};
     if (row->teacherId == 0) {

@@ -2,9 +2,12 @@
 // why its next block cannot go to each cell of the week.
 #pragma once
 
+#include "rules/rule_breaks.h"
 #include "scheduler/unplaced_report.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -26,6 +29,9 @@ public:
     const sched::UnplacedReport& report() const { return report_; }
     // The row "&Git" hands back; nothing when no row is selected.
     const sched::UnplacedRow* chosen() const;
+    QPushButton* rulesButton() const { return rules_; }
+    // The break chosen with "&Git" in KURAL İHLALLERİ opened from here.
+    const std::optional<RuleBreak>& ruleBreak() const { return ruleBreak_; }
 
 private:
     void explain();
@@ -34,7 +40,9 @@ private:
     QTableWidget* grid_;
     QLabel* label_;
     QPushButton* go_;
+    QPushButton* rules_;
     QPlainTextEdit* explanation_;
+    std::optional<RuleBreak> ruleBreak_;
 };
 
 struct GoTo {
