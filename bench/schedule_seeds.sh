@@ -3,7 +3,8 @@
 # seeds 1-20, 80 classes seeds 1-5, 120 classes seeds 1-3 and 255 classes seed 1, at the
 # default settings and with the three day rules on (a free day between the parts, other
 # hours on other days, lesson groups on other days). Each school is run faithful-only and
-# whole; a line gives the time, the hours left and the closing figures of each.
+# whole; a line gives the time (and processor time, which a busy machine does not
+# stretch), the hours left and the closing figures of each.
 # Usage: bench/schedule_seeds.sh path/to/zamanseri-tool [scratch folder]
 set -eu
 tool=$1
@@ -12,12 +13,12 @@ scratch=${2:-$(mktemp -d)}
 figures() {
     printf '%s\n' "$1" | grep 'Kural ihlalleri' | sed 's/.*Kural ihlalleri: //; s/\.$//'
 }
-once() { # folder, extra schedule arguments
-    start=$(date +%s.%N)
-    out=$("$tool" schedule "$1" --quiet $2)
-    end=$(date +%s.%N)
+once() { # folder, extra schedule arguments; the run's own time and its processor time
+    out=$(/usr/bin/time -f 'cpu %U' "$tool" schedule "$1" --quiet $2 2>&1)
+    wall=$(printf '%s\n' "$out" | sed -n 's/.*unplaced [0-9]*, in \([0-9.]*\) s/\1/p')
+    cpu=$(printf '%s\n' "$out" | sed -n 's/^cpu //p')
     unplaced=$(printf '%s\n' "$out" | sed -n 's/.*unplaced \([0-9]*\).*/\1/p')
-    printf '%.2f s\tunplaced %s\t%s' "$(echo "$end - $start" | bc)" "$unplaced" "$(figures "$out")"
+    printf '%s s (cpu %s s)\tunplaced %s\t%s' "$wall" "$cpu" "$unplaced" "$(figures "$out")"
 }
 run() { # classes, seed, settings (default or dayrules)
     dir=$scratch/c$1s$2$3

@@ -14,8 +14,9 @@ namespace zs::sched {
 
 namespace {
 
-// Each class lesson still short of hours, once for a common group, block by block.
-void complete(Stage& s) {
+// Each class lesson still short of hours, once for a common group, block by block; with
+// `mayBend`, a block may go where it breaks a rule, when it can go nowhere else.
+void complete(Stage& s, bool mayBend) {
     const Database& db = s.run.db;
     for (const ClassLesson& cl : db.classLessons) {
         if (s.spent()) return;
@@ -32,7 +33,7 @@ void complete(Stage& s) {
                     length = b;
                     break;
                 }
-            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2, true)) break;
+            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2, mayBend)) break;
             s.run.state.placedTotal += cl.teacherCount * length;
             s.run.observer.schoolHours(s.run.state.totalHours, s.run.state.placedTotal);
         }
@@ -140,7 +141,8 @@ void completeAndImprove(AutoRun& run) {
     const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
     Stage s{run,
             kImproveWorkPerClass * classes * std::max<long>(1, classes / kImproveClassesAtBase)};
-    complete(s);
+    complete(s, false);
+    complete(s, true);
     Scores scores(run.db);
     // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.

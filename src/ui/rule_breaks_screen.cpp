@@ -4,6 +4,7 @@
 #include "platform/help_viewer.h"
 #include "qt_text.h"
 #include "timetable_grid.h"
+#include "unplaced_report_screen.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,16 +33,9 @@ RuleBreaksScreen::RuleBreaksScreen(AppSession& session, QWidget* parent)
     : QDialog(parent), rows_(sched::ruleBreakReport(session.db)) {
     setObjectName(QStringLiteral("RuleBreaksScreen"));
     setWindowTitle(QStringLiteral("KURAL İHLALLERİ"));
-    grid_ = new QTableWidget(this);
-    grid_->setObjectName(QStringLiteral("Grid"));
-    grid_->setColumnCount(5);
-    grid_->setHorizontalHeaderLabels({QStringLiteral("KURAL"), QStringLiteral("ÖĞRETMEN"),
-                                      QStringLiteral("SINIFI"), QStringLiteral("DERSİN ADI"),
-                                      QStringLiteral("GÜN VE SAAT")});
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->verticalHeader()->hide();
+    grid_ = reportTable(this, {QStringLiteral("KURAL"), QStringLiteral("ÖĞRETMEN"),
+                               QStringLiteral("SINIFI"), QStringLiteral("DERSİN ADI"),
+                               QStringLiteral("GÜN VE SAAT")});
     grid_->setRowCount(static_cast<int>(rows_.size()));
     for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
         const sched::RuleBreakRow& row = rows_[std::size_t(r)];

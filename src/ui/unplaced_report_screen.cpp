@@ -19,22 +19,27 @@
 
 namespace zs::ui {
 
+QTableWidget* reportTable(QWidget* parent, const QStringList& headers) {
+    auto* grid = new QTableWidget(parent);
+    grid->setObjectName(QStringLiteral("Grid"));
+    grid->setColumnCount(static_cast<int>(headers.size()));
+    grid->setHorizontalHeaderLabels(headers);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->hide();
+    return grid;
+}
+
 UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     : QDialog(parent), session_(session), report_(sched::unplacedReport(session.db)) {
     setObjectName(QStringLiteral("UnplacedReportScreen"));
     setWindowTitle(QStringLiteral("YERLEŞMEYEN DERSLER"));
-    grid_ = new QTableWidget(this);
-    grid_->setObjectName(QStringLiteral("Grid"));
-    grid_->setColumnCount(7);
-    grid_->setHorizontalHeaderLabels({QStringLiteral("TeacherNo"), QStringLiteral("ClassNo"),
-                                      QStringLiteral("LessonNo"), QStringLiteral("ADI SOYADI"),
-                                      QStringLiteral("SINIFI"), QStringLiteral("DERSİN ADI"),
-                                      QStringLiteral("KALAN")});
+    grid_ = reportTable(this, {QStringLiteral("TeacherNo"), QStringLiteral("ClassNo"),
+                               QStringLiteral("LessonNo"), QStringLiteral("ADI SOYADI"),
+                               QStringLiteral("SINIFI"), QStringLiteral("DERSİN ADI"),
+                               QStringLiteral("KALAN")});
     for (int c = 0; c < 3; ++c) grid_->setColumnHidden(c, true);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->verticalHeader()->hide();
     grid_->setRowCount(std::max<int>(1, static_cast<int>(report_.rows.size())));
     for (int r = 0; r < static_cast<int>(report_.rows.size()); ++r) {
         const sched::UnplacedRow& row = report_.rows[std::size_t(r)];

@@ -6,6 +6,7 @@
 #include "scheduler/unplaced_report.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <optional>
 
@@ -52,6 +53,9 @@ struct GoTo {
     Id lessonId = 0;
     bool distributed = false; // lessons may have been given to teachers meanwhile
 };
+
+// A read-only table of report rows, one row selected at a time.
+QTableWidget* reportTable(QWidget* parent, const QStringList& headers);
 
 // Opens the report; what "&Git" chose, or go = false. "&Git" on a lesson without a teacher
 // opens ÖĞRETMEN DERS DAĞITIMI at that lesson instead.
