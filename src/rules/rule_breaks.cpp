@@ -28,7 +28,7 @@ struct Block {
 };
 struct ClassBlocks {
     int count = 0;
-    std::array<Block, kSlots> at{};
+    std::array<Block, kSlots> at; // the first count in use
     std::array<u8, 256> daysOf{}; // bit d-1: the lesson has a block on day d
 };
 
@@ -119,10 +119,18 @@ TeacherGaps teacherGaps(const Database& db, const TeacherTimetable& tt) {
     return g;
 }
 
-int gapLimitBreaks(const Database& db, const TeacherTimetable& tt, BreakList out) {
-    if (!teacherGaps(db, tt).over()) return 0;
+namespace {
+
+int gapLimit(const TeacherGaps& g, const TeacherTimetable& tt, BreakList out) {
+    if (!g.over()) return 0;
     note(out, {Rule::GapLimit, tt.teacherId});
     return 1;
+}
+
+} // namespace
+
+int gapLimitBreaks(const Database& db, const TeacherTimetable& tt, BreakList out) {
+    return gapLimit(teacherGaps(db, tt), tt, out);
 }
 
 int dailyMaximumBreaks(const TeacherTimetable& tt, BreakList out) {
@@ -186,6 +194,18 @@ int sameClassOtherLessonBreaks(const Database& db, const TeacherTimetable& tt, B
             u8 first = 0;
             u8 last = 0;
         };
+        // Most days hold no class twice: only those are looked at closer.
+        std::array<Id, kHoursPerDay> starts{};
+        int blocks = 0;
+        bool twice = false;
+        for (int h = 1; h <= kHoursPerDay && !twice; ++h) {
+            const int i = slotIndex(slotOf(d, h));
+            const Id c = tt.planes[kOccupantPlane][i];
+            if (c == 0 || tt.planes[kBlockStartPlane][i] != slotOf(d, h)) continue;
+            for (int k = 0; k < blocks; ++k) twice = twice || starts[k] == c;
+            starts[blocks++] = c;
+        }
+        if (!twice) continue;
         std::array<Seen, kHoursPerDay> seen{};
         std::array<Id, kHoursPerDay> classOf{};
         int classes = 0;
@@ -285,9 +305,9 @@ int lessonGroup(const Database& db, const ClassTimetable& ct, const ClassBlocks&
     int count = 0;
     for (int i = 0; i < blocks.count;) {
         const int day = blocks.at[i].day;
-        std::array<GroupDay, kHoursPerDay> groups{};
+        std::array<GroupDay, kHoursPerDay> groups; // the first n in use
         int n = 0;
-        bool inForce = false;
+        const int dayStart = i;
         for (; i < blocks.count && blocks.at[i].day == day; ++i) {
             const Block& b = blocks.at[i];
             const Lesson* lesson = db.lessons.find(b.lesson);
@@ -297,12 +317,18 @@ int lessonGroup(const Database& db, const ClassTimetable& ct, const ClassBlocks&
             if (g == n) groups[n++] = {lesson->groupId, 0, b.first, b.last, b.lesson};
             groups[g].hours += b.last - b.first + 1;
             groups[g].last = b.last;
-            const ClassLesson* cl = nullptr;
-            const TeacherTimetable* tt = judgingTeacher(db, ct, b.lesson, &cl);
-            inForce = inForce || (tt && tt->effectiveRules[kGroupOtherDay] != 0);
         }
-        for (int g = 0; inForce && g < n; ++g) {
-            if (groups[g].hours <= 2) continue;
+        // The rule holds for the day when the first teacher of one of its lessons holds it.
+        auto inForce = [&] {
+            for (int k = dayStart; k < i; ++k) {
+                const ClassLesson* cl = nullptr;
+                const TeacherTimetable* tt = judgingTeacher(db, ct, blocks.at[k].lesson, &cl);
+                if (tt && tt->effectiveRules[kGroupOtherDay] != 0) return true;
+            }
+            return false;
+        };
+        for (int g = 0; g < n; ++g) {
+            if (groups[g].hours <= 2 || !inForce()) continue;
             ++count;
             note(out, {Rule::LessonGroup, firstTeacher(db, ct.classId, groups[g].lesson),
                        ct.classId, groups[g].lesson, day, groups[g].first, groups[g].last});
@@ -360,10 +386,13 @@ bool RuleCounts::exceeds(const RuleCounts& o) const {
     return false;
 }
 
-RuleCounts teacherBreaks(const Database& db, const TeacherTimetable& tt, BreakList out) {
+RuleCounts teacherBreaks(const Database& db, const TeacherTimetable& tt, BreakList out,
+                         TeacherGaps* gaps) {
     RuleCounts c;
     if (!db.teachers.contains(tt.teacherId)) return c;
-    c[Rule::GapLimit] = gapLimitBreaks(db, tt, out);
+    const TeacherGaps g = teacherGaps(db, tt);
+    if (gaps) *gaps = g;
+    c[Rule::GapLimit] = gapLimit(g, tt, out);
     c[Rule::DailyMaximum] = dailyMaximumBreaks(tt, out);
     c[Rule::Buildings] = buildingBreaks(db, tt, out);
     c[Rule::SameClassOtherLesson] = sameClassOtherLessonBreaks(db, tt, out);

@@ -73,7 +73,9 @@ struct RuleCounts {
     bool exceeds(const RuleCounts& o) const;
 };
 
-RuleCounts teacherBreaks(const Database& db, const TeacherTimetable& tt, BreakList out = nullptr);
+// `gaps`, when given, receives the teacher's gaps as the gap rule counted them.
+RuleCounts teacherBreaks(const Database& db, const TeacherTimetable& tt, BreakList out = nullptr,
+                         TeacherGaps* gaps = nullptr);
 RuleCounts classBreaks(const Database& db, const ClassTimetable& ct, BreakList out = nullptr);
 
 // Over every teacher and class of the school.

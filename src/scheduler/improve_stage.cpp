@@ -13,16 +13,11 @@ namespace zs::sched {
 
 namespace {
 
-struct TeacherScore {
-    int penalty = 0;
-    RuleCounts breaks;
-};
-
-TeacherScore teacherScore(const Database& db, const TeacherTimetable& tt) {
-    TeacherScore t;
+GridScore teacherScore(const Database& db, const TeacherTimetable& tt) {
+    GridScore t;
     if (!db.teachers.contains(tt.teacherId)) return t;
-    t.breaks = teacherBreaks(db, tt);
-    const TeacherGaps g = teacherGaps(db, tt);
+    TeacherGaps g;
+    t.breaks = teacherBreaks(db, tt, nullptr, &g);
     t.penalty = kFirmRuleWeight * (t.breaks.total() - t.breaks[Rule::GapLimit]) +
                 kRuleWeight * (g.gapsOverLimit + g.longGaps + t.breaks[Rule::GapLimit]);
     if (g.limited) t.penalty += g.gaps;
@@ -35,17 +30,9 @@ int weigh(const RuleCounts& c) {
 
 } // namespace
 
-int teacherPenalty(const Database& db, const TeacherTimetable& tt) {
-    return teacherScore(db, tt).penalty;
-}
-
-int classPenalty(const Database& db, const ClassTimetable& ct) {
-    return weigh(classBreaks(db, ct));
-}
-
 Scores::Scores(const Database& db) {
     for (const TeacherTimetable& tt : db.teacherTimetables) {
-        const TeacherScore t = teacherScore(db, tt);
+        const GridScore t = teacherScore(db, tt);
         teacher.push_back(t.penalty);
         teacherRules.push_back(t.breaks);
     }
@@ -70,7 +57,7 @@ int Scores::delta(const AutoRun& run, int mark) {
     nowTeacherPenalty.clear();
     nowClasses.clear();
     for (int t : touchedTeachers) {
-        const TeacherScore now = teacherScore(run.db, run.db.teacherTimetables.rows[t]);
+        const GridScore now = teacherScore(run.db, run.db.teacherTimetables.rows[t]);
         d += now.penalty - teacher[t];
         for (int r = 0; r < kRuleCount; ++r) more.n[r] += now.breaks.n[r] - teacherRules[t].n[r];
         nowTeachers.push_back(now.breaks);
@@ -138,18 +125,19 @@ void Affected::add(const PlacementAttempt& a) {
             classes.push_back(a.classRow[c]);
 }
 
-RuleCounts Affected::breaks(const Database& db) const {
-    RuleCounts c;
-    for (int t : teachers) c += teacherBreaks(db, db.teacherTimetables.rows[t]);
-    for (int k : classes) c += classBreaks(db, db.classTimetables.rows[k]);
-    return c;
-}
-
-int Affected::penalty(const Database& db) const {
-    int p = 0;
-    for (int t : teachers) p += teacherPenalty(db, db.teacherTimetables.rows[t]);
-    for (int c : classes) p += classPenalty(db, db.classTimetables.rows[c]);
-    return p;
+GridScore Affected::score(const Database& db) const {
+    GridScore sum;
+    for (int t : teachers) {
+        const GridScore one = teacherScore(db, db.teacherTimetables.rows[t]);
+        sum.penalty += one.penalty;
+        sum.breaks += one.breaks;
+    }
+    for (int c : classes) {
+        const RuleCounts one = classBreaks(db, db.classTimetables.rows[c]);
+        sum.penalty += weigh(one);
+        sum.breaks += one;
+    }
+    return sum;
 }
 
 bool fillFor(const Database& db, PlacementAttempt& a, Id classId, Id lessonId, int length) {
@@ -165,14 +153,15 @@ namespace {
 // and is only pushed aside goes nowhere it would break a rule the grids kept before.
 int bestCell(Stage& s, PlacementAttempt& a, const Affected& affected, bool mayBend) {
     int best = 0, bestPenalty = INT_MAX;
-    const RuleCounts before = mayBend ? RuleCounts{} : affected.breaks(s.run.db);
+    const RuleCounts before = mayBend ? RuleCounts{} : affected.score(s.run.db).breaks;
     for (int cell = 1; cell <= kSlots && !s.spent(); ++cell) {
         if (!hardFits(s.run, a, cell)) continue;
         s.work();
         const int mark = s.run.journal->count;
         if (!commitBlock(s.run, a)) continue;
-        const int p = affected.penalty(s.run.db);
-        const bool keeps = mayBend || !affected.breaks(s.run.db).exceeds(before);
+        const GridScore now = affected.score(s.run.db);
+        const int p = now.penalty;
+        const bool keeps = mayBend || !now.breaks.exceeds(before);
         rollBack(s.run, mark);
         if (keeps && p < bestPenalty) {
             bestPenalty = p;

@@ -15,19 +15,21 @@ namespace zs::sched {
 // more on top, so that fewer teachers end up over.
 inline constexpr int kRuleWeight = 20;
 inline constexpr int kFirmRuleWeight = 200;
-// The change answered for a move that would break a rule other than the gap limit more often.
+// The change answered for a move that would break a rule more often.
 inline constexpr int kNeverWorth = 1 << 24;
 
-int teacherPenalty(const Database& db, const TeacherTimetable& tt);
-int classPenalty(const Database& db, const ClassTimetable& ct);
+// The penalty of a grid (or several) and its breaks of each rule.
+struct GridScore {
+    int penalty = 0;
+    RuleCounts breaks;
+};
 
 // The teachers and classes whose figures a move can change.
 struct Affected {
     std::vector<int> teachers;
     std::vector<int> classes;
     void add(const PlacementAttempt& a);
-    int penalty(const Database& db) const;
-    RuleCounts breaks(const Database& db) const;
+    GridScore score(const Database& db) const;
 };
 
 struct Stage {
