@@ -54,7 +54,7 @@ void anneal(Stage& s, Scores& scores) {
     // broken then is seldom within its reach.
     long lastGain = 0;
     for (long n = 0; start - s.workLeft < span && !s.spent(); ++n) {
-        if (start - s.workLeft - lastGain > span / 10) break;
+        if (start - s.workLeft - lastGain > span / 5) break;
         s.work();
         if (n % 1024 == 0) {
             // Gaps within the limits are no reason to go on.
