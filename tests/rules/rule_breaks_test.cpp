@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
