@@ -5,8 +5,8 @@
 // other days, lesson groups on other days), and the whole run with the rules off (gaps
 // allowed, 16 hours a day, no different days, no blocks on pairs).
 #include "rules/totals.h"
+#include "sample/sample_school.h"
 #include "scheduler/quality.h"
-#include "scheduler/sample_school.h"
 #include "scheduler/scheduler.h"
 #include "scheduler/unplaced_report.h"
 

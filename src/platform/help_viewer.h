@@ -44,7 +44,9 @@ enum Topic : int {
     PrintTeacher = 129,
     PrintRoom = 131,
     AutomaticSettings = 139,
-    RuleBreaks = 140,
+    ChangedTeachers = 140,
+    Export = 141,
+    RuleBreaks = 142,
 };
 } // namespace help
 

@@ -63,13 +63,7 @@ void drawClassPage(Page& page, const Database& db, Id classId) {
     grid.rowHeight = rooms ? 3 * TH + TH / 4 : 3 * TH;
     grid.columnWidth = columnWidth(wA, rooms);
     grid.cell = [&db, classId, rooms](int day, int hour) {
-        CellLines lines;
-        const Id lessonId = classLessonAt(db, classId, day, hour);
-        if (!lessonId) return lines;
-        lines[0] = fit(lessonShortName(db, lessonId), 4);
-        lines[1] = fit(firstTeacherOrder(db, classId, lessonId), 4);
-        if (rooms) lines[2] = fit(firstRoomName(db, classId, lessonId), 8);
-        return lines;
+        return fitLines(classPageCell(db, classId, day, hour, rooms), {4, 4, 8});
     };
     drawWeeklyGrid(page, s, grid);
     drawTotal(page, classLessonHoursSum(db, classId));
@@ -114,13 +108,7 @@ void drawRoomPage(Page& page, const Database& db, Id roomId) {
         page.setSize(page.fontSize() - 1);
     grid.rowHeight = 3 * page.TH();
     grid.cell = [&db, roomId](int day, int hour) {
-        CellLines lines;
-        const Id classId = roomClassAt(db, roomId, day, hour);
-        if (!classId) return lines;
-        const SchoolClass* c = db.classes.find(classId);
-        lines[0] = fit(c ? c->name : "", 4);
-        lines[1] = fit(lessonShortName(db, classLessonAt(db, classId, day, hour)), 4);
-        return lines;
+        return fitLines(roomPageCell(db, roomId, day, hour), {4, 4, 0});
     };
     drawWeeklyGrid(page, s, grid);
     page.setSize(s.printFontSize);

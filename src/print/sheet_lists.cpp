@@ -1,5 +1,6 @@
 #include "sheet_lists.h"
 
+#include "cell_texts.h"
 #include "school_facts.h"
 #include "sheet_frame.h"
 
@@ -42,20 +43,18 @@ void drawTables(Page& page, SheetFrame& frame, const std::vector<std::vector<int
     }
 }
 
-Lines classCell(const Database& db, Id classId, bool sections) {
-    if (!classId) return {};
-    const SchoolClass* c = db.classes.find(classId);
-    if (!c) return {};
-    Lines lines{fit(c->name, 4)};
-    if (sections) lines.push_back(fit(c->section, 3));
+Lines fitted(Lines lines, std::initializer_list<std::size_t> widths) {
+    auto width = widths.begin();
+    for (std::string& line : lines) line = fit(line, width == widths.end() ? 0 : *width++);
     return lines;
 }
 
+Lines classCell(const Database& db, Id classId, bool sections) {
+    return fitted(teacherSheetCell(db, classId, sections), {4, 3});
+}
+
 Lines lessonCell(const Database& db, Id classId, int day, int hour) {
-    const Id lessonId = classLessonAt(db, classId, day, hour);
-    if (!lessonId) return {};
-    return {fit(lessonShortName(db, lessonId), 4),
-            fit(firstTeacherOrder(db, classId, lessonId), 4)};
+    return fitted(classSheetCell(db, classId, day, hour), {4, 4});
 }
 
 } // namespace
@@ -139,12 +138,7 @@ void drawRoomSheet(Page& page, const Database& db) {
         for (const Room& r : db.rooms)
             f.row({std::to_string(r.order), r.name, std::to_string(roomWeeklyHours(db, r.id)), "",
                    [&db, &r](int day, int hour) {
-                       const Id c = roomClassAt(db, r.id, day, hour);
-                       if (!c) return Lines{};
-                       const Id lessonId = classLessonAt(db, c, day, hour);
-                       return Lines{fit(classWithSection(db, c), 8),
-                                    fit(lessonShortName(db, lessonId), 4),
-                                    fit(firstTeacherOrder(db, c, lessonId), 4)};
+                       return fitted(roomSheetCell(db, r.id, day, hour), {8, 4, 4});
                    }});
     });
 }

@@ -5,6 +5,12 @@
 
 namespace zs::print {
 
+CellLines fitLines(const CellLines& lines, std::array<std::size_t, 3> widths) {
+    CellLines out;
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = fit(lines[i], widths[i]);
+    return out;
+}
+
 void shrinkToWidth(Page& page, const std::function<int()>& width) {
     while (page.x0 + width() > page.width() - page.x0 && page.fontSize() > kMinFontSize)
         page.setSize(page.fontSize() - 1);

@@ -44,9 +44,12 @@ PrintChoiceDialog::PrintChoiceDialog(print::Printout kind, QWidget* parent) : QD
         screenButton(QStringLiteral("Özellikler"), QStringLiteral("propertiesButton"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(setup, &QPushButton::clicked, this, [this] {
+    // Enter after the page setup presses "Tamam", not "Özellikler" again.
+    setup->setAutoDefault(false);
+    connect(setup, &QPushButton::clicked, this, [this, ok] {
         QPageSetupDialog dialog(&sessionPrinter(), this);
         dialog.exec();
+        ok->setFocus(Qt::OtherFocusReason);
     });
     bindHelp(this, helpTopic(kind));
 
