@@ -7,7 +7,6 @@
 #include "ui/class_timetable_screen.h"
 #include "ui/list_scheme.h"
 #include "ui/room_timetable_screen.h"
-#include "ui/rule_breaks_screen.h"
 #include "ui/teacher_timetable_screen.h"
 #include "ui/timetable_grid.h"
 #include "ui/unplaced_report_screen.h"
@@ -57,7 +56,6 @@ private slots:
     void classScreenClosedWithoutLinkKeepsTheTeacher();
     void unplacedGoSelectsTheTeacherAndLesson();
     void changedGoSelectsTheTeacher();
-    void ruleBreakGoSelectsTheTeacher();
     void everythingPlacedLeavesNothingToGoTo();
     void reloadingTheDataClearsTheHandOver();
 };
@@ -216,46 +214,6 @@ void TimetableHandOverTest::unplacedGoSelectsTheTeacherAndLesson() {
     QCOMPARE(c.selection().classId, chosen.classId);
     QCOMPARE(c.selection().teacherId, chosen.teacherId);
     QCOMPARE(c.selection().lessonId, chosen.lessonId);
-}
-
-void TimetableHandOverTest::ruleBreakGoSelectsTheTeacher() {
-    TimetableProgram p;
-    zs::Database& db = p.session->db;
-    TeacherTimetableScreen s(*p.session);
-    showActive(&s);
-    const Id first = s.selection().teacherId;
-    s.teacherList()->selectRow(s.teacherList()->rowCount() - 1);
-    const auto sel = s.selection();
-    QVERIFY(sel.teacherId != first);
-    // Two hours of the lesson on one day with an hour between: one lesson in two blocks.
-    bool placed = false;
-    for (int slot = 1; slot + 2 <= zs::kSlots && !placed; ++slot) {
-        if (zs::dayOf(slot) != zs::dayOf(slot + 2) ||
-            !zs::CanPlace(db, slot, sel.classId, sel.lessonId))
-            continue;
-        zs::Place(db, slot, sel.classId, sel.lessonId);
-        placed = zs::Place(db, slot + 2, sel.classId, sel.lessonId);
-        if (!placed) zs::Remove(db, slot, sel.classId);
-    }
-    QVERIFY(placed);
-    s.teacherList()->selectRow(0);
-    QCOMPARE(s.selection().teacherId, first);
-    zs::RuleBreak chosen;
-    DialogDriver driver;
-    driver.then([&](QWidget* w) {
-        auto* r = qobject_cast<zs::ui::RuleBreaksScreen*>(w);
-        if (!r) return;
-        QCOMPARE(r->windowTitle(), QStringLiteral("KURAL İHLALLERİ"));
-        for (int row = 0; row < int(r->rows().size()); ++row)
-            if (r->rows()[std::size_t(row)].at.teacherId == sel.teacherId)
-                r->grid()->setCurrentCell(row, 0);
-        chosen = r->chosen()->at;
-        r->goButton()->click();
-    });
-    actionNamed(&s, QStringLiteral("KURAL İHLALLERİ"))->trigger();
-    QCOMPARE(driver.seen.size(), std::size_t(1));
-    QCOMPARE(chosen.teacherId, sel.teacherId);
-    QCOMPARE(s.selection().teacherId, sel.teacherId);
 }
 
 void TimetableHandOverTest::changedGoSelectsTheTeacher() {
