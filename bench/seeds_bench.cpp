@@ -1,8 +1,9 @@
 // The run for all teachers on the generated schools of many seeds, as the officer judges
-// its result: hours left, teachers over the gap limit and the other quality figures, with
-// the findings of the check before the run; the faithful stage alone, the whole run, and
-// the whole run with the rules off (gaps allowed, 16 hours a day, no different days, no
-// blocks on pairs).
+// its result: hours left and the breaks of every rule in force, with the findings of the
+// check before the run; the faithful stage alone and the whole run, at the default
+// settings and with the three day rules on (a free day between the parts, other hours on
+// other days, lesson groups on other days), and the whole run with the rules off (gaps
+// allowed, 16 hours a day, no different days, no blocks on pairs).
 #include "rules/totals.h"
 #include "sample/sample_school.h"
 #include "scheduler/quality.h"
@@ -16,7 +17,13 @@
 namespace zs {
 namespace {
 
-enum Mode { kFaithful, kWhole, kRulesOff };
+enum Mode { kFaithful, kWhole, kRulesOff, kDayRulesFaithful, kDayRulesWhole };
+
+void dayRulesOn(Settings& s) {
+    s.dayBetweenParts = 1;
+    s.otherHourOtherDay = 1;
+    s.groupOtherDay = 1;
+}
 
 void rulesOff(Settings& s) {
     s.allowGaps = 1;
@@ -40,11 +47,12 @@ void BM_SeedRun(benchmark::State& state) {
         auto db = std::make_unique<Database>();
         sched::buildSampleSchool(*db, {classes, seed});
         if (mode == kRulesOff) rulesOff(db->settings);
+        if (mode == kDayRulesFaithful || mode == kDayRulesWhole) dayRulesOn(db->settings);
         updateAllTeacherWeeklyTotals(*db);
         updateClassWeeklyHours(*db);
         sched::RunObserver quiet;
         sched::AutoRun run(*db, quiet, sched::fixedSettings(db->settings));
-        run.faithfulOnly = mode == kFaithful;
+        run.faithfulOnly = mode == kFaithful || mode == kDayRulesFaithful;
         state.ResumeTiming();
         sched::runAutomatic(run);
         state.PauseTiming();
@@ -55,17 +63,18 @@ void BM_SeedRun(benchmark::State& state) {
     }
     state.counters["unplaced"] = unplaced;
     state.counters["impossible"] = impossible;
-    state.counters["over_gap_limit"] = q.teachersOverGapLimit;
     state.counters["gaps"] = q.gaps;
-    state.counters["days_over_max"] = q.teacherDaysOverMax;
-    state.counters["same_day_blocks"] = q.sameDayBlocks;
-    state.counters["building_changes"] = q.buildingChanges;
+    static const char* const names[kRuleCount] = {
+        "over_gap_limit",  "days_over_max",        "building_days", "day_between_parts",
+        "other_hour_same", "same_class_other_day", "group_days",    "same_day_blocks"};
+    for (int r = 0; r < kRuleCount; ++r) state.counters[names[r]] = q.breaks.n[r];
 }
 
 void seeds(benchmark::internal::Benchmark* b) {
-    for (int mode : {kFaithful, kWhole, kRulesOff}) {
+    for (int mode : {kFaithful, kWhole, kDayRulesFaithful, kDayRulesWhole, kRulesOff}) {
         for (int seed = 1; seed <= 20; ++seed) b->Args({40, seed, mode});
         for (int seed = 1; seed <= 5; ++seed) b->Args({80, seed, mode});
+        for (int seed = 1; seed <= 3; ++seed) b->Args({120, seed, mode});
         b->Args({255, 1, mode});
     }
 }

@@ -46,6 +46,7 @@ enum Topic : int {
     AutomaticSettings = 139,
     ChangedTeachers = 140,
     Export = 141,
+    RuleBreaks = 142,
 };
 } // namespace help
 

@@ -58,15 +58,18 @@ std::string formatPattern(const Pattern& pattern) {
     return patternText(pattern);
 }
 
-int nextBlock(const Database& db, Id classId, Id lessonId) {
+std::vector<int> missingBlocks(const Database& db, Id classId, Id lessonId) {
+    std::vector<int> missing;
     const Lesson* lesson = db.lessons.find(lessonId);
     const ClassLesson* cl = db.classLessons.find(classId, lessonId);
     const ClassTimetable* grid = db.classTimetables.find(classId);
-    if (!lesson || !cl || !grid) return 0;
+    if (!lesson || !cl || !grid) return missing;
     // Signed: a lesson whose hours were lowered below those placed has nothing left.
-    const int remaining = int(lesson->weeklyHours) - placedCount(*grid, lessonId);
-    if (remaining <= 1) return std::max(remaining, 0);
-
+    int remaining = int(lesson->weeklyHours) - placedCount(*grid, lessonId);
+    if (remaining <= 1) {
+        if (remaining == 1) missing.push_back(1);
+        return missing;
+    }
     const Plane& occupants = grid->planes[kOccupantPlane];
     std::array<bool, kSlots + 1> used{};
     // Consecutive hours holding the lesson from `slot`, never past the end of its day.
@@ -84,9 +87,17 @@ int nextBlock(const Database& db, Id classId, Id lessonId) {
             for (int k = 0; k < p; ++k) used[s + k] = true;
             found = true;
         }
-        if (!found) return std::min<int>(p, remaining);
+        if (found) continue;
+        missing.push_back(std::min<int>(p, remaining));
+        remaining -= missing.back();
+        if (remaining <= 0) break;
     }
-    return 0;
+    return missing;
+}
+
+int nextBlock(const Database& db, Id classId, Id lessonId) {
+    const std::vector<int> missing = missingBlocks(db, classId, lessonId);
+    return missing.empty() ? 0 : missing.front();
 }
 
 } // namespace zs

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zs {
 
@@ -26,5 +27,8 @@ std::string formatPattern(const Pattern& pattern);
 // one day; the first block without a run gives the answer, capped at the hours left.
 // 0 when nothing is left to place.
 int nextBlock(const Database& db, Id classId, Id lessonId);
+// Every block of the pattern without a placed run, in order, each capped at the hours
+// left after the ones before it; nextBlock is the first of them.
+std::vector<int> missingBlocks(const Database& db, Id classId, Id lessonId);
 
 } // namespace zs

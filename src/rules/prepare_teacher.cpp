@@ -2,6 +2,7 @@
 
 #include "daily_hours.h"
 #include "slots.h"
+#include "totals.h"
 
 #include <algorithm>
 #include <array>
@@ -276,6 +277,15 @@ std::vector<Id> teacherRunOrder(const Database& db, const std::vector<Id>& ids) 
     out.reserve(keyed.size());
     for (const Keyed& k : keyed) out.push_back(k.id);
     return out;
+}
+
+std::unique_ptr<Database> preparedCopy(const Database& db) {
+    auto copy = std::make_unique<Database>(db);
+    for (const Teacher& t : copy->teachers) {
+        updateTeacherWeeklyTotals(*copy, t.id);
+        PrepareTeacher(*copy, t.id);
+    }
+    return copy;
 }
 
 } // namespace zs

@@ -4,6 +4,7 @@
 
 #include "core/database.h"
 
+#include <memory>
 #include <vector>
 
 namespace zs {
@@ -120,6 +121,10 @@ PrepareOutcome PrepareTeacher(Database& db, Id teacherId);
 // The teachers of a run for all teachers, in its priority order: teachers of both shifts
 // first, then by the text of 99 - slack, larger first; equal keys keep `ids` order.
 std::vector<Id> teacherRunOrder(const Database& db, const std::vector<Id>& ids);
+
+// A copy of the data with every teacher's weekly totals and run values worked out from the
+// settings in memory: what the checks and lists of a school as it stands read.
+std::unique_ptr<Database> preparedCopy(const Database& db);
 
 // Round to nearest, a half to the even neighbour.
 int nearestEven(int numerator, int denominator);

@@ -37,6 +37,10 @@ void anneal(Stage& s, Scores& scores) {
     if (rows == 0) return;
     int current = scores.total();
     int best = current;
+    // The timetable kept never has more teachers over the gap limit than the one met first.
+    const int overAtStart = scores.teachersOverGapLimit();
+    bool atBest = true;
+    scores.gapLimitMayRise = true;
     auto bestTeachers = db.teacherTimetables.rows;
     auto bestClasses = db.classTimetables.rows;
     auto bestRooms = db.roomTimetables.rows;
@@ -46,7 +50,11 @@ void anneal(Stage& s, Scores& scores) {
     // Block starts around a broken rule, and of every teacher with a gap: half the moves
     // go to the first, so a large school's many gaps do not drown the broken rules.
     std::vector<std::pair<int, int>> troubled, gapped;
+    // A fifth of the span without a better timetable ends the annealing: what is still
+    // broken then is seldom within its reach.
+    long lastGain = 0;
     for (long n = 0; start - s.workLeft < span && !s.spent(); ++n) {
+        if (start - s.workLeft - lastGain > span / 5) break;
         s.work();
         if (n % 1024 == 0) {
             // Gaps within the limits are no reason to go on.
@@ -97,10 +105,13 @@ void anneal(Stage& s, Scores& scores) {
         if (!moved) continue;
         const int d = scores.delta(run, 0);
         if (d <= 0 || chance < std::exp(-d / temperature)) {
-            scores.accept(db);
+            scores.accept();
             current += d;
-            if (current < best) {
+            atBest = false;
+            if (current < best && scores.teachersOverGapLimit() <= overAtStart) {
                 best = current;
+                atBest = true;
+                lastGain = start - s.workLeft;
                 bestTeachers = db.teacherTimetables.rows;
                 bestClasses = db.classTimetables.rows;
                 bestRooms = db.roomTimetables.rows;
@@ -109,12 +120,13 @@ void anneal(Stage& s, Scores& scores) {
             rollBack(run, 0);
         }
     }
-    if (current > best) {
+    if (!atBest) {
         db.teacherTimetables.rows = std::move(bestTeachers);
         db.classTimetables.rows = std::move(bestClasses);
         db.roomTimetables.rows = std::move(bestRooms);
         scores = Scores(db);
     }
+    scores.gapLimitMayRise = false;
     run.journal->clear();
 }
 

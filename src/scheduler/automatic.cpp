@@ -73,7 +73,7 @@ void checkBeforeSearch(AutoRun& run) {
     for (const Infeasible& i : f.findings) {
         st.impossible.push_back(i.text);
         if (i.kind == Infeasible::Kind::BlockLength)
-            st.impossibleBlocks.emplace_back(i.classId, i.lessonId);
+            st.impossibleBlocks.push_back({i.classId, i.lessonId, i.longestRun});
     }
     st.teacherCapacity = f.teacherCapacity;
     if (!st.impossible.empty()) run.observer.impossibleFound(st.impossible);

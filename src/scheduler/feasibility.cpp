@@ -7,7 +7,6 @@
 #include "rules/totals.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace zs::sched {
 
@@ -88,6 +87,19 @@ Room roomFor(const std::vector<const ClassTimetable*>& grids) {
     return r;
 }
 
+// The fewest days the pattern's blocks can take. A lesson of up to seven hours takes one
+// block a day, but two single hours may join on one day where the settings merge them;
+// longer lessons, and those allowed more than two hours a day, may take more than one
+// block a day, so they are not held to a number of days.
+int daysNeeded(const Settings& s, const ClassLesson& cl, const Lesson& lesson) {
+    const Blocks b = blocksOf(cl);
+    if (lesson.weeklyHours > 7 || (s.moreThanTwoPerDay == 1 && lesson.weeklyHours > 6)) return 0;
+    int singles = 0;
+    for (int k = 0; k < std::min<int>(cl.blockCount, kPatternSize); ++k)
+        if (cl.pattern[k] == 1) ++singles;
+    return s.mergeOnePlusOne == 1 ? b.count - singles / 2 : b.count;
+}
+
 void checkClassLessons(const Database& db, Feasibility& f) {
     for (const ClassLesson& cl : db.classLessons) {
         if (cl.teacherCount == 0) continue;
@@ -99,13 +111,12 @@ void checkClassLessons(const Database& db, Feasibility& f) {
         const Room r = roomFor(memberGrids(db, cl));
         const std::string who = className(db, cl.classId) + " " + lesson->name + ": ";
         if (b.longest > r.longestRun) {
-            f.findings.push_back({Infeasible::Kind::BlockLength, 0, cl.classId, cl.lessonId,
-                                  who + std::to_string(b.longest) +
-                                      lit(" saatlik blok, en uzun açık alan ") +
-                                      std::to_string(r.longestRun) + lit(" saat.")});
-        } else if (b.count > r.days && lesson->weeklyHours <= 7) {
-            // Such a lesson takes one block a day: the blocks need as many days.
-            f.findings.push_back({Infeasible::Kind::LessonBlocks, 0, cl.classId, cl.lessonId,
+            f.findings.push_back(
+                {Infeasible::Kind::BlockLength, 0, cl.classId, cl.lessonId, r.longestRun,
+                 who + std::to_string(b.longest) + lit(" saatlik blok, en uzun açık alan ") +
+                     std::to_string(r.longestRun) + lit(" saat.")});
+        } else if (daysNeeded(db.settings, cl, *lesson) > r.days) {
+            f.findings.push_back({Infeasible::Kind::LessonBlocks, 0, cl.classId, cl.lessonId, 0,
                                   who + std::to_string(b.count) + lit(" blok, sınıfların ortak ") +
                                       std::to_string(r.days) + lit(" ders günü var.")});
         }
@@ -119,7 +130,7 @@ void checkClasses(const Database& db, Feasibility& f) {
         const int need = classWeeklyHours(db, c.id);
         const int open = usableHours(*ct);
         if (need > open)
-            f.findings.push_back({Infeasible::Kind::ClassHours, 0, c.id, 0,
+            f.findings.push_back({Infeasible::Kind::ClassHours, 0, c.id, 0, 0,
                                   className(db, c.id) + ": " + std::to_string(need) +
                                       lit(" saat, açık alan ") + std::to_string(open) + "."});
     }
@@ -157,8 +168,10 @@ int dayCapacity(const TeacherTimetable& tt, int day,
         }
     }
     runs += usableRun(run);
-    const int maxDay =
-        tt.effectiveRules[kMaxHoursPerDay] == 0 ? kHoursPerDay : tt.effectiveRules[kMaxHoursPerDay];
+    // A block longer than the daily maximum may stand alone on a day.
+    const int maxDay = tt.effectiveRules[kMaxHoursPerDay] == 0
+                           ? kHoursPerDay
+                           : std::max<int>(tt.effectiveRules[kMaxHoursPerDay], b.longest);
     int free = std::max(0, maxDay - fixed);
     if (b.allEven) free -= free % 2;
     return fixed + std::min(free, runs);
@@ -185,6 +198,7 @@ void checkTeachers(const Database& db, Feasibility& f) {
                 continue;
             }
             all.shortest = std::min(all.shortest, b.shortest);
+            all.longest = std::max(all.longest, b.longest);
             all.allEven = all.allEven && b.allEven;
         }
         int capacity = 0;
@@ -197,7 +211,7 @@ void checkTeachers(const Database& db, Feasibility& f) {
         }
         if (capacity >= tt->totalHours) continue;
         f.teacherCapacity[t.id] = capacity;
-        f.findings.push_back({Infeasible::Kind::TeacherHours, t.id, 0, 0,
+        f.findings.push_back({Infeasible::Kind::TeacherHours, t.id, 0, 0, 0,
                               t.name + ": " + std::to_string(tt->totalHours) +
                                   lit(" saat, en çok ") + std::to_string(capacity) +
                                   lit(" saat yerleşebilir (") + sum + lit("; günde en çok ") +
@@ -226,11 +240,7 @@ Feasibility checkFeasibility(const Database& db) {
 }
 
 std::vector<std::string> impossibleNow(const Database& db) {
-    auto copy = std::make_unique<Database>(db);
-    for (const Teacher& t : copy->teachers) {
-        updateTeacherWeeklyTotals(*copy, t.id);
-        PrepareTeacher(*copy, t.id);
-    }
+    const auto copy = preparedCopy(db);
     std::vector<std::string> lines;
     for (Infeasible& i : checkFeasibility(*copy).findings) lines.push_back(std::move(i.text));
     return lines;

@@ -18,7 +18,8 @@ struct Infeasible {
     Id teacherId = 0;
     Id classId = 0;
     Id lessonId = 0;
-    std::string text; // Windows-1254, one line
+    int longestRun = 0; // of a block too long: the longest open run the classes share
+    std::string text;   // Windows-1254, one line
 };
 
 struct Feasibility {

@@ -14,22 +14,26 @@ namespace zs::sched {
 
 namespace {
 
-// Each class lesson still short of hours, once for a common group, block by block.
-void complete(Stage& s) {
+// Each class lesson still short of hours, once for a common group, block by block; with
+// `mayBend`, a block may go where it breaks a rule, when it can go nowhere else.
+void complete(Stage& s, bool mayBend) {
     const Database& db = s.run.db;
     for (const ClassLesson& cl : db.classLessons) {
         if (s.spent()) return;
         if (cl.teacherCount == 0) continue;
         if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
             if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
-        const auto& impossible = s.run.state.impossibleBlocks;
-        if (std::find(impossible.begin(), impossible.end(),
-                      std::pair<Id, Id>(cl.classId, cl.lessonId)) != impossible.end())
-            continue;
+        // A block too long for every open run of the classes leaves the others to place.
+        const int longest = s.run.state.longestPlaceable(cl.classId, cl.lessonId);
         for (int guard = 0; guard < kPatternSize * 4 && !s.spent(); ++guard) {
             s.run.journal->clear();
-            const int length = nextBlock(db, cl.classId, cl.lessonId);
-            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2)) break;
+            int length = 0;
+            for (int b : missingBlocks(db, cl.classId, cl.lessonId))
+                if (b <= longest) {
+                    length = b;
+                    break;
+                }
+            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2, mayBend)) break;
             s.run.state.placedTotal += cl.teacherCount * length;
             s.run.observer.schoolHours(s.run.state.totalHours, s.run.state.placedTotal);
         }
@@ -53,7 +57,7 @@ int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways
     auto keeps = [&](int& d) {
         d = scores.delta(run, 0);
         if (d < 0 || (sideways && d == 0)) {
-            scores.accept(db);
+            scores.accept();
             return true;
         }
         rollBack(run, 0);
@@ -74,7 +78,7 @@ int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways
         if (!placed) continue;
         const int d = scores.delta(run, 0);
         if (d < 0 || (sideways && d == 0)) {
-            scores.accept(db);
+            scores.accept();
             return d;
         }
         rollBack(run, removed);
@@ -137,7 +141,8 @@ void completeAndImprove(AutoRun& run) {
     const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
     Stage s{run,
             kImproveWorkPerClass * classes * std::max<long>(1, classes / kImproveClassesAtBase)};
-    complete(s);
+    complete(s, false);
+    complete(s, true);
     Scores scores(run.db);
     // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.

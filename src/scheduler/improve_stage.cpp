@@ -2,7 +2,6 @@
 
 #include "journal_ops.h"
 #include "kempe.h"
-#include "quality.h"
 #include "rules/block_run.h"
 #include "rules/prepare_teacher.h"
 #include "rules/slots.h"
@@ -14,41 +13,31 @@ namespace zs::sched {
 
 namespace {
 
-struct TeacherScore {
-    int penalty = 0;
-    int overMax = 0;
-    int buildings = 0;
-};
-
-TeacherScore teacherScore(const Database& db, const TeacherTimetable& tt) {
-    if (!db.teachers.contains(tt.teacherId)) return {};
-    const TeacherQuality q = teacherQuality(db, tt);
-    TeacherScore t{kRuleWeight * (q.gapsOverLimit + q.longGaps) +
-                       kFirmRuleWeight * (q.hoursOverMax + q.buildingChanges),
-                   q.hoursOverMax, q.buildingChanges};
-    if (tt.effectiveRules[kAllowGaps] != 1) t.penalty += q.gaps;
-    if (q.overGapLimit()) t.penalty += kRuleWeight;
+GridScore teacherScore(const Database& db, const TeacherTimetable& tt) {
+    GridScore t;
+    if (!db.teachers.contains(tt.teacherId)) return t;
+    TeacherGaps g;
+    t.breaks = teacherBreaks(db, tt, nullptr, &g);
+    t.penalty = kFirmRuleWeight * (t.breaks.total() - t.breaks[Rule::GapLimit]) +
+                kRuleWeight * (g.gapsOverLimit + g.longGaps + t.breaks[Rule::GapLimit]);
+    if (g.limited) t.penalty += g.gaps;
     return t;
+}
+
+int weigh(const RuleCounts& c) {
+    return kFirmRuleWeight * c.total();
 }
 
 } // namespace
 
-int teacherPenalty(const Database& db, const TeacherTimetable& tt) {
-    return teacherScore(db, tt).penalty;
-}
-
-int classPenalty(const ClassTimetable& ct) {
-    return kFirmRuleWeight * sameDayBlocks(ct);
-}
-
 Scores::Scores(const Database& db) {
     for (const TeacherTimetable& tt : db.teacherTimetables) {
-        const TeacherScore t = teacherScore(db, tt);
+        const GridScore t = teacherScore(db, tt);
         teacher.push_back(t.penalty);
-        overMax.push_back(t.overMax);
-        buildings.push_back(t.buildings);
+        teacherRules.push_back(t.breaks);
     }
-    for (const ClassTimetable& ct : db.classTimetables) klass.push_back(classPenalty(ct));
+    for (const ClassTimetable& ct : db.classTimetables) classRules.push_back(classBreaks(db, ct));
+    for (const RuleCounts& c : classRules) klass.push_back(weigh(c));
 }
 
 int Scores::delta(const AutoRun& run, int mark) {
@@ -62,20 +51,28 @@ int Scores::delta(const AutoRun& run, int mark) {
         if (std::find(touched.begin(), touched.end(), j.position[e]) == touched.end())
             touched.push_back(j.position[e]);
     }
-    int d = 0, moreOverMax = 0, moreBuildings = 0, moreSameDay = 0;
+    int d = 0;
+    RuleCounts more;
+    nowTeachers.clear();
+    nowTeacherPenalty.clear();
+    nowClasses.clear();
     for (int t : touchedTeachers) {
-        const TeacherScore now = teacherScore(run.db, run.db.teacherTimetables.rows[t]);
+        const GridScore now = teacherScore(run.db, run.db.teacherTimetables.rows[t]);
         d += now.penalty - teacher[t];
-        moreOverMax += now.overMax - overMax[t];
-        moreBuildings += now.buildings - buildings[t];
+        for (int r = 0; r < kRuleCount; ++r) more.n[r] += now.breaks.n[r] - teacherRules[t].n[r];
+        nowTeachers.push_back(now.breaks);
+        nowTeacherPenalty.push_back(now.penalty);
     }
     for (int c : touchedClasses) {
-        const int now = classPenalty(run.db.classTimetables.rows[c]);
-        d += now - klass[c];
-        moreSameDay += now - klass[c];
+        const RuleCounts now = classBreaks(run.db, run.db.classTimetables.rows[c]);
+        d += weigh(now) - klass[c];
+        for (int r = 0; r < kRuleCount; ++r) more.n[r] += now.n[r] - classRules[c].n[r];
+        nowClasses.push_back(now);
     }
-    // A rule the faithful search keeps is never given up, not even for another.
-    if (moreOverMax > 0 || moreBuildings > 0 || moreSameDay > 0) return kNeverWorth;
+    // No rule in force is broken more often to gain on another, nor to close gaps.
+    for (int r = 0; r < kRuleCount; ++r)
+        if (more.n[r] > 0 && (static_cast<Rule>(r) != Rule::GapLimit || !gapLimitMayRise))
+            return kNeverWorth;
     return d;
 }
 
@@ -86,26 +83,36 @@ int Scores::total() const {
     return t;
 }
 
-void Scores::accept(const Database& db) {
-    for (int t : touchedTeachers) {
-        const TeacherScore now = teacherScore(db, db.teacherTimetables.rows[t]);
-        teacher[t] = now.penalty;
-        overMax[t] = now.overMax;
-        buildings[t] = now.buildings;
+int Scores::teachersOverGapLimit() const {
+    int n = 0;
+    for (const RuleCounts& c : teacherRules) n += c[Rule::GapLimit];
+    return n;
+}
+
+void Scores::accept() {
+    for (std::size_t k = 0; k < touchedTeachers.size(); ++k) {
+        const int t = touchedTeachers[k];
+        teacher[t] = nowTeacherPenalty[k];
+        teacherRules[t] = nowTeachers[k];
     }
-    for (int c : touchedClasses) klass[c] = classPenalty(db.classTimetables.rows[c]);
+    for (std::size_t k = 0; k < touchedClasses.size(); ++k) {
+        const int c = touchedClasses[k];
+        classRules[c] = nowClasses[k];
+        klass[c] = weigh(nowClasses[k]);
+    }
 }
 
 bool Scores::anyBroken() const {
-    return std::any_of(teacher.begin(), teacher.end(), [](int p) { return p >= kRuleWeight; }) ||
-           std::any_of(klass.begin(), klass.end(), [](int p) { return p >= kRuleWeight; });
+    auto broken = [](const RuleCounts& c) { return c.total() > 0; };
+    return std::any_of(teacherRules.begin(), teacherRules.end(), broken) ||
+           std::any_of(classRules.begin(), classRules.end(), broken);
 }
 
 bool Scores::troubled(const PlacementAttempt& a) const {
     for (int t = 0; t < a.teachers; ++t)
-        if (teacher[a.teacherRow[t]] >= kRuleWeight) return true;
+        if (teacherRules[a.teacherRow[t]].total() > 0) return true;
     for (int c = 0; c < a.classes; ++c)
-        if (klass[a.classRow[c]] >= kRuleWeight) return true;
+        if (classRules[a.classRow[c]].total() > 0) return true;
     return false;
 }
 
@@ -118,11 +125,19 @@ void Affected::add(const PlacementAttempt& a) {
             classes.push_back(a.classRow[c]);
 }
 
-int Affected::penalty(const Database& db) const {
-    int p = 0;
-    for (int t : teachers) p += teacherPenalty(db, db.teacherTimetables.rows[t]);
-    for (int c : classes) p += classPenalty(db.classTimetables.rows[c]);
-    return p;
+GridScore Affected::score(const Database& db) const {
+    GridScore sum;
+    for (int t : teachers) {
+        const GridScore one = teacherScore(db, db.teacherTimetables.rows[t]);
+        sum.penalty += one.penalty;
+        sum.breaks += one.breaks;
+    }
+    for (int c : classes) {
+        const RuleCounts one = classBreaks(db, db.classTimetables.rows[c]);
+        sum.penalty += weigh(one);
+        sum.breaks += one;
+    }
+    return sum;
 }
 
 bool fillFor(const Database& db, PlacementAttempt& a, Id classId, Id lessonId, int length) {
@@ -134,17 +149,21 @@ bool fillFor(const Database& db, PlacementAttempt& a, Id classId, Id lessonId, i
 
 namespace {
 
-// The cell where the block costs least, 0 when it fits nowhere.
-int bestCell(Stage& s, PlacementAttempt& a, const Affected& affected) {
+// The cell where the block costs least, 0 when it fits nowhere. A block that was placed
+// and is only pushed aside goes nowhere it would break a rule the grids kept before.
+int bestCell(Stage& s, PlacementAttempt& a, const Affected& affected, bool mayBend) {
     int best = 0, bestPenalty = INT_MAX;
+    const RuleCounts before = mayBend ? RuleCounts{} : affected.score(s.run.db).breaks;
     for (int cell = 1; cell <= kSlots && !s.spent(); ++cell) {
         if (!hardFits(s.run, a, cell)) continue;
         s.work();
         const int mark = s.run.journal->count;
         if (!commitBlock(s.run, a)) continue;
-        const int p = affected.penalty(s.run.db);
+        const GridScore now = affected.score(s.run.db);
+        const int p = now.penalty;
+        const bool keeps = mayBend || !now.breaks.exceeds(before);
         rollBack(s.run, mark);
-        if (p < bestPenalty) {
+        if (keeps && p < bestPenalty) {
             bestPenalty = p;
             best = cell;
         }
@@ -224,7 +243,7 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
     setBlockOpen(run, a, 0);
     bool placed = true;
     for (const Removed& r : removed)
-        if (!placeSomewhere(s, r.classId, r.lessonId, r.length, depth - 1)) {
+        if (!placeSomewhere(s, r.classId, r.lessonId, r.length, depth - 1, false)) {
             placed = false;
             break;
         }
@@ -233,12 +252,12 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
     return placed;
 }
 
-bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth) {
+bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, bool mayBend) {
     PlacementAttempt a;
     if (length <= 0 || !fillFor(s.run.db, a, classId, lessonId, length)) return false;
     Affected affected;
     affected.add(a);
-    if (const int cell = bestCell(s, a, affected); cell != 0)
+    if (const int cell = bestCell(s, a, affected, mayBend); cell != 0)
         return hardFits(s.run, a, cell) && commitBlock(s.run, a);
     if (depth <= 0) return false;
     for (int cell = 1; cell <= kSlots && !s.spent(); ++cell)

@@ -3,29 +3,33 @@
 #pragma once
 
 #include "attempt.h"
+#include "rules/rule_breaks.h"
 
 #include <vector>
 
 namespace zs::sched {
 
-// A broken rule weighs far more than a gap within the limits, and the rules the faithful
-// search never breaks (the daily maximum, buildings, different days) far more than the
-// gap limits it relaxes. A teacher held to a gap limit also gains from fewer gaps, and a
-// teacher over a limit weighs once more on top, so that fewer teachers end up over.
+// A broken rule weighs far more than a gap within the limits, and every rule but the gap
+// limit far more than the gap limit, which the faithful search relaxes first. A teacher
+// held to a gap limit also gains from fewer gaps, and a teacher over a limit weighs once
+// more on top, so that fewer teachers end up over.
 inline constexpr int kRuleWeight = 20;
 inline constexpr int kFirmRuleWeight = 200;
-// The change answered for a move that would break one of those rules more often.
+// The change answered for a move that would break a rule more often.
 inline constexpr int kNeverWorth = 1 << 24;
 
-int teacherPenalty(const Database& db, const TeacherTimetable& tt);
-int classPenalty(const ClassTimetable& ct);
+// The penalty of a grid (or several) and its breaks of each rule.
+struct GridScore {
+    int penalty = 0;
+    RuleCounts breaks;
+};
 
 // The teachers and classes whose figures a move can change.
 struct Affected {
     std::vector<int> teachers;
     std::vector<int> classes;
     void add(const PlacementAttempt& a);
-    int penalty(const Database& db) const;
+    GridScore score(const Database& db) const;
 };
 
 struct Stage {
@@ -48,18 +52,25 @@ struct Stage {
 struct Scores {
     std::vector<int> teacher;
     std::vector<int> klass;
-    std::vector<int> overMax;   // hours over the daily maximum, per teacher
-    std::vector<int> buildings; // building changes without a free hour, per teacher
+    std::vector<RuleCounts> teacherRules; // the breaks of each rule in force, per teacher
+    std::vector<RuleCounts> classRules;
     std::vector<int> touchedTeachers;
     std::vector<int> touchedClasses;
+    std::vector<RuleCounts> nowTeachers; // the touched grids' figures as delta found them
+    std::vector<int> nowTeacherPenalty;
+    // While annealing, more teachers over the gap limit are weighed rather than refused;
+    // the timetable it keeps has no more of them than it started with.
+    bool gapLimitMayRise = false;
+    std::vector<RuleCounts> nowClasses;
 
     explicit Scores(const Database& db);
-    // The change in the figures since journal entry `mark`; kNeverWorth when the daily
-    // maximum, buildings or different days are broken more often than before.
+    // The change in the figures since journal entry `mark`; kNeverWorth when a rule is
+    // broken more often than before.
     int delta(const AutoRun& run, int mark);
     int total() const;
+    int teachersOverGapLimit() const;
     // The move just judged by delta stays.
-    void accept(const Database& db);
+    void accept();
     // Whether a rule in force is broken anywhere.
     bool anyBroken() const;
     // Whether a rule in force is broken around the attempt's teachers and classes.
@@ -73,8 +84,9 @@ bool fillFor(const Database& db, PlacementAttempt& a, Id classId, Id lessonId, i
 // then placed elsewhere, `depth` levels deep. Journalled; false changes nothing.
 bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth);
 
-// The block at its best free cell, or else where blocks in its way can go elsewhere.
-bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth);
+// The block at its best free cell, or else where blocks in its way can go elsewhere. Only
+// with `mayBend` (a block still to place, not one pushed aside) may it break a rule.
+bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, bool mayBend);
 
 // Annealing over the blocks of the teachers with gaps or around a broken rule, keeping
 // the best timetable met.

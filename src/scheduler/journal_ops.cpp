@@ -142,7 +142,8 @@ bool removeBlock(AutoRun& run, int classRow, int slot) {
     if (classRow < 0 || !validSlot(slot)) return false;
     const ClassTimetable& owner = db.classTimetables.rows[classRow];
     const Id lessonId = owner.planes[kOccupantPlane][slotIndex(slot)];
-    if (lessonId == 0) return false;
+    // A guidance hour stays where it is, whether the run or a hand placed it.
+    if (lessonId == 0 || lessonId == db.settings.guidanceLessonId) return false;
     const zs::Run block = runAt(owner.planes[kOccupantPlane], slot);
     const GridsConcerned g = gridsConcerned(db, owner.classId, lessonId);
     if (!g.classLessonFound) return false;

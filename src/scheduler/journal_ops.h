@@ -13,8 +13,8 @@ bool commitBlock(AutoRun& run, const PlacementAttempt& a);
 
 // Takes out the whole block that class grid row `classRow` holds at `slot`, from every
 // teacher, member class and room of its class lesson. False, changing nothing, when the
-// cell is empty, its class lesson is unknown, a cell of the block is closed (a locked
-// block stays), or the journal is full.
+// cell is empty, its class lesson is unknown, it holds the guidance lesson, a cell of the
+// block is closed (a locked block stays), or the journal is full.
 bool removeBlock(AutoRun& run, int classRow, int slot);
 
 // Undoes the entries above `mark`, last first.

@@ -19,8 +19,7 @@ bool teacherComplete(const AutoRun& run, Id teacherId) {
 }
 
 bool skippedAsImpossible(const RunState& st, Id classId, Id lessonId) {
-    return std::find(st.impossibleBlocks.begin(), st.impossibleBlocks.end(),
-                     std::pair<Id, Id>(classId, lessonId)) != st.impossibleBlocks.end();
+    return st.longestPlaceable(classId, lessonId) < kHoursPerDay;
 }
 
 int hoursLeft(const Database& db, const TeacherLesson& tl) {

@@ -1,42 +1,24 @@
-// The figures an officer judges a timetable by: the teachers' gaps and who is over the
-// gap limits in force, teacher-days over the daily maximum, class lessons with two
-// blocks on one day, building changes without a free hour between. They read the rule
-// values in force from the prepared teacher records.
+// The figures an officer judges a timetable by: the gaps of the teachers held to a gap
+// limit, and the breaks of every rule in force, counted by the rules' own functions.
 #pragma once
 
 #include "core/database.h"
+#include "rules/rule_breaks.h"
 
 #include <string>
 
 namespace zs::sched {
 
-// One teacher against the rules in force.
-struct TeacherQuality {
-    int gaps = 0;          // empty open hours between two of its lessons
-    int gapsOverLimit = 0; // beyond the weekly (or per-day) number allowed
-    int longGaps = 0;      // hours beyond the longest gap allowed between two lessons
-    int hoursOverMax = 0;  // hours beyond the daily maximum, summed over the days
-    int daysOverMax = 0;
-    int buildingChanges = 0; // lessons in two buildings with no free hour between
-    bool overGapLimit() const { return gapsOverLimit > 0 || longGaps > 0; }
-};
-
-TeacherQuality teacherQuality(const Database& db, const TeacherTimetable& tt);
-
-// Days on which the class holds one lesson in more than one block.
-int sameDayBlocks(const ClassTimetable& ct);
-
 struct Quality {
-    int gaps = 0;
-    int teachersOverGapLimit = 0;
-    int teacherDaysOverMax = 0;
-    int sameDayBlocks = 0;
-    int buildingChanges = 0;
+    int gaps = 0; // of the teachers not allowed gaps
+    RuleCounts breaks;
+    std::array<bool, kRuleCount> inForce{};
 };
 
 Quality measureQuality(const Database& db);
 
-// One line of the figures, Windows-1254.
+// The figures as lines of text, Windows-1254: the gaps, then each rule in force with its
+// count of breaks.
 std::string qualityLine(const Quality& q);
 
 } // namespace zs::sched

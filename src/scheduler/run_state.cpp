@@ -14,6 +14,12 @@ std::string elapsedText(int seconds) {
     return text;
 }
 
+int RunState::longestPlaceable(Id classId, Id lessonId) const {
+    for (const TooLong& t : impossibleBlocks)
+        if (t.classId == classId && t.lessonId == lessonId) return t.longestRun;
+    return kHoursPerDay;
+}
+
 SettingsSource fixedSettings(const Settings& settings) {
     return [settings] { return settings; };
 }

@@ -63,10 +63,19 @@ struct RunState {
     RunPhase phase = RunPhase::Faithful;
 
     // What the feasibility check found no search can place: its lines (Windows-1254),
-    // the class lessons whose block fits nowhere, and the most hours a teacher can hold
-    // (-1 where its hours fit).
+    // the class lessons with a block that fits nowhere (and their longest open run, which
+    // the shorter blocks still fit), and the most hours a teacher can hold (-1 where its
+    // hours fit).
     std::vector<std::string> impossible;
-    std::vector<std::pair<Id, Id>> impossibleBlocks;
+    struct TooLong {
+        Id classId = 0;
+        Id lessonId = 0;
+        int longestRun = 0;
+        bool operator==(const TooLong&) const = default;
+    };
+    std::vector<TooLong> impossibleBlocks;
+    // The longest block that can go for the class lesson, kHoursPerDay where none is too long.
+    int longestPlaceable(Id classId, Id lessonId) const;
     std::array<int, 256> teacherCapacity = [] {
         std::array<int, 256> a{};
         a.fill(-1);

@@ -13,6 +13,7 @@
 #include "placement_pattern_screen.h"
 #include "print_flow.h"
 #include "qt_text.h"
+#include "rule_breaks_screen.h"
 #include "rules/lock.h"
 #include "rules/placement.h"
 #include "rules/totals.h"
@@ -148,6 +149,13 @@ void TeacherTimetableScreen::showUnplaced() {
     }
     if (go.go)
         selectTeacher(go.teacherId, go.classId, go.lessonId);
+    else
+        refresh();
+}
+
+void TeacherTimetableScreen::showRuleBreaks() {
+    if (const auto b = openRuleBreaks(this, session_); b && b->teacherId != 0)
+        selectTeacher(b->teacherId, b->classId, b->lessonId);
     else
         refresh();
 }

@@ -232,6 +232,7 @@ void TeacherTimetableScreen::buildContextMenus() {
     addTo(grid_, "SAKLA", &TeacherTimetableScreen::storeCopies);
     addTo(grid_, "DEĞİŞENLERİ GÖSTER", &TeacherTimetableScreen::showChanged);
     addTo(grid_, "DEĞİŞİKLERİ GERİ AL", &TeacherTimetableScreen::restoreCopies);
+    addTo(grid_, "KURAL İHLALLERİ", &TeacherTimetableScreen::showRuleBreaks);
     connect(lessons_->addContextAction(QStringLiteral("SINIFA BAĞLAN")), &QAction::triggered, this,
             &TeacherTimetableScreen::linkToClass);
     connect(lessons_->addContextAction(QStringLiteral("YERLEŞTİRME BİÇİMİ")), &QAction::triggered,

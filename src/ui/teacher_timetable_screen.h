@@ -70,6 +70,7 @@ public:
     void showChanged();
     void restoreCopies();
     void showUnplaced();
+    void showRuleBreaks();
     void linkToClass();
     void openPattern();
     void openDuty();

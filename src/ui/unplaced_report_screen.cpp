@@ -3,6 +3,7 @@
 #include "app_session.h"
 #include "platform/help_viewer.h"
 #include "qt_text.h"
+#include "rule_breaks_screen.h"
 #include "scheduler/explain.h"
 #include "teacher_distribution_screen.h"
 #include "timetable_grid.h"
@@ -18,22 +19,27 @@
 
 namespace zs::ui {
 
+QTableWidget* reportTable(QWidget* parent, const QStringList& headers) {
+    auto* grid = new QTableWidget(parent);
+    grid->setObjectName(QStringLiteral("Grid"));
+    grid->setColumnCount(static_cast<int>(headers.size()));
+    grid->setHorizontalHeaderLabels(headers);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->hide();
+    return grid;
+}
+
 UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     : QDialog(parent), session_(session), report_(sched::unplacedReport(session.db)) {
     setObjectName(QStringLiteral("UnplacedReportScreen"));
     setWindowTitle(QStringLiteral("YERLEŞMEYEN DERSLER"));
-    grid_ = new QTableWidget(this);
-    grid_->setObjectName(QStringLiteral("Grid"));
-    grid_->setColumnCount(7);
-    grid_->setHorizontalHeaderLabels({QStringLiteral("TeacherNo"), QStringLiteral("ClassNo"),
-                                      QStringLiteral("LessonNo"), QStringLiteral("ADI SOYADI"),
-                                      QStringLiteral("SINIFI"), QStringLiteral("DERSİN ADI"),
-                                      QStringLiteral("KALAN")});
+    grid_ = reportTable(this, {QStringLiteral("TeacherNo"), QStringLiteral("ClassNo"),
+                               QStringLiteral("LessonNo"), QStringLiteral("ADI SOYADI"),
+                               QStringLiteral("SINIFI"), QStringLiteral("DERSİN ADI"),
+                               QStringLiteral("KALAN")});
     for (int c = 0; c < 3; ++c) grid_->setColumnHidden(c, true);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->verticalHeader()->hide();
     grid_->setRowCount(std::max<int>(1, static_cast<int>(report_.rows.size())));
     for (int r = 0; r < static_cast<int>(report_.rows.size()); ++r) {
         const sched::UnplacedRow& row = report_.rows[std::size_t(r)];
@@ -56,6 +62,12 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     go_ = new QPushButton(QStringLiteral("&Git"), this);
     go_->setObjectName(QStringLiteral("goButton"));
     go_->setEnabled(report_.total > 0);
+    rules_ = new QPushButton(QStringLiteral("&Kurallar"), this);
+    rules_->setObjectName(QStringLiteral("rulesButton"));
+    connect(rules_, &QPushButton::clicked, this, [this] {
+        ruleBreak_ = openRuleBreaks(this, session_);
+        if (ruleBreak_ && ruleBreak_->teacherId != 0) accept();
+    });
     auto* close = new QPushButton(QStringLiteral("Ka&pat"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     connect(go_, &QPushButton::clicked, this, &QDialog::accept);
@@ -68,6 +80,7 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label_);
     buttons->addStretch();
+    buttons->addWidget(rules_);
     buttons->addWidget(go_);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -123,6 +136,8 @@ void UnplacedReportScreen::explain() {
 GoTo openUnplacedReport(QWidget* parent, AppSession& session) {
     UnplacedReportScreen screen(session, parent);
     if (screen.exec() != QDialog::Accepted) return {};
+    if (const auto& b = screen.ruleBreak(); b && b->teacherId != 0)
+        return {true, b->teacherId, b->classId, b->lessonId};
     const sched::UnplacedRow* row = screen.chosen();
     if (!row) return {};
     if (row->teacherId == 0) {

@@ -2,9 +2,13 @@
 // why its next block cannot go to each cell of the week.
 #pragma once
 
+#include "rules/rule_breaks.h"
 #include "scheduler/unplaced_report.h"
 
 #include <QDialog>
+#include <QStringList>
+
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -26,6 +30,9 @@ public:
     const sched::UnplacedReport& report() const { return report_; }
     // The row "&Git" hands back; nothing when no row is selected.
     const sched::UnplacedRow* chosen() const;
+    QPushButton* rulesButton() const { return rules_; }
+    // The break chosen with "&Git" in KURAL İHLALLERİ opened from here.
+    const std::optional<RuleBreak>& ruleBreak() const { return ruleBreak_; }
 
 private:
     void explain();
@@ -34,7 +41,9 @@ private:
     QTableWidget* grid_;
     QLabel* label_;
     QPushButton* go_;
+    QPushButton* rules_;
     QPlainTextEdit* explanation_;
+    std::optional<RuleBreak> ruleBreak_;
 };
 
 struct GoTo {
@@ -44,6 +53,9 @@ struct GoTo {
     Id lessonId = 0;
     bool distributed = false; // lessons may have been given to teachers meanwhile
 };
+
+// A read-only table of report rows, one row selected at a time.
+QTableWidget* reportTable(QWidget* parent, const QStringList& headers);
 
 // Opens the report; what "&Git" chose, or go = false. "&Git" on a lesson without a teacher
 // opens ÖĞRETMEN DERS DAĞITIMI at that lesson instead.

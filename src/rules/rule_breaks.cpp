@@ -1,0 +1,478 @@
+#include "rule_breaks.h"
+
+#include "core/cp1254.h"
+#include "prepare_teacher.h"
+#include "slots.h"
+
+#include <algorithm>
+
+namespace zs {
+
+namespace {
+
+Id at(const Plane& p, int day, int hour) {
+    return p[slotIndex(slotOf(day, hour))];
+}
+
+void note(BreakList out, const RuleBreak& b) {
+    if (out) out->push_back(b);
+}
+
+// The runs of hours of one lesson on one day of the class grid, in day and hour order;
+// fixed storage, since the moves of a run count these for every cell they try.
+struct Block {
+    Id lesson;
+    u8 day;
+    u8 first;
+    u8 last;
+};
+struct ClassBlocks {
+    int count = 0;
+    std::array<Block, kSlots> at; // the first count in use
+    std::array<u8, 256> daysOf{}; // bit d-1: the lesson has a block on day d
+};
+
+ClassBlocks blocksOf(const ClassTimetable& ct) {
+    ClassBlocks b;
+    const Plane& occ = ct.planes[kOccupantPlane];
+    for (int d = 1; d <= kDays; ++d)
+        for (int h = 1; h <= kHoursPerDay; ++h) {
+            const Id l = at(occ, d, h);
+            if (l == 0) continue;
+            const int first = h;
+            while (h < kHoursPerDay && at(occ, d, h + 1) == l) ++h;
+            b.at[b.count++] = {l, u8(d), u8(first), u8(h)};
+            b.daysOf[l] |= u8(1 << (d - 1));
+        }
+    return b;
+}
+
+// The rule byte in force for the class's lesson: its first teacher's, once per common
+// group (its first member class answers for it); null when the lesson is not judged here.
+const TeacherTimetable* judgingTeacher(const Database& db, const ClassTimetable& ct, Id lessonId,
+                                       const ClassLesson** record) {
+    const ClassLesson* cl = db.classLessons.find(ct.classId, lessonId);
+    if (!cl || cl->teacherCount == 0) return nullptr;
+    if (const CommonGroup* g = db.commonGroups.find(cl->commonGroupId))
+        if (g->memberCount > 0 && g->memberClass[0] != ct.classId) return nullptr;
+    *record = cl;
+    return db.teacherTimetables.find(cl->teachers[0]);
+}
+
+Id firstTeacher(const Database& db, Id classId, Id lessonId) {
+    const ClassLesson* cl = db.classLessons.find(classId, lessonId);
+    return cl && cl->teacherCount > 0 ? cl->teachers[0] : Id{0};
+}
+
+bool twoPartLesson(const ClassLesson& cl) {
+    return cl.blockCount == 0 || cl.blockCount == 2;
+}
+
+} // namespace
+
+int plainGaps(const TeacherTimetable& tt) {
+    int gaps = 0;
+    for (int d = 1; d <= kDays; ++d) {
+        int pending = 0;
+        bool seen = false;
+        for (int h = 1; h <= kHoursPerDay; ++h) {
+            const int i = slotIndex(slotOf(d, h));
+            if (tt.planes[kOccupantPlane][i] != 0) {
+                if (seen) gaps += pending;
+                seen = true;
+                pending = 0;
+            } else if (seen && tt.planes[kOpenPlane][i] != 0) {
+                ++pending;
+            }
+        }
+    }
+    return gaps;
+}
+
+TeacherGaps teacherGaps(const Database& db, const TeacherTimetable& tt) {
+    TeacherGaps g;
+    g.limited = tt.effectiveRules[kAllowGaps] != 1;
+    if (!g.limited) return g;
+    const int allowed = tt.effectiveRules[kMaxGapsPerWeek];
+    const int between = tt.effectiveRules[kMaxGapBetween];
+    const bool perDay = db.settings.gapLimitPerDay == 1;
+    for (int d = 1; d <= kDays; ++d) {
+        int dayGaps = 0, pending = 0;
+        bool seen = false;
+        for (int h = 1; h <= kHoursPerDay; ++h) {
+            const int i = slotIndex(slotOf(d, h));
+            if (tt.planes[kOccupantPlane][i] != 0) {
+                if (seen) {
+                    dayGaps += pending;
+                    if (pending > between) g.longGaps += pending - between;
+                }
+                seen = true;
+                pending = 0;
+            } else if (seen && tt.planes[kOpenPlane][i] != 0) {
+                ++pending;
+            }
+        }
+        g.gaps += dayGaps;
+        if (perDay) g.gapsOverLimit += std::max(0, dayGaps - allowed);
+    }
+    if (!perDay) g.gapsOverLimit = std::max(0, g.gaps - allowed);
+    return g;
+}
+
+namespace {
+
+int gapLimit(const TeacherGaps& g, const TeacherTimetable& tt, BreakList out) {
+    if (!g.over()) return 0;
+    note(out, {Rule::GapLimit, tt.teacherId});
+    return 1;
+}
+
+} // namespace
+
+int gapLimitBreaks(const Database& db, const TeacherTimetable& tt, BreakList out) {
+    return gapLimit(teacherGaps(db, tt), tt, out);
+}
+
+int dailyMaximumBreaks(const TeacherTimetable& tt, BreakList out) {
+    const int maxDay = tt.effectiveRules[kMaxHoursPerDay];
+    if (maxDay == 0) return 0;
+    int count = 0;
+    for (int d = 1; d <= kDays; ++d) {
+        int placed = 0, longest = 0, first = 0, last = 0;
+        for (int h = 1; h <= kHoursPerDay; ++h) {
+            const int i = slotIndex(slotOf(d, h));
+            if (tt.planes[kOccupantPlane][i] == 0) continue;
+            ++placed;
+            longest = std::max<int>(longest, tt.planes[kBlockLengthPlane][i]);
+            if (first == 0) first = h;
+            last = h;
+        }
+        if (placed <= std::max(maxDay, longest)) continue;
+        ++count;
+        note(out, {Rule::DailyMaximum, tt.teacherId, 0, 0, d, first, last});
+    }
+    return count;
+}
+
+int buildingBreaks(const Database& db, const TeacherTimetable& tt, BreakList out) {
+    int count = 0;
+    for (int d = 1; d <= kDays; ++d) {
+        int changes = 0, previousHour = 0, first = 0, last = 0;
+        bool tight = false;
+        u8 previous = 0;
+        for (int h = 1; h <= kHoursPerDay; ++h) {
+            const Id c = at(tt.planes[kOccupantPlane], d, h);
+            if (c == 0) continue;
+            const u8 annex = db.annexFlags[c];
+            if (previousHour != 0 && annex != previous) {
+                ++changes;
+                if (first == 0) first = previousHour;
+                last = h;
+                tight = tight || previousHour == h - 1;
+            }
+            previous = annex;
+            previousHour = h;
+        }
+        if (changes <= 1 && !tight) continue;
+        ++count;
+        note(out, {Rule::Buildings, tt.teacherId, 0, 0, d, first, last});
+    }
+    return count;
+}
+
+int sameClassOtherLessonBreaks(const Database& db, const TeacherTimetable& tt, BreakList out) {
+    if (tt.effectiveRules[kSameClassOtherDay] == 0) return 0;
+    int count = 0;
+    for (int d = 1; d <= kDays; ++d) {
+        // Per class of the day: its first lesson, whether another follows, the blocks, the
+        // longest block and the hours spanned.
+        struct Seen {
+            Id lesson = 0;
+            bool other = false;
+            u8 blocks = 0;
+            u8 longest = 0;
+            u8 first = 0;
+            u8 last = 0;
+        };
+        // Most days hold no class twice: only those are looked at closer.
+        std::array<Id, kHoursPerDay> starts{};
+        int blocks = 0;
+        bool twice = false;
+        for (int h = 1; h <= kHoursPerDay && !twice; ++h) {
+            const int i = slotIndex(slotOf(d, h));
+            const Id c = tt.planes[kOccupantPlane][i];
+            if (c == 0 || tt.planes[kBlockStartPlane][i] != slotOf(d, h)) continue;
+            for (int k = 0; k < blocks; ++k) twice = twice || starts[k] == c;
+            starts[blocks++] = c;
+        }
+        if (!twice) continue;
+        std::array<Seen, kHoursPerDay> seen{};
+        std::array<Id, kHoursPerDay> classOf{};
+        int classes = 0;
+        for (int h = 1; h <= kHoursPerDay; ++h) {
+            const int i = slotIndex(slotOf(d, h));
+            const Id c = tt.planes[kOccupantPlane][i];
+            const ClassTimetable* ct = c ? db.classTimetables.find(c) : nullptr;
+            if (!ct) continue;
+            int k = 0;
+            while (k < classes && classOf[k] != c) ++k;
+            if (k == classes) classOf[classes++] = c;
+            Seen& x = seen[k];
+            const Id l = ct->planes[kOccupantPlane][i];
+            if (x.lesson == 0) x.lesson = l;
+            x.other = x.other || l != x.lesson;
+            if (tt.planes[kBlockStartPlane][i] == slotOf(d, h)) ++x.blocks;
+            x.longest = std::max(x.longest, tt.planes[kBlockLengthPlane][i]);
+            if (x.first == 0) x.first = u8(h);
+            x.last = u8(h);
+        }
+        for (int k = 0; k < classes; ++k) {
+            const Seen& x = seen[k];
+            if (!x.other || (x.blocks == 2 && x.longest == 1)) continue;
+            ++count;
+            note(out,
+                 {Rule::SameClassOtherLesson, tt.teacherId, classOf[k], 0, d, x.first, x.last});
+        }
+    }
+    return count;
+}
+
+namespace {
+
+int dayBetweenParts(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                    BreakList out) {
+    int count = 0;
+    std::array<bool, 256> judged{};
+    for (int i = 0; i < blocks.count; ++i) {
+        const Id l = blocks.at[i].lesson;
+        if (judged[l]) continue;
+        judged[l] = true;
+        const u8 days = blocks.daysOf[l];
+        if ((days & (days >> 1)) == 0) continue; // no two days in a row
+        const ClassLesson* cl = nullptr;
+        const TeacherTimetable* tt = judgingTeacher(db, ct, l, &cl);
+        if (!tt || tt->effectiveRules[kDayBetweenParts] == 0 || !twoPartLesson(*cl)) continue;
+        // Each day of the lesson that follows a day of it, at its first block.
+        for (int d = 2; d <= kDays; ++d) {
+            if ((days >> (d - 1) & days >> (d - 2) & 1) == 0) continue;
+            int j = i;
+            while (blocks.at[j].lesson != l || blocks.at[j].day != d) ++j;
+            ++count;
+            note(out, {Rule::DayBetweenParts, tt->teacherId, ct.classId, l, d, blocks.at[j].first,
+                       blocks.at[j].last});
+        }
+    }
+    return count;
+}
+
+int otherHourOtherDay(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                      BreakList out) {
+    int count = 0;
+    std::array<bool, 256> judged{};
+    for (int i = 0; i < blocks.count; ++i) {
+        const Id l = blocks.at[i].lesson;
+        if (judged[l]) continue;
+        judged[l] = true;
+        const u8 days = blocks.daysOf[l];
+        if ((days & (days - 1)) == 0) continue; // one day only
+        const ClassLesson* cl = nullptr;
+        const TeacherTimetable* tt = judgingTeacher(db, ct, l, &cl);
+        if (!tt || tt->effectiveRules[kOtherHourOtherDay] == 0 || !twoPartLesson(*cl)) continue;
+        for (int j = i; j < blocks.count; ++j)
+            for (int k = j + 1; k < blocks.count; ++k) {
+                const Block& a = blocks.at[j];
+                const Block& b = blocks.at[k];
+                if (a.lesson != l || b.lesson != l || a.day == b.day || a.last < b.first ||
+                    b.last < a.first)
+                    continue;
+                ++count;
+                note(out, {Rule::OtherHourOtherDay, tt->teacherId, ct.classId, l, b.day, b.first,
+                           b.last});
+            }
+    }
+    return count;
+}
+
+int lessonGroup(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                BreakList out) {
+    struct GroupDay {
+        Id group;
+        int hours;
+        int first;
+        int last;
+        Id lesson;
+    };
+    int count = 0;
+    for (int i = 0; i < blocks.count;) {
+        const int day = blocks.at[i].day;
+        std::array<GroupDay, kHoursPerDay> groups; // the first n in use
+        int n = 0;
+        const int dayStart = i;
+        for (; i < blocks.count && blocks.at[i].day == day; ++i) {
+            const Block& b = blocks.at[i];
+            const Lesson* lesson = db.lessons.find(b.lesson);
+            if (!lesson || lesson->groupId == 0) continue;
+            int g = 0;
+            while (g < n && groups[g].group != lesson->groupId) ++g;
+            if (g == n) groups[n++] = {lesson->groupId, 0, b.first, b.last, b.lesson};
+            groups[g].hours += b.last - b.first + 1;
+            groups[g].last = b.last;
+        }
+        // The rule holds for the day when the first teacher of one of its lessons holds it.
+        auto inForce = [&] {
+            for (int k = dayStart; k < i; ++k) {
+                const ClassLesson* cl = nullptr;
+                const TeacherTimetable* tt = judgingTeacher(db, ct, blocks.at[k].lesson, &cl);
+                if (tt && tt->effectiveRules[kGroupOtherDay] != 0) return true;
+            }
+            return false;
+        };
+        for (int g = 0; g < n; ++g) {
+            if (groups[g].hours <= 2 || !inForce()) continue;
+            ++count;
+            note(out, {Rule::LessonGroup, firstTeacher(db, ct.classId, groups[g].lesson),
+                       ct.classId, groups[g].lesson, day, groups[g].first, groups[g].last});
+        }
+    }
+    return count;
+}
+
+int sameLessonDay(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                  BreakList out) {
+    int count = 0;
+    for (int i = 1; i < blocks.count; ++i) {
+        const Block& b = blocks.at[i];
+        // The second run of the lesson that day: one break however many follow.
+        int before = 0;
+        for (int k = i - 1; k >= 0 && blocks.at[k].day == b.day; --k)
+            if (blocks.at[k].lesson == b.lesson) ++before;
+        if (before != 1) continue;
+        ++count;
+        note(out, {Rule::SameLessonDay, firstTeacher(db, ct.classId, b.lesson), ct.classId,
+                   b.lesson, b.day, b.first, b.last});
+    }
+    return count;
+}
+
+} // namespace
+
+int dayBetweenPartsBreaks(const Database& db, const ClassTimetable& ct, BreakList out) {
+    return dayBetweenParts(db, ct, blocksOf(ct), out);
+}
+int otherHourOtherDayBreaks(const Database& db, const ClassTimetable& ct, BreakList out) {
+    return otherHourOtherDay(db, ct, blocksOf(ct), out);
+}
+int lessonGroupBreaks(const Database& db, const ClassTimetable& ct, BreakList out) {
+    return lessonGroup(db, ct, blocksOf(ct), out);
+}
+int sameLessonDayBreaks(const Database& db, const ClassTimetable& ct, BreakList out) {
+    return sameLessonDay(db, ct, blocksOf(ct), out);
+}
+
+int RuleCounts::total() const {
+    int t = 0;
+    for (int v : n) t += v;
+    return t;
+}
+
+RuleCounts& RuleCounts::operator+=(const RuleCounts& o) {
+    for (int r = 0; r < kRuleCount; ++r) n[r] += o.n[r];
+    return *this;
+}
+
+bool RuleCounts::exceeds(const RuleCounts& o) const {
+    for (int r = 0; r < kRuleCount; ++r)
+        if (n[r] > o.n[r]) return true;
+    return false;
+}
+
+RuleCounts teacherBreaks(const Database& db, const TeacherTimetable& tt, BreakList out,
+                         TeacherGaps* gaps) {
+    RuleCounts c;
+    if (!db.teachers.contains(tt.teacherId)) return c;
+    const TeacherGaps g = teacherGaps(db, tt);
+    if (gaps) *gaps = g;
+    c[Rule::GapLimit] = gapLimit(g, tt, out);
+    c[Rule::DailyMaximum] = dailyMaximumBreaks(tt, out);
+    c[Rule::Buildings] = buildingBreaks(db, tt, out);
+    c[Rule::SameClassOtherLesson] = sameClassOtherLessonBreaks(db, tt, out);
+    return c;
+}
+
+RuleCounts classBreaks(const Database& db, const ClassTimetable& ct, BreakList out) {
+    RuleCounts c;
+    if (!db.classes.contains(ct.classId)) return c;
+    const ClassBlocks blocks = blocksOf(ct);
+    c[Rule::DayBetweenParts] = dayBetweenParts(db, ct, blocks, out);
+    c[Rule::OtherHourOtherDay] = otherHourOtherDay(db, ct, blocks, out);
+    c[Rule::LessonGroup] = lessonGroup(db, ct, blocks, out);
+    c[Rule::SameLessonDay] = sameLessonDay(db, ct, blocks, out);
+    return c;
+}
+
+RuleCounts schoolBreaks(const Database& db, BreakList out) {
+    RuleCounts c;
+    for (const TeacherTimetable& tt : db.teacherTimetables) c += teacherBreaks(db, tt, out);
+    for (const ClassTimetable& ct : db.classTimetables) c += classBreaks(db, ct, out);
+    return c;
+}
+
+std::vector<RuleBreak> listBreaks(const Database& db) {
+    std::vector<RuleBreak> breaks;
+    schoolBreaks(db, &breaks);
+    return breaks;
+}
+
+bool ruleInForce(const Database& db, Rule r) {
+    auto anyTeacher = [&](int byte, u8 off) {
+        return std::any_of(db.teacherTimetables.begin(), db.teacherTimetables.end(),
+                           [&](const TeacherTimetable& tt) {
+                               return db.teachers.contains(tt.teacherId) &&
+                                      tt.effectiveRules[byte] != off;
+                           });
+    };
+    switch (r) {
+    case Rule::GapLimit:
+        return anyTeacher(kAllowGaps, 1);
+    case Rule::DailyMaximum:
+        return anyTeacher(kMaxHoursPerDay, 0);
+    case Rule::Buildings:
+        return std::any_of(db.classes.begin(), db.classes.end(),
+                           [&](const SchoolClass& c) { return db.annexFlags[c.id] != 0; });
+    case Rule::DayBetweenParts:
+        return anyTeacher(kDayBetweenParts, 0);
+    case Rule::OtherHourOtherDay:
+        return anyTeacher(kOtherHourOtherDay, 0);
+    case Rule::SameClassOtherLesson:
+        return anyTeacher(kSameClassOtherDay, 0);
+    case Rule::LessonGroup:
+        return anyTeacher(kGroupOtherDay, 0);
+    case Rule::SameLessonDay:
+        return true;
+    }
+    return false;
+}
+
+std::string ruleName(Rule r) {
+    switch (r) {
+    case Rule::GapLimit:
+        return cp1254::lit("boş saat sınırını aşan öğretmen");
+    case Rule::DailyMaximum:
+        return cp1254::lit("günlük en çoğu aşan gün");
+    case Rule::Buildings:
+        return cp1254::lit("arasız bina değişimi");
+    case Rule::DayBetweenParts:
+        return cp1254::lit("parçalar arasında boş gün yok");
+    case Rule::OtherHourOtherDay:
+        return cp1254::lit("başka günde aynı saat");
+    case Rule::SameClassOtherLesson:
+        return cp1254::lit("aynı sınıfa aynı gün başka ders");
+    case Rule::LessonGroup:
+        return cp1254::lit("ders grubu sınırını aşan gün");
+    case Rule::SameLessonDay:
+        return cp1254::lit("aynı gün iki blok");
+    }
+    return {};
+}
+
+} // namespace zs

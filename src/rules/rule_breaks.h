@@ -1,0 +1,91 @@
+// The placement rules as a finished timetable is judged by them: one function per rule
+// that counts its breaks in one teacher's or one class's grid at the rule values in force
+// (the prepared teacher records and the settings), and lists each break when asked. The
+// figures of a run, the moves that improve a timetable and the list of breaks all count
+// with these, so what is optimised is what is shown.
+#pragma once
+
+#include "core/database.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace zs {
+
+enum class Rule : int {
+    GapLimit,             // teachers over the weekly (or daily) gap limit
+    DailyMaximum,         // teacher-days over the daily maximum
+    Buildings,            // teacher-days changing buildings twice or with no free hour
+    DayBetweenParts,      // days of a lesson's parts with no free day between
+    OtherHourOtherDay,    // two blocks of one lesson on the same hours of other days
+    SameClassOtherLesson, // a teacher's days with two lessons of one class
+    LessonGroup,          // class-days with more than two hours of one lesson group
+    SameLessonDay,        // a lesson in two blocks on one day
+};
+inline constexpr int kRuleCount = 8;
+
+struct RuleBreak {
+    Rule rule = Rule::GapLimit;
+    Id teacherId = 0; // the teacher, or the first teacher of the class's lesson
+    Id classId = 0;   // the class concerned, 0 for a teacher's gaps, maximum or buildings
+    Id lessonId = 0;
+    int day = 0; // 0: the whole week
+    int firstHour = 0;
+    int lastHour = 0;
+};
+
+// Each rule function counts the breaks in one grid and, when `out` is given, appends them.
+using BreakList = std::vector<RuleBreak>*;
+
+struct TeacherGaps {
+    int gaps = 0;          // empty open hours between two lessons, on the limited teachers
+    int gapsOverLimit = 0; // beyond the weekly (or per-day) number allowed
+    int longGaps = 0;      // hours beyond the longest gap allowed between two lessons
+    bool limited = false;
+    bool over() const { return gapsOverLimit > 0 || longGaps > 0; }
+};
+TeacherGaps teacherGaps(const Database& db, const TeacherTimetable& tt);
+// The empty open hours between two lessons, whether or not the teacher may have them.
+int plainGaps(const TeacherTimetable& tt);
+
+int gapLimitBreaks(const Database& db, const TeacherTimetable& tt, BreakList out = nullptr);
+// A day holding a block longer than the maximum may hold as many hours as that block.
+int dailyMaximumBreaks(const TeacherTimetable& tt, BreakList out = nullptr);
+// One change of building a day, with a free hour before it, is allowed.
+int buildingBreaks(const Database& db, const TeacherTimetable& tt, BreakList out = nullptr);
+// Two lessons of one class on one day, unless they are a single hour each.
+int sameClassOtherLessonBreaks(const Database& db, const TeacherTimetable& tt,
+                               BreakList out = nullptr);
+// The two-part lessons (or those without a pattern) whose first teacher holds the rule.
+int dayBetweenPartsBreaks(const Database& db, const ClassTimetable& ct, BreakList out = nullptr);
+int otherHourOtherDayBreaks(const Database& db, const ClassTimetable& ct, BreakList out = nullptr);
+int lessonGroupBreaks(const Database& db, const ClassTimetable& ct, BreakList out = nullptr);
+int sameLessonDayBreaks(const Database& db, const ClassTimetable& ct, BreakList out = nullptr);
+
+struct RuleCounts {
+    std::array<int, kRuleCount> n{};
+    int& operator[](Rule r) { return n[static_cast<int>(r)]; }
+    int operator[](Rule r) const { return n[static_cast<int>(r)]; }
+    int total() const;
+    RuleCounts& operator+=(const RuleCounts& o);
+    // Whether some rule is broken more often here than in `o`.
+    bool exceeds(const RuleCounts& o) const;
+};
+
+// `gaps`, when given, receives the teacher's gaps as the gap rule counted them.
+RuleCounts teacherBreaks(const Database& db, const TeacherTimetable& tt, BreakList out = nullptr,
+                         TeacherGaps* gaps = nullptr);
+RuleCounts classBreaks(const Database& db, const ClassTimetable& ct, BreakList out = nullptr);
+
+// Over every teacher and class of the school.
+RuleCounts schoolBreaks(const Database& db, BreakList out = nullptr);
+std::vector<RuleBreak> listBreaks(const Database& db);
+
+// Whether the rule is switched on for some teacher (or the school): only those are shown.
+bool ruleInForce(const Database& db, Rule r);
+
+// The rule's short name, Windows-1254.
+std::string ruleName(Rule r);
+
+} // namespace zs
