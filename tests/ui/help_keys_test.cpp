@@ -31,6 +31,7 @@
 #include "ui/room_assignment_screen.h"
 #include "ui/room_timetable_screen.h"
 #include "ui/rooms_screen.h"
+#include "ui/rule_breaks_screen.h"
 #include "ui/settings_details_screen.h"
 #include "ui/settings_screen.h"
 #include "ui/start_times_screen.h"
@@ -142,6 +143,7 @@ void HelpKeysTest::everyScreenOpensItsHelpPageOnF1() {
         {"139.html", make<AutoSettingsScreen>()},
         {"140.html", make<ChangedTeachersScreen>()},
         {"141.html", make<ExportScreen>()},
+        {"142.html", make<RuleBreaksScreen>()},
     };
     for (const auto& s : screens) {
         const std::unique_ptr<QWidget> screen = s.open(session);
