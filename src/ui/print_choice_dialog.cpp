@@ -6,7 +6,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPageSetupDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -44,10 +43,7 @@ PrintChoiceDialog::PrintChoiceDialog(print::Printout kind, QWidget* parent) : QD
         screenButton(QStringLiteral("Özellikler"), QStringLiteral("propertiesButton"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(setup, &QPushButton::clicked, this, [this] {
-        QPageSetupDialog dialog(&sessionPrinter(), this);
-        dialog.exec();
-    });
+    connect(setup, &QPushButton::clicked, this, [this] { setUpPage(this); });
     bindHelp(this, helpTopic(kind));
 
     auto* buttons = new QVBoxLayout;
