@@ -4,6 +4,7 @@
 #include "core/settings_file.h"
 #include "message_dialog.h"
 #include "page_setup_dialog.h"
+#include "paper_keeping_print_dialog.h"
 #include "platform/pdf_printout.h"
 #include "platform/qt_canvas.h"
 #include "print_choice_dialog.h"
@@ -27,6 +28,7 @@ void previewPages(QWidget* parent, AppSession& session, const PrintRequest& requ
     const QPageLayout::Orientation shown = printer.pageLayout().orientation();
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("YAZDIR"));
+    keepPaperWhenPrinting(preview);
     QString failure;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* device) {
