@@ -4,6 +4,7 @@
 #include "timetable_program.h"
 #include "ui/class_timetable_screen.h"
 #include "ui/list_scheme.h"
+#include "ui/paper_keeping_print_dialog.h"
 #include "ui/print_flow.h"
 #include "ui/printer_settings_screen.h"
 #include "ui/qt_text.h"
@@ -12,11 +13,13 @@
 #include "ui/teacher_timetable_screen.h"
 #include "ui_test_support.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPageSize>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,6 +64,7 @@ private slots:
     void marginsThatLeaveNoRoomAreRefused();
     void fontIsStoredAtOnceAndKeptWhenLeftAlone();
     void pageSetupHoldsIntoThePrinter();
+    void previewPrintsThroughThePaperKeepingDialog();
     void timetableScreensPrintTheirChoice_data();
     void timetableScreensPrintTheirChoice();
     void printingWithBrokenSettingsOnlyTellsWhy();
@@ -194,6 +198,21 @@ void PrintScreensTest::pageSetupHoldsIntoThePrinter() {
     zs::ui::setUpPage(&parent);
     QVERIFY(shownAgain);
     QCOMPARE(driver.seen[0].type, QStringLiteral("PageSetupDialog"));
+}
+
+void PrintScreensTest::previewPrintsThroughThePaperKeepingDialog() {
+    QPrinter printer;
+    printer.setPageSize(QPageSize(QPageSize::A3));
+    QPrintPreviewDialog preview(&printer);
+    zs::ui::keepPaperWhenPrinting(preview);
+    DialogDriver driver;
+    driver.then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : preview.findChildren<QAction*>())
+        if (action->text() == print) action->trigger();
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("PaperKeepingPrintDialog"));
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A3);
 }
 
 void PrintScreensTest::timetableScreensPrintTheirChoice_data() {
