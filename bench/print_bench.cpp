@@ -4,7 +4,7 @@
 // only counts (the sample as generated, before any run), to show what the layouts cost
 // without the PDF.
 #include "print/printouts.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 
 #include <benchmark/benchmark.h>
 

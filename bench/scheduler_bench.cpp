@@ -3,8 +3,8 @@
 // message queue once per walk, and the deepest chain at search level 99 with the stack it
 // takes.
 #include "rules/totals.h"
+#include "sample/sample_school.h"
 #include "scheduler/pump_throttle.h"
-#include "scheduler/sample_school.h"
 #include "scheduler/scheduler.h"
 
 #include <benchmark/benchmark.h>

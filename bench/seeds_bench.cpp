@@ -4,8 +4,8 @@
 // the whole run with the rules off (gaps allowed, 16 hours a day, no different days, no
 // blocks on pairs).
 #include "rules/totals.h"
+#include "sample/sample_school.h"
 #include "scheduler/quality.h"
-#include "scheduler/sample_school.h"
 #include "scheduler/scheduler.h"
 #include "scheduler/unplaced_report.h"
 

@@ -3,7 +3,7 @@
 #include "core/data_files.h"
 #include "core/dir_lock.h"
 #include "core/file_io.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 
 #include <cstdio>
 #include <cstdlib>

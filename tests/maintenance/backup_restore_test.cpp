@@ -5,7 +5,7 @@
 #include "maintenance/backup_place.h"
 #include "maintenance/backup_set.h"
 #include "maintenance/restore.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "core/data_files.h"
 #include "rules/placement.h"
 #include "rules/totals.h"
+#include "sample/sample_school.h"
 #include "scheduler/invariants.h"
-#include "scheduler/sample_school.h"
 #include "scheduler/scheduler.h"
 
 #include <gtest/gtest.h>

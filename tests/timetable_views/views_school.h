@@ -3,7 +3,7 @@
 
 #include "rules/placement.h"
 #include "rules/totals.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 #include "editors/change.h"
 #include "editors/lesson_editor.h"
 #include "rules/grid_check.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "core/startup.h"
 #include "maintenance/backup.h"
 #include "maintenance/backup_set.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 #include "support/temp_dir.h"
 #include "support/tool_run.h"
 

@@ -4,7 +4,7 @@
 
 #include "core/data_files.h"
 #include "rules/placement.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 #include "ui/app_session.h"
 #include "ui_test_support.h"
 
