@@ -1,5 +1,6 @@
 #include "font_choice_dialog.h"
 
+#include "platform/help_viewer.h"
 #include "platform/qt_canvas.h"
 #include "print/page_model.h"
 #include "setting_boxes.h"
@@ -7,7 +8,6 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,23 +43,16 @@ FontChoiceDialog::FontChoiceDialog(const QString& storedFamily, int storedSize, 
     connect(sizes_, &QComboBox::currentIndexChanged, this, [this] { showSample(); });
     showSample();
 
-    auto* ok = screenButton(QStringLiteral("Tamam"), QStringLiteral("okButton"), this);
-    ok->setDefault(true);
-    auto* cancel = screenButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelRow buttons = okCancelRow(this, platform::help::PrinterSettings);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Yazı tipi"), families_);
     form->addRow(QStringLiteral("Boyut"), sizes_);
     form->addRow(QStringLiteral("Örnek"), sample_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 void FontChoiceDialog::showSample() {

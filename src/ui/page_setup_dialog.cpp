@@ -1,5 +1,6 @@
 #include "page_setup_dialog.h"
 
+#include "platform/help_viewer.h"
 #include "setting_boxes.h"
 
 #include <QComboBox>
@@ -62,26 +63,19 @@ PageSetupDialog::PageSetupDialog(QPrinter& printer, QWidget* parent)
     orientation->addWidget(landscape_);
     orientation->addStretch();
 
-    auto* ok = screenButton(QStringLiteral("Tamam"), QStringLiteral("okButton"), this);
-    ok->setDefault(true);
-    auto* cancel = screenButton(QStringLiteral("İptal"), QStringLiteral("cancelButton"), this);
-    connect(ok, &QPushButton::clicked, this, [this] {
+    const OkCancelRow buttons = okCancelRow(this, platform::help::PrintTeacher);
+    connect(buttons.ok, &QPushButton::clicked, this, [this] {
         apply();
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Yazıcı"), printers_);
     form->addRow(QStringLiteral("Kağıt"), papers_);
     form->addRow(QStringLiteral("Yönlendirme"), orientation);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 void PageSetupDialog::fillPapers() {

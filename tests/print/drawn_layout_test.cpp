@@ -6,7 +6,7 @@
 #include "print/printouts.h"
 #include "print/school_facts.h"
 #include "rules/placement.h"
-#include "scheduler/sample_school.h"
+#include "sample/sample_school.h"
 
 #include <gtest/gtest.h>
 
