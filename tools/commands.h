@@ -36,4 +36,10 @@ int runBackup(const std::vector<std::string>& args);
 // arguments or a file error.
 int runRestore(const std::vector<std::string>& args);
 
+// export DIR [--html FOLDER] [--xlsx FILE] [--ics FOLDER --from DATE --until DATE
+// [--minutes N]] [--csv FILE]: the timetable as a web site, a workbook, calendars and CSV
+// tables, each whole or not at all. 0 written, 1 nothing placed, dates out of order or an
+// unreadable start time, 2 bad arguments, a file error or a place that cannot be written.
+int runExport(const std::vector<std::string>& args);
+
 } // namespace zs::tool

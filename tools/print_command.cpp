@@ -1,3 +1,4 @@
+#include "arguments.h"
 #include "commands.h"
 #include "working_folder.h"
 
@@ -25,14 +26,6 @@ int usage() {
                "--pdf DOSYA\n",
                stderr);
     return 2;
-}
-
-bool readId(const std::string& text, int& out) {
-    if (text.empty() || text.size() > 3) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    out = std::atoi(text.c_str());
-    return out >= 1 && out <= 255;
 }
 
 std::vector<print::Printout> readKinds(const std::string& text) {
@@ -75,7 +68,7 @@ int runPrint(const std::vector<std::string>& args) {
             kinds = readKinds(args[++i]);
             if (kinds.empty()) return usage();
         } else if (a == "--id" && hasValue) {
-            if (!readId(args[++i], id)) return usage();
+            if (!readSmallNumber(args[++i], 1, 255, id)) return usage();
         } else if (a == "--all") {
             all = true;
         } else if (a == "--paper" && hasValue) {

@@ -1,3 +1,4 @@
+#include "arguments.h"
 #include "commands.h"
 #include "working_folder.h"
 
@@ -67,14 +68,6 @@ private:
     int total_ = 0;
 };
 
-bool readByte(const std::string& text, int& out) {
-    if (text.empty() || text.size() > 3) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    out = std::atoi(text.c_str());
-    return out <= 255;
-}
-
 int usage() {
     std::fputs("Kullanım: zamanseri-tool schedule DİZİN [--teacher NO] [--level N] [--faithful] "
                "[--quiet]\n",
@@ -95,10 +88,10 @@ int runSchedule(const std::vector<std::string>& args) {
         const bool hasValue = i + 1 < args.size();
         int value = 0;
         if (a == "--teacher" && hasValue) {
-            if (!readByte(args[++i], value) || value == 0) return usage();
+            if (!readSmallNumber(args[++i], 0, 255, value) || value == 0) return usage();
             teacherId = value;
         } else if (a == "--level" && hasValue) {
-            if (!readByte(args[++i], value) || value > 99) return usage();
+            if (!readSmallNumber(args[++i], 0, 255, value) || value > 99) return usage();
             level = value;
         } else if (a == "--quiet") {
             quiet = true;

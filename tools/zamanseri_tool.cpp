@@ -34,6 +34,13 @@ const Command kCommands[] = {
      "yedek dosyalarını veri dosyalarının yerine koyar, ya hepsini ya hiçbirini;\n"
      "      eskiler ONCEKI-... klasöründe kalır (çıkış: 0 tamam, 1 reddedildi, 2 dosya hatası)",
      zs::tool::runRestore},
+    {"export",
+     "DİZİN [--html KLASÖR] [--xlsx DOSYA] [--ics KLASÖR --from YYYY-AA-GG\n"
+     "      --until YYYY-AA-GG [--minutes N]] [--csv DOSYA]",
+     "ders programını web sayfaları, Excel çalışma kitabı, takvim (.ics) ve CSV olarak\n"
+     "      dışa aktarır; her biri ya bütün yazılır ya hiç (çıkış: 0 yazıldı, 1 yerleşmiş\n"
+     "      ders yok ya da tarih/saat hatası, 2 yanlış kullanım ya da yazılamadı)",
+     zs::tool::runExport},
 #ifdef ZS_TOOL_PRINT
     {"print", "DİZİN --what TÜR[,TÜR…] [--id NO | --all] --pdf DOSYA",
      "çıktıları PDF dosyasına yazar; TÜR: teacher, class, room, teacher-sheet,\n"

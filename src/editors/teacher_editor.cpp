@@ -8,6 +8,8 @@
 #include "core/entities.h"
 #include "core/text.h"
 
+#include <algorithm>
+
 namespace zs::editors {
 
 bool teacherEntryValid(const TeacherEntry& e) {
@@ -46,8 +48,17 @@ TeacherEntry entryOf(const Teacher& t) {
 }
 
 std::string teacherDeleteQuestion(const Database& db, const Teacher& teacher) {
-    return withPlacedHours(teacher.name + cp1254::lit(" adındaki öğretmen silinecek !"),
-                           teacherPlacedHours(db, teacher.id));
+    std::string question =
+        withPlacedHours(teacher.name + cp1254::lit(" adındaki öğretmen silinecek !"),
+                        teacherPlacedHours(db, teacher.id));
+    // The cascade takes the teacher's duties too: the question says so before it happens.
+    const auto duties =
+        std::count_if(db.teacherDuties.begin(), db.teacherDuties.end(),
+                      [&](const TeacherDuty& d) { return d.teacherId == teacher.id; });
+    if (duties > 0)
+        question += "\n" + cp1254::lit("Öğretmenin ") + std::to_string(duties) +
+                    cp1254::lit(" nöbeti de silinecek !");
+    return question;
 }
 
 Outcome removeTeacher(Database& db, Id teacherId) {

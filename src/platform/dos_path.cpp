@@ -144,21 +144,37 @@ fs::path hostPath(std::string_view dosText, const DriveMap& drives) {
     return at;
 }
 
-std::string dosFolderText(const fs::path& folder, const DriveMap& drives) {
+std::map<char, fs::path> DriveMap::usable() const {
+    std::map<char, fs::path> out = roots_;
+    if (fallback_.empty()) return out;
+    for (char d = 'A'; d <= 'Z'; ++d) {
+        std::error_code ec;
+        if (!out.count(d) && fs::is_directory(fallback_ / std::string(1, d), ec))
+            out.emplace(d, fallback_ / std::string(1, d));
+    }
+    return out;
+}
+
+std::optional<std::string> dosFolderText(const fs::path& folder, const DriveMap& drives) {
     const fs::path target = folder.lexically_normal();
-    for (const auto& [drive, root] : drives.named()) {
+    std::optional<std::string> best;
+    std::size_t bestDepth = 0;
+    for (const auto& [drive, root] : drives.usable()) {
         const fs::path rel = target.lexically_relative(root.lexically_normal());
         if (rel.empty() || *rel.begin() == "..") continue;
         std::string text = std::string(1, drive) + ":\\";
+        std::size_t depth = 0;
         for (const fs::path& part : rel) {
             if (part.empty() || part == ".") continue;
             text += part.string() + "\\";
+            ++depth;
         }
-        return text;
+        if (!best || depth < bestDepth) {
+            best = std::move(text);
+            bestDepth = depth;
+        }
     }
-    std::string text = target.string();
-    if (text.empty() || text.back() != '/') text += '/';
-    return text;
+    return best;
 }
 
 bool folderExists(std::string_view dosText, const DriveMap& drives) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ public:
     std::filesystem::path root(char drive) const;
     // The drives set by name, in letter order.
     const std::map<char, std::filesystem::path>& named() const { return roots_; }
+    // The drives a folder can lie under: those set by name and the drive folders that
+    // exist under the program's data folder, in letter order.
+    std::map<char, std::filesystem::path> usable() const;
 
     // The floppy drive A:, looked up at each call since media come and go: with
     // ZAMANSERI_DRIVES set (or A: set) the folder of A: when it exists; otherwise the first
@@ -47,8 +51,10 @@ RemovableMedium firstUserMedium(std::string_view mountTable, std::string_view us
 std::filesystem::path hostPath(std::string_view dosText, const DriveMap& drives);
 
 // The DOS text of a host folder, ending in a backslash: "C:\OKUL\" for a folder under the
-// folder of drive C:, the host path with a final "/" for any other. UTF-8, as shown.
-std::string dosFolderText(const std::filesystem::path& folder, const DriveMap& drives);
+// folder of drive C: (the drive with the nearest folder when they nest). None for a folder
+// under no usable drive. UTF-8, as shown.
+std::optional<std::string> dosFolderText(const std::filesystem::path& folder,
+                                         const DriveMap& drives);
 
 // Whether the DOS path names an existing folder.
 bool folderExists(std::string_view dosText, const DriveMap& drives);

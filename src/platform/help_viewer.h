@@ -44,6 +44,8 @@ enum Topic : int {
     PrintTeacher = 129,
     PrintRoom = 131,
     AutomaticSettings = 139,
+    ChangedTeachers = 140,
+    Export = 141,
 };
 } // namespace help
 

@@ -51,13 +51,7 @@ void drawClassPage(Page& page, const Database& db, Id classId) {
     grid.wide = rooms;
     grid.threeLines = rooms;
     grid.cell = [&db, classId, rooms](int day, int hour) {
-        CellLines lines;
-        const Id lessonId = classLessonAt(db, classId, day, hour);
-        if (!lessonId) return lines;
-        lines[0] = fit(lessonShortName(db, lessonId), 4);
-        lines[1] = fit(firstTeacherOrder(db, classId, lessonId), 4);
-        if (rooms) lines[2] = fit(firstRoomName(db, classId, lessonId), 8);
-        return lines;
+        return fitLines(classPageCell(db, classId, day, hour, rooms), {4, 4, 8});
     };
     fitWeeklyGrid(page, s, grid);
     const int wA = page.wA();
@@ -110,13 +104,7 @@ void drawRoomPage(Page& page, const Database& db, Id roomId) {
     grid.hours = weeklyHourColumns(db);
     grid.fixedWidth = std::max(1, (page.width() - 2 * x0) / (grid.hours + 1));
     grid.cell = [&db, roomId](int day, int hour) {
-        CellLines lines;
-        const Id classId = roomClassAt(db, roomId, day, hour);
-        if (!classId) return lines;
-        const SchoolClass* c = db.classes.find(classId);
-        lines[0] = fit(c ? c->name : "", 4);
-        lines[1] = fit(lessonShortName(db, classLessonAt(db, classId, day, hour)), 4);
-        return lines;
+        return fitLines(roomPageCell(db, roomId, day, hour), {4, 4, 0});
     };
     // Four characters and the texts of the header row must fit a column.
     fitWeeklyGrid(page, s, grid);

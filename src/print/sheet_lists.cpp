@@ -1,5 +1,6 @@
 #include "sheet_lists.h"
 
+#include "cell_texts.h"
 #include "printouts.h"
 #include "school_facts.h"
 #include "sheet_frame.h"
@@ -43,29 +44,28 @@ void drawTables(Page& page, SheetFrame& frame, const std::vector<std::vector<int
     }
 }
 
-// The lesson held at the slot, and with the rooms option its first room, cut to 4.
-void addRoom(Lines& lines, const Database& db, Id classId, Id lessonId) {
+Lines fitted(Lines lines, std::initializer_list<std::size_t> widths) {
+    auto width = widths.begin();
+    for (std::string& line : lines) line = fit(line, width == widths.end() ? 0 : *width++);
+    return lines;
+}
+
+// With the rooms option, a last line: the first room of the lesson held, cut to 4.
+Lines withRoom(Lines lines, const Database& db, Id classId, int day, int hour) {
+    const Id lessonId = classLessonAt(db, classId, day, hour);
     if (db.settings.sheetPrintRooms && lessonId)
         lines.push_back(fit(firstRoomName(db, classId, lessonId), 4));
+    return lines;
 }
 
 Lines classCell(const Database& db, Id classId, int day, int hour, bool sections) {
     if (!classId) return {};
-    const SchoolClass* c = db.classes.find(classId);
-    if (!c) return {};
-    Lines lines{fit(c->name, 4)};
-    if (sections) lines.push_back(fit(c->section, 3));
-    addRoom(lines, db, classId, classLessonAt(db, classId, day, hour));
-    return lines;
+    return withRoom(fitted(teacherSheetCell(db, classId, sections), {4, 3}), db, classId, day,
+                    hour);
 }
 
 Lines lessonCell(const Database& db, Id classId, int day, int hour) {
-    const Id lessonId = classLessonAt(db, classId, day, hour);
-    if (!lessonId) return {};
-    Lines lines{fit(lessonShortName(db, lessonId), 4),
-                fit(firstTeacherOrder(db, classId, lessonId), 4)};
-    addRoom(lines, db, classId, lessonId);
-    return lines;
+    return withRoom(fitted(classSheetCell(db, classId, day, hour), {4, 4}), db, classId, day, hour);
 }
 
 // A line more in each row when the rooms are printed.
@@ -156,12 +156,7 @@ void drawRoomSheet(Page& page, const Database& db) {
         for (const Room& r : db.rooms)
             f.row({std::to_string(r.order), r.name, std::to_string(roomWeeklyHours(db, r.id)), "",
                    [&db, &r](int day, int hour) {
-                       const Id c = roomClassAt(db, r.id, day, hour);
-                       if (!c) return Lines{};
-                       const Id lessonId = classLessonAt(db, c, day, hour);
-                       return Lines{fit(classWithSection(db, c), 8),
-                                    fit(lessonShortName(db, lessonId), 4),
-                                    fit(firstTeacherOrder(db, c, lessonId), 4)};
+                       return fitted(roomSheetCell(db, r.id, day, hour), {8, 4, 4});
                    }});
     });
 }

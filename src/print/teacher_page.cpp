@@ -74,14 +74,7 @@ void drawTeacherPage(Page& page, const Database& db, Id teacherId) {
     grid.wide = anySection(db) || rooms;
     grid.threeLines = rooms;
     grid.cell = [&db, teacherId, rooms](int day, int hour) {
-        CellLines lines;
-        const Id classId = teacherClassAt(db, teacherId, day, hour);
-        if (!classId) return lines;
-        const Id lessonId = classLessonAt(db, classId, day, hour);
-        lines[0] = fit(classWithSection(db, classId), 8);
-        lines[1] = fit(lessonShortName(db, lessonId), 8);
-        if (rooms) lines[2] = fit(firstRoomName(db, classId, lessonId), 8);
-        return lines;
+        return fitLines(teacherPageCell(db, teacherId, day, hour, rooms), {8, 8, 8});
     };
     fitWeeklyGrid(page, s, grid);
     drawHeader(page, *t, dutyText(db, teacherId));

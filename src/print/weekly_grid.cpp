@@ -7,6 +7,12 @@
 
 namespace zs::print {
 
+CellLines fitLines(const CellLines& lines, std::array<std::size_t, 3> widths) {
+    CellLines out;
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = fit(lines[i], widths[i]);
+    return out;
+}
+
 namespace {
 
 const std::string& daysTitle() {

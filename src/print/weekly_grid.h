@@ -2,6 +2,7 @@
 // three lines of text in each cell.
 #pragma once
 
+#include "cell_texts.h"
 #include "page_model.h"
 
 #include "core/settings.h"
@@ -12,13 +13,15 @@
 
 namespace zs::print {
 
-using CellLines = std::array<std::string, 3>; // Windows-1254
 using CellText = std::function<CellLines(int day, int hour)>;
 
 // A column holds 8 characters and a half, or 5 when no cell needs more.
 inline int columnWidth(int wA, bool wide) {
     return wide ? 8 * wA + wA / 2 : 5 * wA;
 }
+
+// Each line cut to its column's number of characters.
+CellLines fitLines(const CellLines& lines, std::array<std::size_t, 3> widths);
 
 struct WeeklyGrid {
     int hours = 1; // H

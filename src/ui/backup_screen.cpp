@@ -2,9 +2,12 @@
 
 #include "app_session.h"
 #include "maintenance/backup.h"
+#include "maintenance/previous_set.h"
 #include "maintenance/restore.h"
 #include "message_dialog.h"
+#include "platform/dos_path.h"
 #include "platform/help_viewer.h"
+#include "qt_text.h"
 #include "setting_boxes.h"
 
 #include <QApplication>
@@ -18,6 +21,13 @@
 namespace zs::ui {
 
 using namespace zs::maintenance;
+
+namespace {
+
+// "ONCEKI-20261207" of "ONCEKI-20261207-093015".
+constexpr int kStampedDayLength = 15;
+
+} // namespace
 
 BackupScreen::BackupScreen(AppSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
@@ -103,11 +113,31 @@ void BackupScreen::backUp() {
         TSilForm::inform(this, QString::fromUtf8(kBackupDoneNotice));
 }
 
+QString BackupScreen::restoreQuestion(const QString& workDir, const QString& setName) {
+    return QStringLiteral("Yedekteki dosyalar şimdiki dosyalarınızın yerine konacak. Şimdiki "
+                          "dosyalar %1%2 klasörüne saklanacak; değişikliği oradan geri "
+                          "alabilirsiniz.\nYedekten geri alınsın mı ?")
+        .arg(workDir, setName);
+}
+
+QString BackupScreen::restoredNotice(const QString& previousSet) {
+    return QStringLiteral("Yedekten geri alındı. Önceki dosyalarınız %1 klasöründe saklandı. "
+                          "Değişikliği geri almak için o klasördeki .YDK dosyalarını çalışma "
+                          "dizinine kopyalayıp Yedekten Geri Al'ı seçiniz.")
+        .arg(previousSet);
+}
+
 void BackupScreen::restore() {
     const BackupPlace where = place();
     if (const auto verdict = checkBeforeRestore(where); verdict != PlaceVerdict::Ready) {
         TSilForm::inform(this, QString::fromUtf8(placeNotice(verdict)));
     } else {
+        // The folder is stamped at the moment of copying: the question names its day, the
+        // notice afterwards the whole name.
+        const QString day = QString::fromStdString(previousSetName()).left(kStampedDayLength);
+        if (!TSilForm::confirm(
+                this, restoreQuestion(fromCodePage(session_.workDir), day + QStringLiteral("-…"))))
+            return;
         setRunning(true);
         const auto outcome = restoreBackup(where.folder, session_.dataDir());
         setRunning(false);
@@ -115,10 +145,17 @@ void BackupScreen::restore() {
             TSilForm::showIoError(this, outcome.error());
         else if (outcome.value().verdict == RestoreVerdict::Refused)
             TSilForm::inform(this, QString::fromStdString(refusalNotice(outcome.value())));
+        else if (outcome.value().verdict == RestoreVerdict::Restored)
+            TSilForm::inform(this, restoredNotice(shownFolder(outcome.value().previousSet)));
     }
     // The files under the loaded tables may have changed: only a new start loads them.
     session_.restartPending = true;
     accept();
+}
+
+QString BackupScreen::shownFolder(const std::filesystem::path& folder) const {
+    const auto dos = platform::dosFolderText(folder, session_.drives);
+    return QString::fromStdString(dos ? *dos : folder.string());
 }
 
 void openBackupScreen(QWidget* parent, AppSession& session) {

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <filesystem>
+
 class QComboBox;
 class QProgressBar;
 class QPushButton;
@@ -24,8 +26,13 @@ public:
 
     // "Yedek Al".
     void backUp();
-    // "Yedekten Geri Al": whatever happens, the screen closes with a restart pending.
+    // "Yedekten Geri Al": asks once, naming where the present files will be kept; unless
+    // the user declines, the screen then closes with a restart pending.
     void restore();
+
+    // The question before a restore and the notice after it (the folder of the previous set).
+    static QString restoreQuestion(const QString& workDir, const QString& setName);
+    static QString restoredNotice(const QString& previousSet);
 
     QComboBox* placeBox() const { return placeBox_; }
     QPushButton* backupButton() const { return backup_; }
@@ -36,6 +43,8 @@ public:
 
 private:
     void setRunning(bool running);
+    // A folder as the user knows it: its DOS text where a drive holds it.
+    QString shownFolder(const std::filesystem::path& folder) const;
 
     AppSession& session_;
     QComboBox* placeBox_;

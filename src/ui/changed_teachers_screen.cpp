@@ -2,9 +2,11 @@
 
 #include "app_session.h"
 #include "message_dialog.h"
+#include "platform/help_viewer.h"
 #include "print_flow.h"
 #include "qt_text.h"
 #include "scheduler/changed_report.h"
+#include "setting_boxes.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -62,6 +64,7 @@ ChangedTeachersScreen::ChangedTeachersScreen(AppSession& session, QWidget* paren
     connect(print, &QPushButton::clicked, this,
             [this, &session] { printTeacherPages(this, session, ids_); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    bindHelp(this, platform::help::ChangedTeachers);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(go_);

@@ -1,7 +1,7 @@
 // "SINIFLAR (DÜZELT)": the name and section of one class.
 #pragma once
 
-#include "list_scheme.h"
+#include "record_dialog.h"
 
 #include "editors/class_editor.h"
 

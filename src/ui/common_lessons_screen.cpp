@@ -33,11 +33,10 @@ editors::ListRows memberRows(const Database& db, Id groupId) {
     editors::ListRows rows;
     Id position = 0;
     for (const GroupMember& m : groupMembers(db, groupId)) {
-        const SchoolClass* c = db.classes.find(m.classId);
         rows.push_back(
             {++position,
              {std::to_string(groupId), std::to_string(m.classId), std::to_string(m.lessonId),
-              c ? c->name : std::string(), lessonName(db, m.lessonId),
+              classTitle(db, m.classId), lessonName(db, m.lessonId),
               std::to_string(lessonWeeklyHours(db, m.lessonId))}});
     }
     return rows;
@@ -63,7 +62,7 @@ CommonLessonsScreen::CommonLessonsScreen(AppSession& session, QWidget* parent)
     members_ = makeList({{QStringLiteral("CommonNo"), 3, true},
                          {QStringLiteral("ClassNo"), 3, true},
                          {QStringLiteral("LessonNo"), 3, true},
-                         {QStringLiteral("SINIF"), 6, false},
+                         {QStringLiteral("SINIF"), 8, false},
                          {QStringLiteral("DERSİN ADI"), 18, false},
                          {QStringLiteral("HDS"), 3, false}},
                         QStringLiteral("memberList"), this);

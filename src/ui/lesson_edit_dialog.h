@@ -1,7 +1,7 @@
 // "DERSLER (DÜZELT)": every field of one lesson, with its group, divisibility and hour limits.
 #pragma once
 
-#include "list_scheme.h"
+#include "record_dialog.h"
 
 #include "core/database.h"
 #include "editors/lesson_editor.h"

@@ -55,8 +55,7 @@ LessonsScreen::LessonsScreen(AppSession& session, QWidget* parent)
 
     list()->setSearchColumn(editors::kLessonNameColumn);
     connect(list(), &ListScheme::editRequested, this, &LessonsScreen::edit);
-    setEntryOrder(
-        {name_, shortName_, hours_, pattern_}, [this] { add(); }, [this] { return entryValid(); });
+    setEntryOrder({name_, shortName_, hours_, pattern_}, [this] { add(); });
 
     list()->setRows(rows(), 0);
     validate();

@@ -2,6 +2,7 @@
 
 #include "app_session.h"
 #include "core/load_notes.h"
+#include "export/placed_blocks.h"
 #include "message_dialog.h"
 #include "path_dialog.h"
 #include "platform/help_viewer.h"
@@ -114,6 +115,14 @@ TZamanseriForm::TZamanseriForm(AppSession& session, QWidget* parent)
         // Leave a little air between the data entry, the timetable and the housekeeping groups.
         if (b == MenuButton::TeacherDistribution || b == MenuButton::NewTimetable)
             column->addSpacing(10);
+        if (b == MenuButton::Backup) {
+            exportButton_ = new QPushButton(QStringLiteral("DIŞA &AKTAR"), this);
+            exportButton_->setObjectName(QStringLiteral("exportButton"));
+            exportButton_->setStyleSheet(QString::fromLatin1(kButtonStyle));
+            exportButton_->setAutoDefault(true);
+            connect(exportButton_, &QPushButton::clicked, this, &TZamanseriForm::pressExport);
+            column->addWidget(exportButton_);
+        }
     }
     column->addStretch();
 
@@ -186,6 +195,19 @@ void TZamanseriForm::showWorkDir() {
                                       b == MenuButton::Exit);
     clearAllAction_->setEnabled(session_.loaded);
     notLoaded_->setVisible(!session_.loaded);
+    followTimetable();
+}
+
+void TZamanseriForm::followTimetable() {
+    exportButton_->setEnabled(session_.loaded && exporting::anyPlacedHour(session_.db));
+}
+
+void TZamanseriForm::pressExport() {
+    if (!exportButton_->isEnabled()) return;
+    if (exportScreen_)
+        exportScreen_(this);
+    else
+        TSilForm::notYetAvailable(this);
 }
 
 void TZamanseriForm::reportLoad(const Status& loaded) {
@@ -222,6 +244,7 @@ void TZamanseriForm::press(MenuButton button) {
         screen(this);
     else
         TSilForm::notYetAvailable(this);
+    followTimetable();
 
     // A restore has replaced the files under the loaded tables: only a new start loads them.
     if (button == MenuButton::Backup && session_.restartPending) {

@@ -35,6 +35,9 @@ public:
 
     // The screen a button opens, once it exists; until then the button says it is not ready.
     void setScreen(MenuButton button, Screen screen);
+    // "DIŞA AKTAR", below the twelve buttons: open only while a timetable has placed hours.
+    void setExportScreen(Screen screen) { exportScreen_ = std::move(screen); }
+    void pressExport();
 
     // What pressing the button does: its condition first, then its screen.
     void press(MenuButton button);
@@ -49,6 +52,7 @@ public:
     void bringToFront();
 
     QPushButton* button(MenuButton b) const { return buttons_[static_cast<std::size_t>(b)]; }
+    QPushButton* exportButton() const { return exportButton_; }
     QLabel* productLabel() const { return product_; }
     QFrame* infoPanel() const { return panel_; }
     QAction* clearAllAction() const { return clearAllAction_; }
@@ -65,11 +69,14 @@ protected:
 private:
     QFrame* buildPanel();
     void showWorkDir();
+    void followTimetable();
     void endProgram();
 
     AppSession& session_;
     std::array<QPushButton*, kMenuButtons.size()> buttons_{};
     std::array<Screen, kMenuButtons.size()> screens_{};
+    QPushButton* exportButton_ = nullptr;
+    Screen exportScreen_;
     QFrame* panel_ = nullptr;
     QLabel* product_ = nullptr;
     QLabel* workDirLabel_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "app_session.h"
 #include "core/file_io.h"
+#include "platform/help_viewer.h"
+#include "setting_boxes.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -33,6 +35,7 @@ TSilForm::TSilForm(const QString& text, bool information, QWidget* parent)
     for (QPushButton* b : {ok_, cancel_}) b->setMinimumWidth(96);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    bindHelp(this, platform::help::MessageDialog);
 
     // Enter presses the default button: "İptal" when asking, so a stray Enter deletes nothing.
     if (information_) {

@@ -2,7 +2,7 @@
 // place. Each screen gives its caption, field, length, help topic and rule.
 #pragma once
 
-#include "list_scheme.h"
+#include "record_dialog.h"
 
 #include <functional>
 #include <string>

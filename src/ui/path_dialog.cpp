@@ -1,7 +1,8 @@
 #include "path_dialog.h"
 
 #include "core/startup.h"
-#include "platform/dos_path.h"
+#include "message_dialog.h"
+#include "platform/chosen_folder.h"
 #include "platform/help_viewer.h"
 #include "qt_text.h"
 #include "text_filter.h"
@@ -75,9 +76,17 @@ void TPathForm::chooseFolder() {
     if (!std::filesystem::is_directory(start, ec)) start = drives_->root('C');
     const QString chosen = QFileDialog::getExistingDirectory(
         this, QStringLiteral("ÇALIŞMA DİZİNİ"), QString::fromStdString(start.string()));
-    if (chosen.isEmpty()) return;
-    field_->setText(QString::fromStdString(
-        platform::dosFolderText(std::filesystem::path(chosen.toStdString()), *drives_)));
+    if (!chosen.isEmpty()) takeFolder(std::filesystem::path(chosen.toStdString()));
+}
+
+bool TPathForm::takeFolder(const std::filesystem::path& folder) {
+    const platform::ChosenFolder choice = platform::chooseWorkingFolder(folder, *drives_);
+    if (!choice.refusal.empty()) {
+        TSilForm::inform(this, QString::fromStdString(choice.refusal));
+        return false;
+    }
+    field_->setText(fromCodePage(choice.dosText));
+    return true;
 }
 
 QString TPathForm::text() const {

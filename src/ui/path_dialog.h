@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <filesystem>
+
 class QLineEdit;
 
 namespace zs::platform {
@@ -21,6 +23,10 @@ public:
 
     QString text() const;
     QLineEdit* field() const { return field_; }
+
+    // A folder from the folder dialog goes into the field in its DOS form; one that PATH.PRG
+    // cannot name is refused there and then with the reason, and the field stays.
+    bool takeFolder(const std::filesystem::path& folder);
 
     // The double-click switch between the main building and the annex; other text stays.
     static QString toggled(const QString& text);

@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "curriculum/class_lesson_pattern.h"
 #include "curriculum_write.h"
+#include "editors/lesson_editor.h"
 #include "qt_text.h"
 #include "rules/patterns.h"
 #include "setting_boxes.h"
@@ -68,6 +69,11 @@ PlacementPatternScreen::PlacementPatternScreen(AppSession& session, Id classId, 
     form->addRow(QStringLiteral("HAFTALIK DERS SAATİ"), hours);
     form->addRow(QStringLiteral("&BÖLÜNEBİLME"), divisible_);
     form->addRow(QStringLiteral("&YERLEŞTİRME BİÇİMİ"), pattern_);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("patternNote"));
+    note_->setStyleSheet(QStringLiteral("QLabel { color: maroon; }"));
+    note_->setWordWrap(true);
+    form->addRow(note_);
 
     ok_ = screenButton(QStringLiteral("Tamam"), QStringLiteral("okButton"), this);
     ok_->setDefault(true);
@@ -97,8 +103,11 @@ PlacementPatternScreen::PlacementPatternScreen(AppSession& session, Id classId, 
 }
 
 void PlacementPatternScreen::validate() {
-    ok_->setEnabled(
-        patternEntryValid(session_.db, lessonId_, fieldText(divisible_), fieldText(pattern_)));
+    const std::string pattern = fieldText(pattern_);
+    ok_->setEnabled(patternEntryValid(session_.db, lessonId_, fieldText(divisible_), pattern));
+    // Why "Tamam" is grey, in the words the lessons screen uses.
+    note_->setText(fromCodePage(
+        editors::hoursProblem(std::to_string(lessonWeeklyHours(session_.db, lessonId_)), pattern)));
 }
 
 void PlacementPatternScreen::store() {

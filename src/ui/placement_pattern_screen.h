@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -21,6 +22,8 @@ public:
     YesNoBox* divisibleBox() const { return divisible_; }
     QLineEdit* patternBox() const { return pattern_; }
     QPushButton* okButton() const { return ok_; }
+    // Says under the pattern why it cannot be stored.
+    QLabel* note() const { return note_; }
 
     // "Tamam": stores both boxes into the class lesson and writes CLLE.PRG.
     void store();
@@ -34,6 +37,7 @@ private:
     YesNoBox* divisible_;
     QLineEdit* pattern_;
     QPushButton* ok_;
+    QLabel* note_;
 };
 
 // Opens the screen for the class lesson; true when it stored a new pattern.

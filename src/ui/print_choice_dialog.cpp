@@ -43,7 +43,12 @@ PrintChoiceDialog::PrintChoiceDialog(print::Printout kind, QWidget* parent) : QD
         screenButton(QStringLiteral("Özellikler"), QStringLiteral("propertiesButton"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(setup, &QPushButton::clicked, this, [this] { setUpPage(this); });
+    // Enter after the page setup presses "Tamam", not "Özellikler" again.
+    setup->setAutoDefault(false);
+    connect(setup, &QPushButton::clicked, this, [this, ok] {
+        setUpPage(this);
+        ok->setFocus(Qt::OtherFocusReason);
+    });
     bindHelp(this, helpTopic(kind));
 
     auto* buttons = new QVBoxLayout;

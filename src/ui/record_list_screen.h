@@ -3,10 +3,11 @@
 // Every change is written at once; what the list and the buttons show follows it.
 #pragma once
 
-#include "list_scheme.h"
+#include "list_screen.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -29,6 +30,11 @@ protected:
                           std::function<void()> remove);
     // Typing in these fields decides anew whether the entry may be saved.
     void watchEntry(std::initializer_list<QLineEdit*> fields);
+    // Enter moves through the entry fields and, in the last one, saves a valid entry.
+    void setEntryOrder(std::vector<QLineEdit*> fields, std::function<void()> add) {
+        ListScreen::setEntryOrder(std::move(fields), std::move(add),
+                                  [this] { return entryValid(); });
+    }
 
     // The buttons follow the entry and whether the table holds any record.
     virtual void validate();

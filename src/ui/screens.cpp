@@ -6,6 +6,7 @@
 #include "class_timetable_screen.h"
 #include "classes_screen.h"
 #include "daily_hours_screen.h"
+#include "export_screen.h"
 #include "lessons_screen.h"
 #include "main_menu.h"
 #include "new_timetable_screen.h"
@@ -38,6 +39,7 @@ void registerScreens(TZamanseriForm& menu, AppSession& session) {
                    [&session](QWidget* parent) { openNewTimetableScreen(parent, session); });
     menu.setScreen(MenuButton::Backup,
                    [&session](QWidget* parent) { openBackupScreen(parent, session); });
+    menu.setExportScreen([&session](QWidget* parent) { openExportScreen(parent, session); });
 }
 
 } // namespace zs::ui

@@ -1,7 +1,7 @@
 // "DÜZELT" of the teachers screen: the four texts of one teacher.
 #pragma once
 
-#include "list_scheme.h"
+#include "record_dialog.h"
 
 #include "editors/teacher_editor.h"
 

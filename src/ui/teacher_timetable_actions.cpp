@@ -33,7 +33,7 @@
 namespace zs::ui {
 
 void TeacherTimetableScreen::placeOrRemove(int slot) {
-    analysis_ = false;
+    leaveAnalysis();
     takeSelection();
     reason_->clear();
     Database& db = session_.db;
@@ -166,8 +166,18 @@ void TeacherTimetableScreen::reject() {
 }
 
 void TeacherTimetableScreen::storeCopies() {
-    if (const auto s = sched::storeCopies(session_.db, session_.dataDir()); !s)
+    if (const auto s = sched::storeCopies(session_.db, session_.dataDir()); !s) {
         TSilForm::showIoError(this, s.error());
+        return;
+    }
+    leaveAnalysis();
+    grid_->update();
+    reason_->setText(storedNotice());
+}
+
+QString TeacherTimetableScreen::storedNotice() {
+    return QStringLiteral("Program saklandı. DEĞİŞENLERİ GÖSTER bundan sonra programı değişen "
+                          "öğretmenleri listeler, DEĞİŞİKLERİ GERİ AL bu programa döner.");
 }
 
 void TeacherTimetableScreen::restoreCopies() {

@@ -119,7 +119,7 @@ TeacherTimetableScreen::TeacherTimetableScreen(AppSession& session, QWidget* par
     });
     connect(grid_, &TimetableGrid::clicked, this, [this] {
         if (analysis_) {
-            analysis_ = false;
+            leaveAnalysis();
             grid_->update();
         }
     });
@@ -300,7 +300,7 @@ void TeacherTimetableScreen::takeSelection() {
 }
 
 void TeacherTimetableScreen::refreshCounters() {
-    analysis_ = false;
+    leaveAnalysis();
     const sched::TeacherCounters c = sched::teacherCounters(session_.db, shownSelection());
     counter("MorningCount")->setNum(c.morning);
     counter("AfternoonCount")->setNum(c.afternoon);
@@ -353,7 +353,20 @@ void TeacherTimetableScreen::enterAnalysis() {
     takeSelection();
     figures_ = sched::analysisFigures(session_.db, sel_.teacherId);
     analysis_ = true;
+    reason_->setText(analysisCaption());
     grid_->update();
+}
+
+void TeacherTimetableScreen::leaveAnalysis() {
+    if (!analysis_) return;
+    analysis_ = false;
+    reason_->clear();
+}
+
+QString TeacherTimetableScreen::analysisCaption() {
+    return QStringLiteral("ANALİZ: Sayı, öğretmenin o saatte boş sınıflarında öbür derslerin yine "
+                          "boş saate düşen haftalık saatleridir (en büyük sınıfınki). Programa "
+                          "tıklayınca kapanır.");
 }
 
 void TeacherTimetableScreen::setRunMode(bool on) {

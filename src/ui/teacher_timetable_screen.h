@@ -41,6 +41,9 @@ public:
     QLabel* timeLabel() const { return timeLabel_; }
     QLabel* reasonLine() const { return reason_; }
     static QString helpLineText();
+    // What the F3 figures mean, and the sign that "SAKLA" stored the timetables.
+    static QString analysisCaption();
+    static QString storedNotice();
     QLabel* counter(const char* objectName) const;
     QPushButton* button(const char* objectName) const;
     bool running() const { return run_ != nullptr; }
@@ -84,6 +87,7 @@ private:
     void fillLessons(Id classId, Id lessonId);
     void takeSelection();
     void refreshCounters();
+    void leaveAnalysis();
     // The selection the grid shows: the teacher being scheduled during a run.
     sched::TimetableSelection shownSelection() const;
     void refresh();

@@ -55,8 +55,7 @@ TeachersScreen::TeachersScreen(AppSession& session, QWidget* parent)
 
     list()->setSearchColumn(editors::kTeacherNameColumn);
     connect(list(), &ListScheme::editRequested, this, &TeachersScreen::edit);
-    setEntryOrder(
-        {name_, branch_, homeroom_, club_}, [this] { add(); }, [this] { return entryValid(); });
+    setEntryOrder({name_, branch_, homeroom_, club_}, [this] { add(); });
 
     sortByOrder(session.db.teachers);
     list()->setRows(rows(), 0);

@@ -78,6 +78,9 @@ QLabel* reasonLine(QWidget* parent) {
     line->setObjectName(QStringLiteral("reasonLine"));
     line->setStyleSheet(QStringLiteral("QLabel { color: maroon; font-weight: bold; }"));
     line->setWordWrap(true);
+    // Room for two lines at all times, so the grid above keeps its height when a reason
+    // comes and goes.
+    line->setMinimumHeight(2 * line->fontMetrics().lineSpacing() + 4);
     return line;
 }
 

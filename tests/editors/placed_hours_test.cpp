@@ -17,8 +17,9 @@ std::string hoursLine(int n) {
            lit(" ders saati de silinecek !");
 }
 
-// Each question names the record and, when the deletion takes placed hours with it, how
-// many; a common lesson's teacher takes its hour out of both member classes.
+// Each question names the record and, when the deletion takes placed hours (or a
+// teacher's duties) with it, how many; a common lesson's teacher takes its hour out of both member
+// classes.
 TEST(DeletionQuestions, NameThePlacedHoursThatGo) {
     const Database db = test::usedSchool();
     struct Case {
@@ -26,7 +27,8 @@ TEST(DeletionQuestions, NameThePlacedHoursThatGo) {
         std::string expected;
     } cases[] = {
         {teacherDeleteQuestion(db, *db.teachers.find(1)),
-         lit("AYŞE KAYA adındaki öğretmen silinecek !") + hoursLine(4)},
+         lit("AYŞE KAYA adındaki öğretmen silinecek !") + hoursLine(4) +
+             lit("\nÖğretmenin 2 nöbeti de silinecek !")},
         {teacherDeleteQuestion(db, *db.teachers.find(3)),
          lit("ZEYNEP ÖZ adındaki öğretmen silinecek !") + hoursLine(2)},
         {classDeleteQuestion(db, *db.classes.find(2)),

@@ -166,11 +166,15 @@ void LessonsScreenTest::anEntryThatDoesNotFitWritesNothing() {
     QCOMPARE(s.field("patternField")->text(), QStringLiteral("1+1+1+1+1+"));
     QVERIFY(!s.button("saveButton")->isEnabled());
 
-    // Once the entry is complete, Enter in any field saves it.
+    // A complete entry is saved by Enter in the last field only; before it Enter moves on.
     s.enter(QStringLiteral("fizik"), QStringLiteral("fiz"), QStringLiteral("5"),
             QStringLiteral("1+1+1+1+1"));
     QVERIFY(s.button("saveButton")->isEnabled());
+    s.field("shortNameField")->setFocus();
     QTest::keyClick(s.field("shortNameField"), Qt::Key_Return);
+    QVERIFY(s.field("hoursField")->hasFocus());
+    QCOMPARE(s.list()->rowCount(), 0);
+    QTest::keyClick(s.field("patternField"), Qt::Key_Return);
     QCOMPARE(s.names(), QStringList{"FİZİK"});
     QVERIFY(s.program.fileHoldsTable(DataFile::Lesson));
 }

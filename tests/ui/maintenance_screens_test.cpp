@@ -43,7 +43,7 @@ class MaintenanceScreensTest : public QObject {
 private slots:
     void backupToTheHardDiskWritesTheSetAndSaysSo();
     void restoreWithoutADiskTellsAndEndsTheProgram();
-    void restoreFromTheFloppyReplacesTheFiles();
+    void restoreFromTheFloppyAsksThenReplacesTheFiles();
     void newTimetableAsksThenClearsAndWrites();
     void menuOpensBothScreensWithTheirHelp();
 };
@@ -90,21 +90,44 @@ void MaintenanceScreensTest::restoreWithoutADiskTellsAndEndsTheProgram() {
     QCOMPARE(zs::test::snapshot(p.folder.mainFolder()), before);
 }
 
-void MaintenanceScreensTest::restoreFromTheFloppyReplacesTheFiles() {
+// Asked once, naming where the present files go; declined, nothing happens; agreed, the
+// files are replaced and the notice names the folder that undoes it.
+void MaintenanceScreensTest::restoreFromTheFloppyAsksThenReplacesTheFiles() {
     Program p;
     zs::Database other = p.session->db;
     other.lessons.rows[1].name = "KİMYA";
     std::filesystem::create_directories(p.folder.drive('A'));
     QVERIFY(zs::maintenance::backupTables(other, p.folder.drive('A')).ok());
+    const auto before = zs::test::snapshot(p.folder.mainFolder());
+    const zs::Bytes lessons = p.read("LESSON.PRG");
     BackupScreen screen(*p.session);
     screen.placeBox()->setCurrentIndex(1);
     DialogDriver driver;
+    driver.then(DialogDriver::pressEnter())
+        .then(DialogDriver::pressOk())
+        .then(DialogDriver::pressOk());
     screen.restore();
-    QCOMPARE(driver.seen.size(), std::size_t(0));
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QVERIFY(!driver.seen[0].information);
+    QVERIFY2(driver.seen[0].text.contains(QStringLiteral("dosyalar C:\\Zamanseri\\ONCEKI-")),
+             qPrintable(driver.seen[0].text));
+    QVERIFY(!p.session->restartPending);
+    QCOMPARE(zs::test::snapshot(p.folder.mainFolder()), before);
+
+    screen.restore();
+    QCOMPARE(driver.seen.size(), std::size_t(3));
     QCOMPARE(screen.result(), int(QDialog::Accepted));
     QVERIFY(p.session->restartPending);
     QCOMPARE(p.read("LESSON.PRG"), zs::encodeTable(other, DataFile::Lesson));
     QCOMPARE(p.session->db.lessons.rows[1].name, std::string("FIZIK")); // memory untouched
+    std::filesystem::path kept;
+    for (const auto& entry : std::filesystem::directory_iterator(p.folder.mainFolder()))
+        if (entry.path().filename().string().rfind("ONCEKI-", 0) == 0) kept = entry.path();
+    QVERIFY(!kept.empty());
+    QCOMPARE(zs::test::readBytes(kept / "LESSON.YDK"), lessons);
+    QCOMPARE(driver.seen[2].text, BackupScreen::restoredNotice(
+                                      QStringLiteral("C:\\Zamanseri\\%1\\")
+                                          .arg(QString::fromStdString(kept.filename().string()))));
 }
 
 void MaintenanceScreensTest::newTimetableAsksThenClearsAndWrites() {

@@ -1,5 +1,6 @@
 #include "platform/dos_path.h"
 #include "ui/path_dialog.h"
+#include "ui_test_support.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,7 @@ private slots:
     void doubleClickSwitchesBuildingsAndBack();
     void doubleClickLeavesOtherTextAlone_data();
     void doubleClickLeavesOtherTextAlone();
-    void aChosenFolderIsWrittenTheDosWay();
+    void aChosenFolderIsWrittenTheDosWayOrRefused();
 };
 
 void PathDialogTest::showsTheWorkingDirectory() {
@@ -55,21 +56,42 @@ void PathDialogTest::doubleClickLeavesOtherTextAlone() {
     QCOMPARE(form.text(), text);
 }
 
-// The folder chooser's answer goes into the field as the DOS text the program stores.
-void PathDialogTest::aChosenFolderIsWrittenTheDosWay() {
+// The folder chooser's answer goes into the field as the DOS text the program stores; a
+// folder PATH.PRG cannot name is refused on the spot with the reason, the field unchanged.
+void PathDialogTest::aChosenFolderIsWrittenTheDosWayOrRefused() {
     zs::platform::DriveMap drives;
     drives.set('C', "/home/okul");
+    drives.set('D', "/srv/okul");
+    drives.set('E', "/home/okul/usb");
+    const std::string longName(70, 'K');
     const struct {
-        const char* folder;
-        const char* text;
-    } cases[] = {{"/home/okul", "C:\\"},
-                 {"/home/okul/Zamanseri", "C:\\Zamanseri\\"},
-                 {"/home/okul/a/b/", "C:\\a\\b\\"},
-                 {"/home/okulx", "/home/okulx/"},
-                 {"/srv/data", "/srv/data/"}};
-    for (const auto& c : cases)
-        QCOMPARE(QString::fromStdString(zs::platform::dosFolderText(c.folder, drives)),
-                 QString::fromLatin1(c.text));
+        std::string folder;
+        std::string text;    // in the field afterwards
+        const char* refusal; // a part of the notice; none when taken
+    } cases[] = {{"/home/okul", "C:\\", nullptr},
+                 {"/home/okul/Zamanseri", "C:\\Zamanseri\\", nullptr},
+                 {"/home/okul/a/b/", "C:\\a\\b\\", nullptr},
+                 {"/home/okul/usb/OKUL", "E:\\OKUL\\", nullptr},
+                 {"/srv/okul/" + longName, "D:\\" + longName + "\\", nullptr},
+                 {"/srv/okul/" + longName + "/ABCDEFGH", "C:\\Zamanseri\\", "en çok 80 karakter"},
+                 {"/home/okulx", "C:\\Zamanseri\\", "C: (/home/okul), D: (/srv/okul)"},
+                 {"/tmp/data", "C:\\Zamanseri\\", "sürücü harfinin altında değil"},
+                 {"/home/okul/\xe6\x97\xa5", "C:\\Zamanseri\\", "kod sayfasında"}};
+    for (const auto& c : cases) {
+        TPathForm form(QStringLiteral("C:\\Zamanseri\\"), nullptr, &drives);
+        zs::test::DialogDriver driver;
+        driver.then(zs::test::DialogDriver::pressOk());
+        const bool taken = form.takeFolder(c.folder);
+        QCOMPARE(taken, c.refusal == nullptr);
+        if (c.refusal) {
+            QCOMPARE(driver.seen.size(), std::size_t(1));
+            QVERIFY2(driver.seen[0].text.contains(QString::fromUtf8(c.refusal)),
+                     qPrintable(driver.seen[0].text));
+        } else {
+            QVERIFY(driver.seen.empty());
+        }
+        QCOMPARE(form.text(), QString::fromStdString(c.text));
+    }
 }
 
 QTEST_MAIN(PathDialogTest)

@@ -5,6 +5,7 @@
 #include "ui/setting_boxes.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 using zs::DataFile;
@@ -62,19 +63,23 @@ void PatternGuidanceScreensTest::patternScreenShowsTheClassLesson() {
     QVERIFY(s.okButton()->isEnabled());
 }
 
-// The pattern rule's own table lives with the rule; here only that OK follows it.
+// The pattern rule's own table lives with the rule; here only that OK follows it and the
+// line under the field says why it is grey.
 void PatternGuidanceScreensTest::okFollowsThePattern_data() {
     QTest::addColumn<int>("lesson");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("2+2+1 of 5") << 1 << "2+2+1" << true;
-    QTest::newRow("1+2+2 rises") << 1 << "1+2+2" << false;
+    QTest::addColumn<QString>("note");
+    QTest::newRow("2+2+1 of 5") << 1 << "2+2+1" << true << "";
+    QTest::newRow("1+2+2 rises") << 1 << "1+2+2" << false << "büyükten küçüğe";
+    QTest::newRow("2+2 of 5") << 1 << "2+2" << false << "toplamı 4, haftalık ders saati 5";
 }
 
 void PatternGuidanceScreensTest::okFollowsThePattern() {
     QFETCH(int, lesson);
     QFETCH(QString, typed);
     QFETCH(bool, enabled);
+    QFETCH(QString, note);
     CurriculumProgram p(school());
     PlacementPatternScreen s(*p.session, 1, Id(lesson));
     zs::test::showActive(&s);
@@ -84,6 +89,8 @@ void PatternGuidanceScreensTest::okFollowsThePattern() {
     QTest::keyClicks(s.patternBox(), typed);
     QCOMPARE(s.patternBox()->text(), typed);
     QCOMPARE(s.okButton()->isEnabled(), enabled);
+    QVERIFY2(note.isEmpty() ? s.note()->text().isEmpty() : s.note()->text().contains(note),
+             qPrintable(s.note()->text()));
 }
 
 void PatternGuidanceScreensTest::okStoresThePatternForThisClassOnly() {

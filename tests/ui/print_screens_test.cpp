@@ -5,6 +5,7 @@
 #include "ui/class_timetable_screen.h"
 #include "ui/list_scheme.h"
 #include "ui/paper_keeping_print_dialog.h"
+#include "ui/print_choice_dialog.h"
 #include "ui/print_flow.h"
 #include "ui/printer_settings_screen.h"
 #include "ui/qt_text.h"
@@ -68,6 +69,7 @@ private slots:
     void timetableScreensPrintTheirChoice_data();
     void timetableScreensPrintTheirChoice();
     void printingWithBrokenSettingsOnlyTellsWhy();
+    void enterAfterThePageSetupPressesOk();
 };
 
 void PrintScreensTest::printerButtonOpensThePrinterSettings() {
@@ -266,6 +268,22 @@ void PrintScreensTest::printingWithBrokenSettingsOnlyTellsWhy() {
     QCOMPARE(driver.seen.size(), std::size_t(1));
     QCOMPARE(driver.seen[0].type, QStringLiteral("TSilForm"));
     QCOMPARE(recorder.seen.size(), std::size_t(1));
+}
+
+// "Özellikler" by the keyboard, the page setup closed: Enter then prints, it does not open
+// the page setup again.
+void PrintScreensTest::enterAfterThePageSetupPressesOk() {
+    zs::ui::PrintChoiceDialog dialog(Printout::Teacher);
+    zs::test::showActive(&dialog);
+    DialogDriver driver;
+    driver.then([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+    auto* setup = dialog.findChild<QPushButton*>(QStringLiteral("propertiesButton"));
+    setup->setFocus();
+    QTest::keyClick(setup, Qt::Key_Space);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(PrintScreensTest)

@@ -37,10 +37,9 @@ class TeachersScreenTest : public QObject {
 private slots:
     void opensWithTitleColumnsAndHelpLine();
     void keyboardEntryAddsWithATimetable();
-    void printGivesTheTeacherList();
     void editStoresTheFourTexts();
-    void movesKeepTheMovedTeacherSelected();
     void deletingATeacherUsedEverywhere();
+    void everyKeyOfTheKeyLineActs();
 };
 
 void TeachersScreenTest::opensWithTitleColumnsAndHelpLine() {
@@ -54,10 +53,6 @@ void TeachersScreenTest::opensWithTitleColumnsAndHelpLine() {
     QCOMPARE(s.names(), (QStringList{"AYŞE KAYA", "ALİ CAN", "ZEYNEP ÖZ"}));
     QCOMPARE(columnTexts(s.list(), kOrder), (QStringList{"1", "2", "3"}));
     QVERIFY(s.field("nameField")->hasFocus());
-    zs::test::pressFunctionKey(&s.screen, Qt::Key_F1);
-    auto* help = s.screen.findChild<zs::platform::HelpWindow*>();
-    QVERIFY(help);
-    QCOMPARE(help->browser()->source().fileName(), QStringLiteral("109.html"));
 
     enterRow(s.list(), 0);
     type(s.list()->grid(), QStringLiteral("z"));
@@ -65,61 +60,42 @@ void TeachersScreenTest::opensWithTitleColumnsAndHelpLine() {
     QCOMPARE(s.list()->currentRow(), 2);
 }
 
+// Name, Enter, branch, Enter, homeroom, Enter, club, Enter: one teacher, saved only in the
+// last field; F4 saves a name alone.
 void TeachersScreenTest::keyboardEntryAddsWithATimetable() {
     Teachers s(zs::test::usedSchool());
     QVERIFY(!child<QPushButton>(&s.screen, "saveButton")->isEnabled());
-    // Enter on an empty name moves on; it saves nothing.
-    QTest::keyClick(s.field("nameField"), Qt::Key_Return);
-    QVERIFY(s.field("branchField")->hasFocus());
-    s.field("nameField")->setFocus();
-    type(s.field("nameField"), QStringLiteral("çiğdem ılgaz"));
-    QCOMPARE(s.field("nameField")->text(), QStringLiteral("ÇİĞDEM ILGAZ"));
-    QTest::keyClick(s.field("nameField"), Qt::Key_Tab);
-    type(s.field("branchField"), QStringLiteral("türkçe"));
-    QTest::keyClick(s.field("branchField"), Qt::Key_Tab);
-    type(s.field("homeroomField"), QStringLiteral("9-a"));
-    QTest::keyClick(s.field("homeroomField"), Qt::Key_Tab);
-    QVERIFY(s.field("clubField")->hasFocus());
-    type(s.field("clubField"), QStringLiteral("satranç kulübü xyz"));
-    QCOMPARE(s.field("clubField")->text(), QStringLiteral("SATRANÇ KULÜBÜ "));
-    QTest::keyClick(s.field("clubField"), Qt::Key_Return);
-
+    const struct {
+        const char* field;
+        QString typed;
+    } entry[] = {{"nameField", QStringLiteral("çiğdem ılgaz")},
+                 {"branchField", QStringLiteral("türkçe")},
+                 {"homeroomField", QStringLiteral("9-a")},
+                 {"clubField", QStringLiteral("satranç kulübü xyz")}};
+    for (const auto& e : entry) {
+        QVERIFY2(s.field(e.field)->hasFocus(), e.field);
+        type(s.field(e.field), e.typed);
+        QCOMPARE(s.names().size(), 3);
+        QTest::keyClick(s.field(e.field), Qt::Key_Return);
+    }
     QCOMPARE(s.names(), (QStringList{"AYŞE KAYA", "ALİ CAN", "ZEYNEP ÖZ", "ÇİĞDEM ILGAZ"}));
     QCOMPARE(zs::test::rowTextsOf(s.list(), 3),
              (QStringList{"4", "ÇİĞDEM ILGAZ", "TÜRKÇE", "9-A", "SATRANÇ KULÜ"}));
     QVERIFY(s.field("nameField")->hasFocus());
-    for (const char* f : {"nameField", "branchField", "homeroomField", "clubField"})
-        QVERIFY2(s.field(f)->text().isEmpty(), f);
+    for (const auto& e : entry) QVERIFY2(s.field(e.field)->text().isEmpty(), e.field);
     for (DataFile f : {DataFile::Teacher, DataFile::TeacherTimetable})
         QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
 
-    // A name alone is a complete entry: Enter saves it at once, and so does F4; nothing
-    // is left behind to slip into the next field.
-    type(s.field("nameField"), QStringLiteral("veli"));
-    QTest::keyClick(s.field("nameField"), Qt::Key_Return);
-    QCOMPARE(s.names().last(), QStringLiteral("VELİ"));
+    // Enter through an entry with an empty name saves nothing, not even in the last field.
+    for (const auto& e : entry) QTest::keyClick(s.field(e.field), Qt::Key_Return);
+    QCOMPARE(s.names().size(), 4);
+    QVERIFY(s.field("clubField")->hasFocus());
+
+    s.field("nameField")->setFocus();
     type(s.field("nameField"), QStringLiteral("can"));
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
     QCOMPARE(s.names().last(), QStringLiteral("CAN"));
     QCOMPARE(zs::test::faults(s.program.db()), QString());
-}
-
-void TeachersScreenTest::printGivesTheTeacherList() {
-    Teachers s(zs::test::usedSchool());
-    const auto before = s.program.snapshot();
-    std::vector<zs::ui::PrintRequest> printed;
-    zs::ui::setPreviewRunner([&](QWidget*, zs::ui::AppSession&, const zs::ui::PrintRequest& r) {
-        printed.push_back(r);
-    });
-    DialogDriver driver;
-    zs::test::pressFunctionKey(&s.screen, Qt::Key_F2);
-    zs::ui::setPreviewRunner({});
-    QCOMPARE(printed.size(), std::size_t(1));
-    QCOMPARE(int(printed[0].what), int(zs::print::Printout::TeacherList));
-    QVERIFY(driver.seen.empty());
-    QCOMPARE(child<QPushButton>(&s.screen, "printButton")->text(), QStringLiteral("Yazdır"));
-    QCOMPARE(child<QPushButton>(&s.screen, "dutiesButton")->text(), QStringLiteral("Nöbet"));
-    QVERIFY(s.program.snapshot() == before);
 }
 
 void TeachersScreenTest::editStoresTheFourTexts() {
@@ -140,12 +116,18 @@ void TeachersScreenTest::editStoresTheFourTexts() {
         zs::test::pressFunctionKey(w, Qt::Key_F1);
         auto* help = w->findChild<zs::platform::HelpWindow*>();
         if (help) fields << help->browser()->source().fileName();
-        DialogDriver::pressOk()(w);
+        // Enter walks the fields and presses "Tamam" in the last one.
+        child<QLineEdit>(w, "nameField")->setFocus();
+        for (int i = 0; i < 4; ++i) {
+            fields << w->focusWidget()->objectName();
+            QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+        }
     });
     enterRow(s.list(), 1);
     QTest::keyClick(s.list()->grid(), Qt::Key_Return);
     QCOMPARE(title, QStringLiteral("DÜZELT"));
-    QCOMPARE(fields, (QStringList{"ALİ CAN", "", "", "", "110.html"}));
+    QCOMPARE(fields, (QStringList{"ALİ CAN", "", "", "", "110.html", "nameField", "branchField",
+                                  "homeroomField", "clubField"}));
     QVERIFY(!okWhenEmpty);
     QCOMPARE(zs::test::rowTextsOf(s.list(), 1),
              (QStringList{"2", "ALİ CAN", "FİZİK", "", "BİLİM VE TEK"}));
@@ -159,19 +141,6 @@ void TeachersScreenTest::editStoresTheFourTexts() {
     QCOMPARE(s.screen.focusWidget(), s.field("nameField"));
 }
 
-void TeachersScreenTest::movesKeepTheMovedTeacherSelected() {
-    Teachers s(zs::test::usedSchool());
-    enterRow(s.list(), 0);
-    QTest::keyClick(s.list()->grid(), Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(s.names(), (QStringList{"ALİ CAN", "AYŞE KAYA", "ZEYNEP ÖZ"}));
-    QCOMPARE(columnTexts(s.list(), kOrder), (QStringList{"1", "2", "3"}));
-    QCOMPARE(s.list()->currentId(), zs::Id(1));
-    child<QToolButton>(&s.screen, "downButton")->click();
-    QCOMPARE(s.names(), (QStringList{"ALİ CAN", "ZEYNEP ÖZ", "AYŞE KAYA"}));
-    QCOMPARE(s.list()->currentRow(), 2);
-    QVERIFY(s.program.fileHoldsTable(DataFile::Teacher));
-}
-
 void TeachersScreenTest::deletingATeacherUsedEverywhere() {
     Teachers s(zs::test::usedSchool());
     DialogDriver driver;
@@ -180,13 +149,66 @@ void TeachersScreenTest::deletingATeacherUsedEverywhere() {
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
     QCOMPARE(driver.seen.size(), std::size_t(1));
     QCOMPARE(driver.seen[0].text, QStringLiteral("AYŞE KAYA adındaki öğretmen silinecek !\n"
-                                                 "Programa yerleşmiş 4 ders saati de silinecek !"));
+                                                 "Programa yerleşmiş 4 ders saati de silinecek !\n"
+                                                 "Öğretmenin 2 nöbeti de silinecek !"));
     QVERIFY(!driver.seen[0].information);
     for (DataFile f : zs::filesOf(zs::CascadeChange::TeacherDeleted))
         QVERIFY2(s.program.fileHoldsTable(f), zs::fileName(f));
     QCOMPARE(zs::test::faults(s.program.written()), QString());
     QCOMPARE(s.names(), (QStringList{"ALİ CAN", "ZEYNEP ÖZ"}));
     QCOMPARE(s.list()->currentRow(), 0);
+}
+
+// The key line walked key by key, each key's effect seen: F1 help, F4 saves, Enter edits,
+// Ctrl+Down and Ctrl+Up move, F2 prints the list, F9 opens the duties, F7 deletes.
+void TeachersScreenTest::everyKeyOfTheKeyLineActs() {
+    Teachers s(zs::test::usedSchool());
+    std::vector<zs::ui::PrintRequest> printed;
+    zs::ui::setPreviewRunner([&](QWidget*, zs::ui::AppSession&, const zs::ui::PrintRequest& r) {
+        printed.push_back(r);
+    });
+    DialogDriver driver;
+    driver.then(DialogDriver::pressCancel())
+        .then([](QWidget* w) { static_cast<QDialog*>(w)->reject(); })
+        .then(DialogDriver::pressOk());
+
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F1);
+    QCOMPARE(zs::test::helpSource(&s.screen), QStringLiteral("109.html"));
+    type(s.field("nameField"), QStringLiteral("deneme"));
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
+    QCOMPARE(s.names().last(), QStringLiteral("DENEME"));
+
+    enterRow(s.list(), 0);
+    QTest::keyClick(s.list()->grid(), Qt::Key_Return);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("TeacherEditDialog"));
+
+    enterRow(s.list(), 0);
+    QTest::keyClick(s.list()->grid(), Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(s.names().mid(0, 2), (QStringList{"ALİ CAN", "AYŞE KAYA"}));
+    QCOMPARE(columnTexts(s.list(), kOrder).mid(0, 2), (QStringList{"1", "2"}));
+    QCOMPARE(s.list()->currentId(), zs::Id(1));
+    child<QToolButton>(&s.screen, "upButton")->click();
+    QCOMPARE(s.names().mid(0, 2), (QStringList{"AYŞE KAYA", "ALİ CAN"}));
+    QVERIFY(s.program.fileHoldsTable(DataFile::Teacher));
+
+    const auto before = s.program.snapshot();
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F2);
+    zs::ui::setPreviewRunner({});
+    QCOMPARE(printed.size(), std::size_t(1));
+    QCOMPARE(int(printed[0].what), int(zs::print::Printout::TeacherList));
+    QVERIFY(s.program.snapshot() == before);
+
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F9);
+    QCOMPARE(driver.seen.size(), std::size_t(2));
+    QCOMPARE(driver.seen[1].type, QStringLiteral("DutyAssignmentScreen"));
+
+    enterRow(s.list(), 3);
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
+    QCOMPARE(driver.seen.size(), std::size_t(3));
+    QCOMPARE(driver.seen[2].text, QStringLiteral("DENEME adındaki öğretmen silinecek !"));
+    QCOMPARE(s.names().size(), 3);
+    QCOMPARE(driver.unexpected, 0);
 }
 
 QTEST_MAIN(TeachersScreenTest)

@@ -18,6 +18,7 @@
 #include "ui/unplaced_report_screen.h"
 #include "ui_test_support.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +49,7 @@ private slots:
     void stopDuringARunLeavesConsistentGrids();
     void skipNamesTheLessonLeftBehind();
     void storeChangeRestoreRoundTripsTheFiles();
+    void analysisExplainsItsFiguresAndTheGridKeepsItsHeight();
 };
 
 void TimetableScreensTest::handPlacementShowsOnTheClassScreen() {
@@ -165,6 +167,7 @@ void TimetableScreensTest::storeChangeRestoreRoundTripsTheFiles() {
     QVERIFY(s.writeTimetables());
     const zs::Bytes tps = p.file("TPS.PRG"), cps = p.file("CPS.PRG"), rps = p.file("RPS.PRG");
     s.storeCopies();
+    QCOMPARE(s.reasonLine()->text(), TeacherTimetableScreen::storedNotice());
     QCOMPARE(p.file("TPS.OLD"), tps);
     QCOMPARE(p.file("CPS.OLD"), cps);
     QCOMPARE(p.file("RPS.OLD"), rps);
@@ -196,6 +199,29 @@ void TimetableScreensTest::storeChangeRestoreRoundTripsTheFiles() {
     QVERIFY(driver.seen[2].information);
     QCOMPARE(p.file("TPS.PRG"), placed);
     QCOMPARE(zs::encodeTable(p.session->db, zs::DataFile::TeacherTimetable), grids);
+}
+
+// F3 shows the figures with what they mean; a click on the grid ends it. The grid keeps its
+// height while the line under it fills and empties.
+void TimetableScreensTest::analysisExplainsItsFiguresAndTheGridKeepsItsHeight() {
+    Program p;
+    TeacherTimetableScreen s(*p.session);
+    showActive(&s);
+    s.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    auto* grid = s.findChild<zs::ui::TimetableGrid*>();
+    QApplication::processEvents();
+    const int height = grid->height();
+    QTest::keyClick(&s, Qt::Key_F3);
+    QVERIFY(s.analysisMode());
+    QCOMPARE(s.reasonLine()->text(), TeacherTimetableScreen::analysisCaption());
+    QApplication::processEvents();
+    QCOMPARE(grid->height(), height);
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->rect().center());
+    QVERIFY(!s.analysisMode());
+    QVERIFY(s.reasonLine()->text().isEmpty());
+    QApplication::processEvents();
+    QCOMPARE(grid->height(), height);
 }
 
 QTEST_MAIN(TimetableScreensTest)
