@@ -51,9 +51,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zamanseri.org/")
 # The libraries the programs link come from dpkg-shlibdeps. What it cannot see is named
 # here: Qt loads its window-system plugin at run time, and printouts ask fontconfig for
-# the fixed-pitch face that Liberation Mono provides.
+# the fixed-pitch face that Liberation Mono provides; Qt's own dialogs load their Turkish
+# texts at start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang-format fonts-dejavu-core fonts-liberation
-          clang libclang-rt-14-dev libxlsxwriter-dev libical-dev tidy python3-openpyxl)
+          clang libclang-rt-14-dev libxlsxwriter-dev libical-dev tidy python3-openpyxl
+          qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -22,7 +22,8 @@ namespace {
 int usage() {
     std::fputs("Kullanım: zamanseri-tool print DİZİN --what "
                "teacher|class|room|teacher-sheet|class-sheet|room-sheet|teacher-list|duty-chart"
-               "[,...] [--id NO | --all] --pdf DOSYA\n",
+               "[,...] [--id NO | --all] [--paper A4|A3|...] [--orientation portrait|landscape] "
+               "--pdf DOSYA\n",
                stderr);
     return 2;
 }
@@ -59,6 +60,7 @@ int runPrint(const std::vector<std::string>& args) {
     std::vector<print::Printout> kinds;
     int id = 0;
     bool all = false;
+    platform::PaperChoice paper;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -69,6 +71,13 @@ int runPrint(const std::vector<std::string>& args) {
             if (!readSmallNumber(args[++i], 1, 255, id)) return usage();
         } else if (a == "--all") {
             all = true;
+        } else if (a == "--paper" && hasValue) {
+            paper.paper = args[++i];
+            if (!platform::knownPaper(paper.paper)) return usage();
+        } else if (a == "--orientation" && hasValue) {
+            const std::string& o = args[++i];
+            if (o != "portrait" && o != "landscape") return usage();
+            paper.landscape = o == "landscape";
         } else if (a == "--pdf" && hasValue) {
             pdf = args[++i];
         } else if (folder.empty() && !a.starts_with("--")) {
@@ -98,7 +107,7 @@ int runPrint(const std::vector<std::string>& args) {
         parts.push_back(std::move(part));
     }
     return runWithGui([&] {
-        if (auto s = platform::writePdf(db, parts, pdf, platform::todayText()); !s) {
+        if (auto s = platform::writePdf(db, parts, pdf, platform::todayText(), paper); !s) {
             const Error& e = s.error();
             std::fprintf(stderr, "%s%s%s\n", e.message.c_str(), e.path.empty() ? "" : ": ",
                          e.path.c_str());

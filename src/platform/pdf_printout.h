@@ -4,6 +4,8 @@
 #include "print/printouts.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace zs::platform {
@@ -13,10 +15,21 @@ struct PrintPart {
     std::vector<Id> ids; // the entities of a weekly printout
 };
 
-// Timetable pages go on A4 upright, sheet lists on A3 lying. Needs a running
-// QGuiApplication. A file that cannot be written, or a refused printout, is an error.
+// The paper of a PDF: a size Qt names ("A4", "A3", "Letter", ...) and the orientation;
+// without one, each family lies as it does before the user chooses.
+struct PaperChoice {
+    std::string paper = "A4";
+    std::optional<bool> landscape;
+};
+
+// Whether Qt knows the paper size by that name (case does not matter).
+bool knownPaper(const std::string& name);
+
+// Needs a running QGuiApplication. A file that cannot be written, or a refused printout,
+// is an error.
 Status writePdf(const Database& db, const std::vector<PrintPart>& parts,
-                const std::filesystem::path& file, const std::string& date);
+                const std::filesystem::path& file, const std::string& date,
+                const PaperChoice& paper = {});
 
 // Today in the system's short date format, as the title block shows it.
 std::string todayText();

@@ -64,4 +64,8 @@ bool QtCanvas::landscape() const {
     return device_.pageLayout().orientation() == QPageLayout::Landscape;
 }
 
+int QtCanvas::resolution() const {
+    return device_.logicalDpiX();
+}
+
 } // namespace zs::platform

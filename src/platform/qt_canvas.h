@@ -23,6 +23,7 @@ public:
     int pageWidth() const override;
     int pageHeight() const override;
     bool landscape() const override;
+    int resolution() const override;
 
     // A page the device refused to start; the document is then incomplete.
     bool failed() const { return failed_; }

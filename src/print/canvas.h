@@ -33,6 +33,8 @@ public:
     virtual int pageWidth() const = 0;
     virtual int pageHeight() const = 0;
     virtual bool landscape() const = 0;
+    // Device units per inch.
+    virtual int resolution() const = 0;
 };
 
 } // namespace zs::print

@@ -1,5 +1,6 @@
 #include "weekly_pages.h"
 
+#include "printouts.h"
 #include "school_facts.h"
 #include "weekly_grid.h"
 
@@ -13,9 +14,9 @@ namespace zs::print {
 namespace {
 
 void startPage(Page& page, const Settings& s, std::string_view title) {
-    page.x0 = page.family().leftMargin;
+    page.x0 = page.leftMargin();
     page.setFont(s.printFontName, s.printFontSize);
-    page.y = page.family().topMargin + page.offset + 2 * page.TH();
+    page.y = page.topMargin() + page.offset + 2 * page.TH();
     page.titleBlock(title, s.printFontName);
     page.setFont(s.printFontName, s.printFontSize);
 }
@@ -43,11 +44,16 @@ bool roomHolds(const Database& db, Id classId, Id lessonId, Id roomId) {
 void drawClassPage(Page& page, const Database& db, Id classId) {
     if (!db.classes.contains(classId)) return;
     const Settings& s = db.settings;
-    startPage(page, s, cp1254::lit("HAFTALIK SINIF DERS PROGRAMI"));
+    startPage(page, s, printoutTitle(Printout::Class));
     const bool rooms = s.sheetPrintRooms != 0;
     WeeklyGrid grid;
     grid.hours = weeklyHourColumns(db);
-    shrinkToWidth(page, [&] { return (grid.hours + 1) * columnWidth(page.wA(), rooms); });
+    grid.wide = rooms;
+    grid.threeLines = rooms;
+    grid.cell = [&db, classId, rooms](int day, int hour) {
+        return fitLines(classPageCell(db, classId, day, hour, rooms), {4, 4, 8});
+    };
+    fitWeeklyGrid(page, s, grid);
     const int wA = page.wA();
     const int TH = page.TH();
     const int x0 = page.x0;
@@ -59,12 +65,6 @@ void drawClassPage(Page& page, const Database& db, Id classId) {
     if (const std::string teacher = guidanceTeacher(db, classId); !teacher.empty())
         page.text(x0 + 65 * wA, page.y, ": " + fit(teacher, 30));
     page.y += step;
-
-    grid.rowHeight = rooms ? 3 * TH + TH / 4 : 3 * TH;
-    grid.columnWidth = columnWidth(wA, rooms);
-    grid.cell = [&db, classId, rooms](int day, int hour) {
-        return fitLines(classPageCell(db, classId, day, hour, rooms), {4, 4, 8});
-    };
     drawWeeklyGrid(page, s, grid);
     drawTotal(page, classLessonHoursSum(db, classId));
 
@@ -92,7 +92,7 @@ void drawRoomPage(Page& page, const Database& db, Id roomId) {
     const Room* room = db.rooms.find(roomId);
     if (!room) return;
     const Settings& s = db.settings;
-    startPage(page, s, cp1254::lit("HAFTALIK DERSLİK DERS PROGRAMI"));
+    startPage(page, s, printoutTitle(Printout::Room));
     const int x0 = page.x0;
     const int step = 3 * (page.TH() / 2);
     page.y += step;
@@ -102,14 +102,12 @@ void drawRoomPage(Page& page, const Database& db, Id roomId) {
 
     WeeklyGrid grid;
     grid.hours = weeklyHourColumns(db);
-    grid.columnWidth = std::max(1, (page.width() - 2 * x0) / (grid.hours + 1));
-    // Four characters must fit a column; the font never gets smaller than the choice allows.
-    while (2 * 4 * page.wA() + page.wA() > 2 * grid.columnWidth && page.fontSize() > kMinFontSize)
-        page.setSize(page.fontSize() - 1);
-    grid.rowHeight = 3 * page.TH();
+    grid.fixedWidth = std::max(1, (page.width() - 2 * x0) / (grid.hours + 1));
     grid.cell = [&db, roomId](int day, int hour) {
         return fitLines(roomPageCell(db, roomId, day, hour), {4, 4, 0});
     };
+    // Four characters and the texts of the header row must fit a column.
+    fitWeeklyGrid(page, s, grid);
     drawWeeklyGrid(page, s, grid);
     page.setSize(s.printFontSize);
     drawTotal(page, roomWeeklyHours(db, roomId));

@@ -1,5 +1,6 @@
 #include "list_printouts.h"
 
+#include "printouts.h"
 #include "school_facts.h"
 
 #include "core/cp1254.h"
@@ -7,6 +8,9 @@
 #include "duty/duty_chart.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
 
 namespace zs::print {
 
@@ -15,16 +19,26 @@ namespace {
 // The list is printed in this face whatever the settings say.
 const std::string kListFont = "Courier New";
 
+// The day and place of the teacher's first duty in list order; empty texts when none.
+std::pair<std::string, std::string> firstDuty(const Database& db, Id teacherId) {
+    for (const TeacherDuty& d : db.teacherDuties) {
+        if (d.teacherId != teacherId || d.day < 1 || d.day > kDutyDays) continue;
+        const DutyPlace* p = db.dutyPlaces.find(d.dutyPlaceId);
+        return {dayName(d.day), p ? p->name : std::string()};
+    }
+    return {};
+}
+
 } // namespace
 
 void drawTeacherList(Page& page, const Database& db) {
-    page.x0 = page.family().leftMargin;
-    page.y = page.family().topMargin;
+    page.x0 = page.leftMargin();
+    page.y = page.topMargin();
     const int x0 = page.x0;
     page.setFont(kListFont, 10, kBold);
-    const int l = page.TH() + 3;
+    const int l = page.TH() + page.dots(3);
     const int lines = page.height() / l - 3;
-    const std::string title = cp1254::lit("ÖĞRETMEN LİSTESİ");
+    const std::string title = printoutTitle(Printout::TeacherList);
     page.text(((page.width() - x0) - 16 * page.wA()) / 2, page.y, title);
     page.y += 3 * l / 2;
 
@@ -48,15 +62,22 @@ void drawTeacherList(Page& page, const Database& db) {
     for (const Teacher& t : db.teachers) {
         ++counter;
         page.y += l;
-        if (counter > lines) {
+        // A large top margin must not push the last lines off the page either.
+        if (counter > lines || page.y + l + page.TH() > page.height()) {
             page.newPage();
-            page.y = 5;
+            page.y = page.dots(5);
             counter = 0;
         }
-        page.text(x0, page.y + l, std::to_string(t.order));
-        page.text(x0 + c1, page.y + l, t.name);
-        page.text(x0 + c2, page.y + l, t.homeroomClass);
-        page.text(x0 + c3, page.y + l, t.club);
+        // Each text ends a blank before the next column.
+        const int y = page.y + l;
+        const int gap = page.pad();
+        page.textIn(x0, y, std::to_string(t.order), x0 + c1 - gap);
+        page.textIn(x0 + c1, y, t.name, x0 + c2 - gap);
+        page.textIn(x0 + c2, y, t.homeroomClass, x0 + c3 - gap);
+        page.textIn(x0 + c3, y, t.club, x0 + c4 - gap);
+        const auto [day, place] = firstDuty(db, t.id);
+        page.textIn(x0 + c4, y, day, x0 + c5 - gap);
+        page.text(x0 + c5, y, place);
     }
 }
 
@@ -72,8 +93,15 @@ void chartHeader(Page& page, const Settings& s, ChartColumns& cols) {
     const int x0 = page.x0;
     const int W = page.width() - 2 * x0;
     cols.width = std::max(1, W / (cols.days + 1));
-    while (9 * page.wA() > cols.width && page.fontSize() > kMinFontSize)
-        page.setSize(page.fontSize() - 1);
+    const std::string places = cp1254::lit("NÖBET YERLERİ");
+    std::vector<std::string> titles{places};
+    for (int d = 1; d <= cols.days; ++d) titles.push_back(dayName(d));
+    // Nine letters, and every title with a blank on both sides, fit a column.
+    shrinkUntil(page, [&] {
+        int widest = 9 * page.wA();
+        for (const std::string& t : titles) widest = std::max(widest, page.textWidth(t));
+        return widest + 2 * page.pad() <= cols.width;
+    });
     const int t = page.TH();
     const int y = page.y;
     const int right = x0 + (cols.days + 1) * cols.width;
@@ -81,11 +109,12 @@ void chartHeader(Page& page, const Settings& s, ChartColumns& cols) {
     page.line(x0, y + 2 * t, right, y + 2 * t);
     for (int k = 0; k <= cols.days + 1; ++k)
         page.line(x0 + k * cols.width, y, x0 + k * cols.width, y + 2 * t);
-    const std::string places = cp1254::lit("NÖBET YERLERİ");
-    page.text(x0 + std::max(0, page.centre(places, cols.width)), y + t / 2, places);
-    for (int d = 1; d <= cols.days; ++d)
-        page.text(x0 + d * cols.width + std::max(0, page.centre(dayName(d), cols.width)), y + t / 2,
-                  dayName(d));
+    for (int c = 0; c <= cols.days; ++c) {
+        const std::string& title = titles[static_cast<std::size_t>(c)];
+        const int left = x0 + c * cols.width;
+        page.textIn(left + std::max(page.pad(), page.centre(title, cols.width)), y + t / 2, title,
+                    left + cols.width - page.pad());
+    }
     page.y += 2 * t;
     page.setFont(s.printFontName, 9, kRegular);
 }
@@ -94,11 +123,11 @@ void chartHeader(Page& page, const Settings& s, ChartColumns& cols) {
 
 void drawDutyChart(Page& page, const Database& db) {
     const Settings& s = db.settings;
-    page.x0 = page.family().leftMargin;
-    page.y = page.family().topMargin;
+    page.x0 = page.leftMargin();
+    page.y = page.topMargin();
     ChartColumns cols;
     cols.days = s.dutyWeekdaysOnly ? kDays : kDutyDays;
-    page.titleBlock(cp1254::lit("ÖĞRETMEN NÖBET ÇİZELGESİ"), s.printFontName);
+    page.titleBlock(printoutTitle(Printout::DutyChart), s.printFontName);
     page.setFont(s.printFontName, s.printFontSize);
     page.y += page.TH();
     chartHeader(page, s, cols);
@@ -110,10 +139,9 @@ void drawDutyChart(Page& page, const Database& db) {
         for (int d = 1; d <= cols.days; ++d) k = std::max(k, names[d - 1].size());
         if (k == 0) continue;
         const int u = 2 * page.TH();
-        const int m = std::max(1, (cols.width - 30 + page.wA() - 1) / page.wA());
         const int h = static_cast<int>(k) * u - (static_cast<int>(k) - 1) * (u / 4);
         if (page.y + h + u > page.height()) {
-            page.y = page.family().topMargin;
+            page.y = page.topMargin();
             page.newPage();
             chartHeader(page, s, cols);
         }
@@ -122,14 +150,23 @@ void drawDutyChart(Page& page, const Database& db) {
         page.line(x0, y + h, right, y + h);
         for (int c = 0; c <= cols.days + 1; ++c)
             page.line(x0 + c * cols.width, y, x0 + c * cols.width, y + h);
+        // Texts start a little right of the line and end a blank before the next one.
+        const int inset = std::max(page.dots(10), page.pad());
+        const auto inColumn = [&](int column, int lineY, const std::string& text) {
+            const int left = x0 + column * cols.width;
+            page.textIn(left + inset, lineY, text, left + cols.width - page.pad());
+        };
+        // A long place name is set smaller before it is cut.
         page.setStyle(kBold);
-        page.text(x0 + 10, y + u / 4, place.placeName);
-        page.setStyle(kRegular);
+        shrinkUntil(page, [&] {
+            return inset + page.textWidth(place.placeName) + page.pad() <= cols.width;
+        });
+        inColumn(0, y + u / 4, place.placeName);
+        page.setFont(s.printFontName, 9, kRegular);
         for (int d = 1; d <= cols.days; ++d) {
             const auto& day = names[static_cast<std::size_t>(d - 1)];
             for (std::size_t i = 0; i < day.size(); ++i)
-                page.text(x0 + d * cols.width + 10, y + u / 4 + (u / 3) * 2 * static_cast<int>(i),
-                          fit(day[i], static_cast<std::size_t>(m)));
+                inColumn(d, y + u / 4 + (u / 3) * 2 * static_cast<int>(i), day[i]);
         }
         page.y = y + h;
     }

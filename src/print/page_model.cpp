@@ -14,23 +14,24 @@ FamilySettings familySettings(const Settings& s, Family family) {
             s.printAutoSize != 0, s.printFontName,   s.printFontSize};
 }
 
-namespace {
-
-std::optional<std::string> familyFault(const FamilySettings& f, std::string_view name) {
-    const std::string family(name);
-    if (f.topMargin <= 0 || f.leftMargin <= 0) return family + ": boşluklar 0 dan büyük olmalıdır.";
+std::optional<std::string> printSettingsFault(const Settings& s, Family family) {
+    const FamilySettings f = familySettings(s, family);
+    const std::string name = family == Family::Sheet ? "ÇARŞAF LİSTE" : "DERS PROGRAMI";
+    if (f.topMargin < 0 || f.leftMargin < 0) return name + ": boşluklar 0 dan küçük olamaz.";
+    // With the size taken from the printer, the margins are checked against the real page.
+    if (f.autoSize) return std::nullopt;
     if (f.pageLength <= 0 || f.pageHeight <= 0)
-        return family + ": sayfa uzunluğu ve yüksekliği 0 dan büyük olmalıdır.";
-    if (2 * static_cast<long>(f.leftMargin) >= f.pageLength || f.topMargin >= f.pageHeight)
-        return family + ": boşluklar sayfada yer bırakmıyor.";
+        return name + ": sayfa uzunluğu ve yüksekliği 0 dan büyük olmalıdır.";
+    // Either orientation must leave room.
+    const long shorter = std::min(f.pageLength, f.pageHeight);
+    if (2L * f.leftMargin >= shorter || f.topMargin >= shorter)
+        return name + ": boşluklar sayfada yer bırakmıyor.";
     return std::nullopt;
 }
 
-} // namespace
-
 std::optional<std::string> printSettingsFault(const Settings& s) {
-    if (auto f = familyFault(familySettings(s, Family::Timetable), "DERS PROGRAMI")) return f;
-    return familyFault(familySettings(s, Family::Sheet), "ÇARŞAF LİSTE");
+    if (auto f = printSettingsFault(s, Family::Timetable)) return f;
+    return printSettingsFault(s, Family::Sheet);
 }
 
 std::string fit(std::string_view text, std::size_t n) {
@@ -40,22 +41,27 @@ std::string fit(std::string_view text, std::size_t n) {
 }
 
 Page::Page(Canvas& canvas, const FamilySettings& family, std::string date)
-    : canvas_(canvas), family_(family), date_(std::move(date)) {
-    if (family_.autoSize) {
-        width_ = canvas_.pageWidth();
-        height_ = canvas_.pageHeight();
-    } else {
-        width_ = canvas_.landscape() ? family_.pageHeight : family_.pageLength;
-        height_ = canvas_.landscape() ? family_.pageLength : family_.pageHeight;
+    : canvas_(canvas), family_(family), date_(std::move(date)),
+      resolution_(std::max(1, canvas.resolution())) {
+    width_ = canvas_.pageWidth();
+    height_ = canvas_.pageHeight();
+    if (!family_.autoSize) {
+        const bool lying = canvas_.landscape();
+        width_ = std::min(width_, dots(lying ? family_.pageHeight : family_.pageLength));
+        height_ = std::min(height_, dots(lying ? family_.pageLength : family_.pageHeight));
     }
-    x0 = family_.leftMargin;
-    y = family_.topMargin;
+    x0 = leftMargin();
+    y = topMargin();
     setFont(family_.fontName, family_.fontSize);
 }
 
+int Page::dots(int reference) const {
+    return static_cast<int>(static_cast<long long>(reference) * resolution_ / kReferenceDpi);
+}
+
 Status Page::check() const {
-    if (family_.topMargin <= 0 || family_.leftMargin <= 0 || width_ <= 2 * x0 ||
-        height_ <= family_.topMargin)
+    if (family_.topMargin < 0 || family_.leftMargin < 0 || width_ <= 2 * x0 ||
+        height_ <= topMargin())
         return Error{"Yazıcı ayarlarındaki boşluklar sayfada yer bırakmıyor.", {}};
     return success();
 }
@@ -70,9 +76,20 @@ void Page::setFont(const std::string& family, int size, int style) {
     TH_ = std::max(1, a.height);
 }
 
+int Page::textWidth(std::string_view text) {
+    return text.empty() ? 0 : canvas_.textExtent(cp1254::toUtf8(text)).width;
+}
+
 void Page::text(int x, int yPos, std::string_view text) {
-    if (text.empty()) return;
-    canvas_.text(x, yPos, cp1254::toUtf8(text));
+    textIn(x, yPos, text, width_);
+}
+
+void Page::textIn(int x, int yPos, std::string_view text, int right) {
+    std::string shown(text);
+    while (!shown.empty() && x + textWidth(shown) > right) shown.pop_back();
+    while (!shown.empty() && shown.back() == ' ') shown.pop_back();
+    if (shown.empty()) return;
+    canvas_.text(x, yPos, cp1254::toUtf8(shown));
 }
 
 void Page::line(int x1, int y1, int x2, int y2) {
@@ -89,10 +106,14 @@ int Page::centre(std::string_view text, int width) const {
 
 void Page::titleBlock(std::string_view title, const std::string& fontName) {
     setFont(fontName, 12, kBold);
-    text(centre(title, width_), y, title);
+    text(std::max(0, centre(title, width_)), y, title);
     setFont(fontName, 9, kRegular);
-    canvas_.text(width_ - 24 * wA_, y + TH_ / 8, "Tarih : " + date_);
+    canvas_.text(std::max(0, width_ - 24 * wA_), y + TH_ / 8, "Tarih : " + date_);
     y += TH_;
+}
+
+void shrinkUntil(Page& page, const std::function<bool()>& fits) {
+    while (!fits() && page.fontSize() > kMinFontSize) page.setSize(page.fontSize() - 1);
 }
 
 } // namespace zs::print

@@ -6,6 +6,8 @@
 #include "core/result.h"
 #include "core/settings.h"
 
+#include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,12 +29,26 @@ struct FamilySettings {
 
 FamilySettings familySettings(const Settings& s, Family family);
 
+// The orientation a family is printed in until the user chooses one: sheet lists lying,
+// the rest upright.
+inline bool lyingByDefault(Family family) {
+    return family == Family::Sheet;
+}
+
+// The stored margins and page sizes count dots of this resolution, whatever the printer:
+// a dot is half a typographic point, and the default page height of 1683 dots is 297 mm,
+// the long side of an A4 sheet.
+inline constexpr int kReferenceDpi = 144;
+
 // The smallest and largest font size the font choice offers.
 inline constexpr int kMinFontSize = 6;
 inline constexpr int kMaxFontSize = 10;
 
-// Why the stored print settings cannot give a page: a margin or size of 0 or less, or
-// margins that leave no room on the stored page. UTF-8; nothing when sound.
+// Why a family's stored print settings cannot give a page: a negative margin, or, with the
+// page size set by hand, a size of 0 or margins that leave no room on it. UTF-8; nothing
+// when sound.
+std::optional<std::string> printSettingsFault(const Settings& s, Family family);
+// The first fault of either family.
 std::optional<std::string> printSettingsFault(const Settings& s);
 
 // The first n characters with trailing blanks removed.
@@ -46,21 +62,34 @@ public:
     // Refuses a page on which the margins leave no room (checked against the real page).
     Status check() const;
 
+    // The family's page in device units; never larger than the printable area.
     int width() const { return width_; }
     int height() const { return height_; }
     const FamilySettings& family() const { return family_; }
+    // Reference dots in device units.
+    int dots(int reference) const;
+    int topMargin() const { return dots(family_.topMargin); }
+    int leftMargin() const { return dots(family_.leftMargin); }
 
     // Sets the font (Windows-1254 family name) and measures wA and TH in it; both are at
     // least 1, so no layout divides by zero.
     void setFont(const std::string& family, int size, int style = kRegular);
     void setStyle(int style) { setFont(font_, size_, style); }
     void setSize(int size) { setFont(font_, size, style_); }
+    const std::string& fontName() const { return font_; }
     int fontSize() const { return size_; }
+    int fontStyle() const { return style_; }
     int wA() const { return wA_; }
     int TH() const { return TH_; }
+    // The blank kept between a ruled line and the text beside it.
+    int pad() const { return std::max(1, wA_ / 4); }
+    // The printed width of a Windows-1254 text in the current font.
+    int textWidth(std::string_view text);
 
-    // Texts are Windows-1254 bytes.
+    // Texts are Windows-1254 bytes. A text is cut where it would pass the page's right
+    // edge; textIn cuts it where it would pass `right`.
     void text(int x, int y, std::string_view text);
+    void textIn(int x, int y, std::string_view text, int right);
     void line(int x1, int y1, int x2, int y2);
     void newPage();
     int centre(std::string_view text, int width) const;
@@ -75,6 +104,7 @@ private:
     Canvas& canvas_;
     FamilySettings family_;
     std::string date_;
+    int resolution_ = kReferenceDpi;
     int width_ = 0;
     int height_ = 0;
     std::string font_;
@@ -83,5 +113,9 @@ private:
     int wA_ = 1;
     int TH_ = 1;
 };
+
+// Makes the page's font a point smaller while `fits` says no, down to the smallest size
+// the font choice allows.
+void shrinkUntil(Page& page, const std::function<bool()>& fits);
 
 } // namespace zs::print

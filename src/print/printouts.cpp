@@ -1,8 +1,11 @@
 #include "printouts.h"
 
 #include "list_printouts.h"
+#include "school_facts.h"
 #include "sheet_lists.h"
 #include "weekly_pages.h"
+
+#include "core/cp1254.h"
 
 #include <array>
 #include <utility>
@@ -18,6 +21,47 @@ Family familyOf(Printout what) {
     default:
         return Family::Timetable;
     }
+}
+
+std::string printoutTitle(Printout what) {
+    switch (what) {
+    case Printout::Teacher:
+        return cp1254::lit("HAFTALIK ÖĞRETMEN DERS PROGRAMI");
+    case Printout::Class:
+        return cp1254::lit("HAFTALIK SINIF DERS PROGRAMI");
+    case Printout::Room:
+        return cp1254::lit("HAFTALIK DERSLİK DERS PROGRAMI");
+    case Printout::TeacherSheet:
+        return cp1254::lit("HAFTALIK ÖĞRETMEN DERS PROGRAM ÇİZELGESİ");
+    case Printout::ClassSheet:
+        return cp1254::lit("HAFTALIK SINIF DERS PROGRAM ÇİZELGESİ");
+    case Printout::RoomSheet:
+        return cp1254::lit("HAFTALIK DERSLİK DERS PROGRAM ÇİZELGESİ");
+    case Printout::TeacherList:
+        return cp1254::lit("ÖĞRETMEN LİSTESİ");
+    case Printout::DutyChart:
+        return cp1254::lit("ÖĞRETMEN NÖBET ÇİZELGESİ");
+    }
+    return {};
+}
+
+namespace {
+
+std::string entityName(const Database& db, Printout what, Id id) {
+    if (what == Printout::Teacher) return teacherName(db, id);
+    if (what == Printout::Class) return classWithSection(db, id);
+    return roomName(db, id);
+}
+
+} // namespace
+
+std::string jobName(const Database& db, Printout what, const std::vector<Id>& ids) {
+    std::string name = printoutTitle(what);
+    if (!coversEntities(what) || ids.empty()) return name;
+    const std::string dash = cp1254::lit(" – ");
+    name += dash + entityName(db, what, ids.front());
+    if (ids.size() > 1) name += dash + entityName(db, what, ids.back());
+    return name;
 }
 
 bool coversEntities(Printout what) {

@@ -27,6 +27,12 @@ enum class Printout {
 };
 
 Family familyOf(Printout what);
+
+// The title the printout's pages carry, Windows-1254.
+std::string printoutTitle(Printout what);
+// The name of its print job, Windows-1254: the title and, for weekly pages, whom they are
+// for ("HAFTALIK ÖĞRETMEN DERS PROGRAMI – HATİCE KURT"; the first and the last of several).
+std::string jobName(const Database& db, Printout what, const std::vector<Id>& ids);
 // The weekly pages cover entities; the others draw the whole school.
 bool coversEntities(Printout what);
 

@@ -37,6 +37,8 @@ public:
 private:
     void measure(int size);
     int tableWidth() const;
+    int doubled() const;
+    int dayStart(std::size_t day) const;
     void header();
     void columnLines(int top, int bottom, bool hourLines);
 

@@ -1,6 +1,7 @@
 #include "sheet_lists.h"
 
 #include "cell_texts.h"
+#include "printouts.h"
 #include "school_facts.h"
 #include "sheet_frame.h"
 
@@ -17,8 +18,8 @@ namespace {
 using Lines = std::vector<std::string>;
 
 void startDocument(Page& page, const Settings& s, std::string_view title) {
-    page.x0 = page.family().leftMargin;
-    page.y = page.family().topMargin;
+    page.x0 = page.leftMargin();
+    page.y = page.topMargin();
     page.titleBlock(title, s.sheetFontName);
 }
 
@@ -36,7 +37,7 @@ void drawTables(Page& page, SheetFrame& frame, const std::vector<std::vector<int
     for (std::size_t t = 0; t < tables.size(); ++t) {
         if (t > 0) {
             page.newPage();
-            page.y = page.family().topMargin;
+            page.y = page.topMargin();
         }
         frame.startTable(tables[t], hours);
         rows(frame);
@@ -49,21 +50,36 @@ Lines fitted(Lines lines, std::initializer_list<std::size_t> widths) {
     return lines;
 }
 
-Lines classCell(const Database& db, Id classId, bool sections) {
-    return fitted(teacherSheetCell(db, classId, sections), {4, 3});
+// With the rooms option, a last line: the first room of the lesson held, cut to 4.
+Lines withRoom(Lines lines, const Database& db, Id classId, int day, int hour) {
+    const Id lessonId = classLessonAt(db, classId, day, hour);
+    if (db.settings.sheetPrintRooms && lessonId)
+        lines.push_back(fit(firstRoomName(db, classId, lessonId), 4));
+    return lines;
+}
+
+Lines classCell(const Database& db, Id classId, int day, int hour, bool sections) {
+    if (!classId) return {};
+    return withRoom(fitted(teacherSheetCell(db, classId, sections), {4, 3}), db, classId, day,
+                    hour);
 }
 
 Lines lessonCell(const Database& db, Id classId, int day, int hour) {
-    return fitted(classSheetCell(db, classId, day, hour), {4, 4});
+    return withRoom(fitted(classSheetCell(db, classId, day, hour), {4, 4}), db, classId, day, hour);
+}
+
+// A line more in each row when the rooms are printed.
+int roomLine(const Settings& s) {
+    return s.sheetPrintRooms ? 1 : 0;
 }
 
 } // namespace
 
 void drawTeacherSheet(Page& page, const Database& db) {
     const Settings& s = db.settings;
-    startDocument(page, s, cp1254::lit("HAFTALIK ÖĞRETMEN DERS PROGRAM ÇİZELGESİ"));
+    startDocument(page, s, printoutTitle(Printout::TeacherSheet));
     const bool sections = anySection(db);
-    SheetFrame frame(page, s, "ADI SOYADI", 9, sections ? 2 : 1, 4);
+    SheetFrame frame(page, s, "ADI SOYADI", 9, (sections ? 2 : 1) + roomLine(s), 4);
     if (s.sheetNoShiftSplit) {
         const int H = weeklyHourColumns(db);
         drawTables(page, frame, dayTables(s.sheetPrintRooms && H > 6), H, [&](SheetFrame& f) {
@@ -71,7 +87,8 @@ void drawTeacherSheet(Page& page, const Database& db) {
                 f.row({std::to_string(t.order), t.name,
                        std::to_string(teacherWeeklyTotals(db, t.id).totalHours), "",
                        [&db, &t, sections](int day, int hour) {
-                           return classCell(db, teacherClassAt(db, t.id, day, hour), sections);
+                           return classCell(db, teacherClassAt(db, t.id, day, hour), day, hour,
+                                            sections);
                        }});
         });
         return;
@@ -85,15 +102,16 @@ void drawTeacherSheet(Page& page, const Database& db) {
                        [&db, &t, sections](int day, int hour) {
                            const Id c = teacherClassAt(db, t.id, day, hour);
                            if (!c || isAfternoonClass(db, c)) return Lines{};
-                           return classCell(db, c, sections);
+                           return classCell(db, c, day, hour, sections);
                        }});
         if (totals.afternoonHours > 0)
             frame.row({std::to_string(t.order), t.name, std::to_string(totals.afternoonHours),
                        cp1254::lit("Ö"), [&db, &t, sections, D](int day, int column) {
                            const int hour = afternoonHour(afternoonStartHour(db, day), D, column);
                            const Id c = teacherClassAt(db, t.id, day, hour);
-                           Lines lines = classCell(db, c, sections);
-                           if (lines.size() > 1 && !isAfternoonClass(db, c)) lines[1].clear();
+                           Lines lines = classCell(db, c, day, hour, sections);
+                           if (sections && lines.size() > 1 && !isAfternoonClass(db, c))
+                               lines[1].clear();
                            return lines;
                        }});
     }
@@ -101,8 +119,8 @@ void drawTeacherSheet(Page& page, const Database& db) {
 
 void drawClassSheet(Page& page, const Database& db) {
     const Settings& s = db.settings;
-    startDocument(page, s, cp1254::lit("HAFTALIK SINIF DERS PROGRAM ÇİZELGESİ"));
-    SheetFrame frame(page, s, "SINIF", 9, 2, 5);
+    startDocument(page, s, printoutTitle(Printout::ClassSheet));
+    SheetFrame frame(page, s, "SINIF", 9, 2 + roomLine(s), 5);
     auto row = [&db](const SchoolClass& c, std::string mark, auto hourOf) {
         return SheetRow{std::to_string(c.order), classWithSection(db, c.id),
                         std::to_string(classLessonHoursSum(db, c.id)), std::move(mark),
@@ -132,7 +150,7 @@ void drawClassSheet(Page& page, const Database& db) {
 
 void drawRoomSheet(Page& page, const Database& db) {
     const Settings& s = db.settings;
-    startDocument(page, s, cp1254::lit("HAFTALIK DERSLİK DERS PROGRAM ÇİZELGESİ"));
+    startDocument(page, s, printoutTitle(Printout::RoomSheet));
     SheetFrame frame(page, s, cp1254::lit("DERSLİK"), 17, 3, 4);
     drawTables(page, frame, dayTables(false), weeklyHourColumns(db), [&](SheetFrame& f) {
         for (const Room& r : db.rooms)

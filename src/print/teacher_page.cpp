@@ -1,5 +1,6 @@
 #include "weekly_pages.h"
 
+#include "printouts.h"
 #include "school_facts.h"
 #include "weekly_grid.h"
 
@@ -63,25 +64,23 @@ void drawTeacherPage(Page& page, const Database& db, Id teacherId) {
     const Teacher* t = db.teachers.find(teacherId);
     if (!t) return;
     const Settings& s = db.settings;
-    page.x0 = page.family().leftMargin;
-    page.y = page.family().topMargin + page.offset;
-    page.titleBlock(cp1254::lit("HAFTALIK ÖĞRETMEN DERS PROGRAMI"), s.printFontName);
+    page.x0 = page.leftMargin();
+    page.y = page.topMargin() + page.offset;
+    page.titleBlock(printoutTitle(Printout::Teacher), s.printFontName);
     page.setFont(s.printFontName, s.printFontSize);
     const bool rooms = s.sheetPrintRooms != 0;
-    const bool wide = anySection(db) || rooms;
     WeeklyGrid grid;
     grid.hours = weeklyHourColumns(db);
-    shrinkToWidth(page, [&] { return (grid.hours + 1) * columnWidth(page.wA(), wide); });
-    drawHeader(page, *t, dutyText(db, teacherId));
-
-    const int wA = page.wA();
-    const int TH = page.TH();
-    grid.rowHeight = rooms ? 3 * TH + TH / 4 : 3 * TH;
-    grid.columnWidth = columnWidth(wA, wide);
+    grid.wide = anySection(db) || rooms;
+    grid.threeLines = rooms;
     grid.cell = [&db, teacherId, rooms](int day, int hour) {
         return fitLines(teacherPageCell(db, teacherId, day, hour, rooms), {8, 8, 8});
     };
+    fitWeeklyGrid(page, s, grid);
+    drawHeader(page, *t, dutyText(db, teacherId));
     drawWeeklyGrid(page, s, grid);
+    const int wA = page.wA();
+    const int TH = page.TH();
     page.y += TH;
     page.text(page.x0 + wA, page.y,
               cp1254::lit("MAAŞ KARŞILIĞI :      ÜCRET KARŞILIĞI :       TOPLAM DERS SAYISI : ") +

@@ -24,17 +24,30 @@ inline int columnWidth(int wA, bool wide) {
 CellLines fitLines(const CellLines& lines, std::array<std::size_t, 3> widths);
 
 struct WeeklyGrid {
-    int hours = 1;       // H
-    int columnWidth = 1; // c
-    int rowHeight = 1;   // r
+    int hours = 1; // H
+    // The hour columns in wA: 8.5 or 5. With `fixedWidth` (device units) every column,
+    // the day column too, is that wide whatever the font.
+    bool wide = false;
+    int fixedWidth = 0;
+    bool threeLines = false; // row height 3 × TH + TH / 4 instead of 3 × TH
     CellText cell;
 };
 
-// Makes the page's font a point smaller while a table of `width` (measured in the current
-// font) would pass the right margin, down to the smallest size the font choice allows.
-void shrinkToWidth(Page& page, const std::function<int()>& width);
+// The day column and an hour column in the page's current font: each at least as wide as
+// the layout says and wide enough for every text it holds with a blank on both sides.
+struct GridColumns {
+    int first = 1;
+    int hour = 1;
+    int width(int hours) const { return first + hours * hour; }
+};
+GridColumns gridColumns(Page& page, const Settings& settings, const WeeklyGrid& grid);
 
-// Draws the grid at the page's y in its current font and moves y below it.
+// Makes the font smaller, down to the smallest size allowed, until the grid fits between
+// the margins (or, with a fixed width, every text fits its column).
+void fitWeeklyGrid(Page& page, const Settings& settings, const WeeklyGrid& grid);
+
+// Draws the grid at the page's y in its current font and moves y below it; a text still
+// too wide for its column is cut.
 void drawWeeklyGrid(Page& page, const Settings& settings, const WeeklyGrid& grid);
 
 // The signature block: deputy and principal, their titles, and with `receipt` the two

@@ -3,6 +3,7 @@
 #include "app_session.h"
 #include "main_menu.h"
 #include "maintenance/earlier_data.h"
+#include "platform/qt_translation.h"
 #include "platform/single_instance.h"
 #include "platform/user_folder.h"
 #include "screens.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zamanseri"));
     QApplication::setApplicationVersion(QStringLiteral("6.0"));
     QApplication::setDesktopFileName(QStringLiteral("org.zamanseri.Zamanseri"));
+    zs::platform::installQtTranslations(app);
 
     zs::platform::SingleInstance instance(zs::platform::SingleInstance::defaultName());
     if (!instance.becomePrimary()) return 0;

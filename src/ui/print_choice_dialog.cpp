@@ -6,7 +6,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPageSetupDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -47,8 +46,7 @@ PrintChoiceDialog::PrintChoiceDialog(print::Printout kind, QWidget* parent) : QD
     // Enter after the page setup presses "Tamam", not "Özellikler" again.
     setup->setAutoDefault(false);
     connect(setup, &QPushButton::clicked, this, [this, ok] {
-        QPageSetupDialog dialog(&sessionPrinter(), this);
-        dialog.exec();
+        setUpPage(this);
         ok->setFocus(Qt::OtherFocusReason);
     });
     bindHelp(this, helpTopic(kind));

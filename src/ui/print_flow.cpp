@@ -3,9 +3,12 @@
 #include "app_session.h"
 #include "core/settings_file.h"
 #include "message_dialog.h"
+#include "page_setup_dialog.h"
+#include "paper_keeping_print_dialog.h"
 #include "platform/pdf_printout.h"
 #include "platform/qt_canvas.h"
 #include "print_choice_dialog.h"
+#include "qt_text.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -21,11 +24,11 @@ namespace {
 
 void previewPages(QWidget* parent, AppSession& session, const PrintRequest& request) {
     QPrinter& printer = sessionPrinter();
-    printer.setPageOrientation(print::familyOf(request.what) == print::Family::Sheet
-                                   ? QPageLayout::Landscape
-                                   : QPageLayout::Portrait);
+    preparePrinter(printer, session.db, request);
+    const QPageLayout::Orientation shown = printer.pageLayout().orientation();
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("YAZDIR"));
+    keepPaperWhenPrinting(preview);
     QString failure;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* device) {
@@ -44,6 +47,8 @@ void previewPages(QWidget* parent, AppSession& session, const PrintRequest& requ
                              failure = QStringLiteral("Yazıcı hatası; yazdırma tamamlanamadı.");
                      });
     preview.exec();
+    // Turned in the preview or the print dialog: that holds from now on, too.
+    if (printer.pageLayout().orientation() != shown) setOrientationChosen();
     if (!failure.isEmpty()) TSilForm::inform(parent, failure);
 }
 
@@ -60,14 +65,41 @@ namespace {
 struct PrinterHolder : QObject {
     using QObject::QObject;
     QPrinter printer{QPrinter::HighResolution};
+    bool orientationChosen = false;
 };
+
+PrinterHolder& holder() {
+    static QPointer<PrinterHolder> h;
+    if (!h) h = new PrinterHolder(QCoreApplication::instance());
+    return *h;
+}
 
 } // namespace
 
 QPrinter& sessionPrinter() {
-    static QPointer<PrinterHolder> holder;
-    if (!holder) holder = new PrinterHolder(QCoreApplication::instance());
-    return holder->printer;
+    return holder().printer;
+}
+
+bool orientationChosen() {
+    return holder().orientationChosen;
+}
+
+void setOrientationChosen() {
+    holder().orientationChosen = true;
+}
+
+void preparePrinter(QPrinter& printer, const Database& db, const PrintRequest& request) {
+    if (!orientationChosen())
+        printer.setPageOrientation(print::lyingByDefault(print::familyOf(request.what))
+                                       ? QPageLayout::Landscape
+                                       : QPageLayout::Portrait);
+    // A shared queue lists the job by the printout and whom it is for.
+    printer.setDocName(fromCodePage(print::jobName(db, request.what, request.ids)));
+}
+
+void setUpPage(QWidget* parent) {
+    PageSetupDialog dialog(sessionPrinter(), parent);
+    if (dialog.exec() == QDialog::Accepted) setOrientationChosen();
 }
 
 void setPreviewRunner(PreviewRunner r) {
@@ -81,7 +113,9 @@ void printRequest(QWidget* parent, AppSession& session, const PrintRequest& requ
         return;
     }
     session.db.settings = loaded.value();
-    if (auto fault = print::printSettingsFault(session.db.settings)) {
+    // Only the family printed must give a page.
+    if (auto fault =
+            print::printSettingsFault(session.db.settings, print::familyOf(request.what))) {
         TSilForm::inform(parent, QString::fromStdString(*fault));
         return;
     }

@@ -2,6 +2,7 @@
 // print preview, from which they go to a printer or into a PDF file.
 #pragma once
 
+#include "core/database.h"
 #include "core/ids.h"
 #include "print/printouts.h"
 
@@ -20,9 +21,19 @@ struct PrintRequest {
     std::vector<Id> ids; // the entities of a weekly printout, in print order
 };
 
-// The printer of the session: paper and orientation chosen under "Özellikler" hold
-// until the program ends.
+// The printer of the session: the printer, paper and orientation chosen under
+// "Özellikler" or in the print dialog hold until the program ends.
 QPrinter& sessionPrinter();
+// Whether the user has set the orientation; until then each family lies as it should.
+bool orientationChosen();
+void setOrientationChosen();
+
+// Opens "Özellikler" on the session printer.
+void setUpPage(QWidget* parent);
+
+// Readies the printer for the request: the family's own orientation until the user has
+// chosen one, and the job named after the printout and whom it is for.
+void preparePrinter(QPrinter& printer, const Database& db, const PrintRequest& request);
 
 // Shows the request in the print preview; the screen tests put a recorder in its place.
 using PreviewRunner = std::function<void(QWidget* parent, AppSession&, const PrintRequest&)>;

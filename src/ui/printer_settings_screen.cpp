@@ -2,15 +2,14 @@
 
 #include "app_session.h"
 #include "core/text.h"
+#include "font_choice_dialog.h"
 #include "message_dialog.h"
 #include "platform/help_viewer.h"
-#include "platform/qt_canvas.h"
 #include "qt_text.h"
 #include "setting_boxes.h"
 #include "settings_screen.h"
 
 #include <QCheckBox>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -165,22 +164,20 @@ QCheckBox* PrinterSettingsScreen::autoSizeBox(print::Family family) const {
 }
 
 void PrinterSettingsScreen::chooseFont(print::Family family) {
-    const print::Font current{cp1254::toUtf8(fontNameField(settings_, family)),
-                              fontSizeField(settings_, family), print::kRegular};
-    bool ok = false;
-    // Only fixed-pitch faces: every column of a printout is counted in letters.
-    const QFont chosen =
-        QFontDialog::getFont(&ok, platform::printFont(current), this,
-                             QStringLiteral("FONT BELİRLE"), QFontDialog::MonospacedFonts);
-    if (!ok) return;
-    const auto name = toCodePage(chosen.family());
+    const auto chosen = ui::chooseFont(this, fromCodePage(fontNameField(settings_, family)),
+                                       fontSizeField(settings_, family));
+    if (!chosen) return;
+    const auto name = toCodePage(chosen->family);
     if (!name) return;
-    // The layouts are drawn for sizes 6 to 10.
-    const int size = std::clamp(chosen.pointSize(), print::kMinFontSize, print::kMaxFontSize);
-    fontSizeField(settings_, family) = size;
-    fontNameField(settings_, family) = cut(*name, kFontNameCapacity);
+    // The font is stored at once, whatever becomes of the other boxes.
+    Settings stored = session_.db.settings;
+    fontSizeField(stored, family) = chosen->size;
+    fontNameField(stored, family) = cut(*name, kFontNameCapacity);
+    if (!storeSettings(this, session_, stored)) return;
+    fontSizeField(settings_, family) = fontSizeField(stored, family);
+    fontNameField(settings_, family) = fontNameField(stored, family);
     const FamilyBoxes& b = boxes(family);
-    b.fontSize->setText(QString::number(size));
+    b.fontSize->setText(QString::number(fontSizeField(settings_, family)));
     b.fontName->setText(fromCodePage(fontNameField(settings_, family)));
 }
 

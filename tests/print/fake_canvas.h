@@ -1,8 +1,10 @@
 // A canvas of a fixed-pitch font that records what is drawn: a character is as wide as
-// the font's point size and twice as high.
+// the font's point size and twice as high, on a page of the reference resolution unless
+// told otherwise.
 #pragma once
 
 #include "print/canvas.h"
+#include "print/page_model.h"
 
 #include <string>
 #include <vector>
@@ -28,6 +30,7 @@ public:
     int pageWidth() const override { return width_; }
     int pageHeight() const override { return height_; }
     bool landscape() const override { return landscape_; }
+    int resolution() const override { return resolution_; }
 
     // The texts equal to `text`, in drawing order.
     std::vector<Drawn> texts(const std::string& text) const;
@@ -37,8 +40,16 @@ public:
     // Vertical lines exactly `length` long.
     int verticalLines(int length) const;
 
+    // What a drawn text covers, measured as textExtent measures it.
+    print::Extent extentOf(const Drawn& text) const;
+    // Texts that touch or cross a ruled line, or pass the page's edge, and lines that pass
+    // it: one description each.
+    std::vector<std::string> overruns() const;
+    int textCount() const;
+
     std::vector<Drawn> drawn;
     bool landscape_ = false;
+    int resolution_ = print::kReferenceDpi;
 
 private:
     int width_;

@@ -102,5 +102,17 @@ TEST(DutyChart, RowsAreAsHighAsTheBusiestDayAndEmptyPlacesAreLeftOut) {
     EXPECT_EQ(week.verticalLines(3 * u - 2 * (u / 4)), 7 + 2);
 }
 
+TEST(DutyChart, LongPlaceNamesAreSetSmallerAndCutInsideTheirColumn) {
+    Database db = staff(1);
+    addDutyPlace(db, 1, lit("ÖĞRETMENLER ODASI"));
+    addTeacherDuty(db, 1, 1, 1);
+    for (int width : {1400, 1000, 700}) {
+        FakeCanvas canvas(width, 1400);
+        ASSERT_TRUE(drawPrintout(canvas, db, Printout::DutyChart, {}, ""));
+        EXPECT_TRUE(canvas.overruns().empty()) << width;
+        EXPECT_TRUE(canvas.hasTextStarting("ÖĞRETMENLER")) << width;
+    }
+}
+
 } // namespace
 } // namespace zs::print

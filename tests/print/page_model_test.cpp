@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 
 namespace zs::print {
 namespace {
@@ -25,7 +27,7 @@ TEST(PageModel, FitCutsAndDropsTrailingBlanks) {
 TEST(PageModel, PageSizeFollowsTheFamilyAndOrientation) {
     Settings s;
     s.printAutoSize = 0;
-    FakeCanvas canvas(900, 1200);
+    FakeCanvas canvas(2000, 2000);
     canvas.landscape_ = true;
     Page lying(canvas, familySettings(s, Family::Timetable), "");
     EXPECT_EQ(lying.width(), 1683);
@@ -34,22 +36,81 @@ TEST(PageModel, PageSizeFollowsTheFamilyAndOrientation) {
     Page upright(canvas, familySettings(s, Family::Timetable), "");
     EXPECT_EQ(upright.width(), 1850);
     Page automatic(canvas, familySettings(s, Family::Sheet), "");
-    EXPECT_EQ(automatic.width(), 900);
-    EXPECT_EQ(automatic.height(), 1200);
+    EXPECT_EQ(automatic.width(), 2000);
+    // A page set by hand never passes the printable area.
+    FakeCanvas small(900, 1200);
+    Page kept(small, familySettings(s, Family::Timetable), "");
+    EXPECT_EQ(kept.width(), 900);
+    EXPECT_EQ(kept.height(), 1200);
 }
 
-TEST(PageModel, SettingsThatGiveNoPageAreRefused) {
-    const std::function<void(Settings&)> faults[] = {
-        [](Settings& s) { s.printTopMargin = 0; },    [](Settings& s) { s.sheetLeftMargin = -5; },
-        [](Settings& s) { s.printPageLength = 0; },   [](Settings& s) { s.sheetPageHeight = -1; },
-        [](Settings& s) { s.printLeftMargin = 925; }, [](Settings& s) { s.sheetTopMargin = 1683; },
+TEST(PageModel, StoredDotsGiveTheSameLengthsAtEveryResolution) {
+    Settings s;
+    s.printAutoSize = 0;
+    // Printers of 300, 600 (the PDF writer's) and 1200 dpi; lengths in tenths of a mm.
+    for (int dpi : {300, 600, 1200, kReferenceDpi}) {
+        FakeCanvas canvas(20 * dpi, 20 * dpi);
+        canvas.resolution_ = dpi;
+        Page page(canvas, familySettings(s, Family::Timetable), "");
+        const auto mm10 = [dpi](int dots) { return (dots * 254 + dpi / 2) / dpi; };
+        EXPECT_NEAR(mm10(page.x0), 35, 1) << dpi;         // 20 dots: 3.5 mm
+        EXPECT_NEAR(mm10(page.height()), 2969, 1) << dpi; // 1683 dots: the 297 mm of A4
+        EXPECT_NEAR(mm10(page.width()), 3263, 1) << dpi;
+    }
+}
+
+TEST(PageModel, OrientationOfThePageReachesTheDrawing) {
+    Database db;
+    db.settings.printAutoSize = 0;
+    for (bool lying : {false, true}) {
+        FakeCanvas canvas(3000, 3000);
+        canvas.landscape_ = lying;
+        ASSERT_TRUE(drawPrintout(canvas, db, Printout::DutyChart, {}, ""));
+        int right = 0;
+        for (const test::Drawn& d : canvas.drawn)
+            if (d.kind == test::Drawn::Line) right = std::max(right, d.x2);
+        // The chart fills the page between the margins.
+        const int width = lying ? 1683 : 1850;
+        EXPECT_GT(right, width - 2 * 20 - 9) << lying;
+        EXPECT_LE(right, width - 20) << lying;
+    }
+}
+
+TEST(PageModel, EachFamilyIsCheckedOnItsOwn) {
+    const struct {
+        std::function<void(Settings&)> change;
+        bool timetableFault;
+        bool sheetFault;
+    } cases[] = {
+        {[](Settings& s) { s.printTopMargin = s.printLeftMargin = s.sheetTopMargin = 0; }, false,
+         false},
+        {[](Settings& s) { s.sheetLeftMargin = -5; }, false, true},
+        {[](Settings& s) { s.printTopMargin = -1; }, true, false},
+        // A size set by hand is checked only while it is used.
+        {[](Settings& s) { s.printPageLength = 0; }, false, false},
+        {[](Settings& s) { s.printAutoSize = 0, s.printPageLength = 0; }, true, false},
+        {[](Settings& s) { s.sheetAutoSize = 0, s.sheetPageHeight = -1; }, false, true},
+        {[](Settings& s) { s.printAutoSize = 0, s.printLeftMargin = 842; }, true, false},
+        {[](Settings& s) { s.sheetAutoSize = 0, s.sheetTopMargin = 1683; }, false, true},
     };
     EXPECT_FALSE(printSettingsFault(Settings{}));
-    for (const auto& fault : faults) {
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
         Settings s;
-        fault(s);
-        EXPECT_TRUE(printSettingsFault(s));
+        cases[i].change(s);
+        EXPECT_EQ(printSettingsFault(s, Family::Timetable).has_value(), cases[i].timetableFault)
+            << i;
+        EXPECT_EQ(printSettingsFault(s, Family::Sheet).has_value(), cases[i].sheetFault) << i;
+        EXPECT_EQ(printSettingsFault(s).has_value(), cases[i].timetableFault || cases[i].sheetFault)
+            << i;
     }
+}
+
+TEST(PageModel, MarginsOfZeroPrintFromTheEdgeOfThePrintableArea) {
+    Database db;
+    db.settings.printTopMargin = db.settings.printLeftMargin = 0;
+    FakeCanvas canvas(1000, 1400);
+    ASSERT_TRUE(drawPrintout(canvas, db, Printout::TeacherList, {}, ""));
+    EXPECT_EQ(canvas.texts("No").at(0).x, 0);
 }
 
 TEST(PageModel, APageTooNarrowForTheMarginsDrawsNothing) {

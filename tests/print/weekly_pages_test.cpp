@@ -107,7 +107,7 @@ TEST(WeeklyPages, ClassPageShowsLessonAndTeacherNumber) {
     EXPECT_TRUE(canvas.texts("Aslını Teslim Aldım.").empty());
 }
 
-TEST(WeeklyPages, RoomFontShrinksUntilFourLettersFitButNotBelowTheSmallestSize) {
+TEST(WeeklyPages, RoomFontShrinksUntilTheColumnsHoldTheirTextsButNotBelowTheSmallestSize) {
     Database db = school();
     addRoom(db, 1, "LAB");
     createMissingTimetables(db);
@@ -117,9 +117,13 @@ TEST(WeeklyPages, RoomFontShrinksUntilFourLettersFitButNotBelowTheSmallestSize) 
             if (d.kind == test::Drawn::Text) size = std::min(size, d.font.size);
         return size;
     };
-    EXPECT_EQ(smallest(draw(db, Printout::Room, 1000)), 8); // start times, one point smaller
-    EXPECT_EQ(smallest(draw(db, Printout::Room, 400)), 7);  // 4 letters fit at 8
-    EXPECT_EQ(smallest(draw(db, Printout::Room, 60)), kMinFontSize - 1);
+    EXPECT_EQ(smallest(draw(db, Printout::Room, 1000)), 8); // "GÜNLER", one point smaller
+    // Columns of 40: "GÜNLER" at 7 with its blanks needs 46, at 6 it needs 38.
+    EXPECT_EQ(smallest(draw(db, Printout::Room, 400)), 6);
+    // Columns of 2 hold nothing even at the smallest size: the texts are cut, not shrunk.
+    const FakeCanvas narrow = draw(db, Printout::Room, 60);
+    EXPECT_EQ(smallest(narrow), 9);
+    EXPECT_TRUE(narrow.texts("GÜNLER").empty());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace zs {
 namespace {
@@ -40,6 +41,8 @@ TEST(PrintCommand, WritesThePdfOrRefusesWithTheReason) {
         {folder + " --what teacher --id 7 --pdf " + pdf, 1, "Kayıt bulunamadı: 7"},
         {folder + " --what timetable --pdf " + pdf, 2, "Kullanım"},
         {folder + " --what class --pdf /nonexistent/dir/x.pdf", 2, "PDF dosyası yazılamadı."},
+        {folder + " --what class --paper A9000 --pdf " + pdf, 2, "Kullanım"},
+        {folder + " --what class --orientation upright --pdf " + pdf, 2, "Kullanım"},
     };
     for (const auto& c : cases) {
         std::string out;
@@ -50,6 +53,40 @@ TEST(PrintCommand, WritesThePdfOrRefusesWithTheReason) {
     std::string head(4, '\0');
     written.read(head.data(), 4);
     EXPECT_EQ(head, "%PDF");
+}
+
+// The page box of the first page, in points, as the file writes it.
+std::string mediaBox(const std::string& pdf) {
+    std::ifstream in(pdf, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto at = bytes.find("/MediaBox [");
+    if (at == std::string::npos) return {};
+    return bytes.substr(at + 11, bytes.find(']', at) - at - 11);
+}
+
+TEST(PrintCommand, PaperAndOrientationReachThePdf) {
+    TempDir dir;
+    Database db;
+    addSchoolClass(db, 1, "9", "A");
+    createMissingTimetables(db);
+    ASSERT_TRUE(saveTables(db, DataDir(dir.path()), {DataFile::Class, DataFile::ClassTimetable}));
+    const std::string folder = "'" + dir.path().string() + "'";
+    const std::string pdf = (dir / "out.pdf").string();
+    const struct {
+        std::string options;
+        std::string box;
+    } cases[] = {
+        {"--what class", "0 0 595.000000 842.000000"},       // A4 upright
+        {"--what class-sheet", "0 0 842.000000 595.000000"}, // sheet lists lie
+        {"--what class --orientation landscape", "0 0 842.000000 595.000000"},
+        {"--what class-sheet --paper a3", "0 0 1191.000000 842.000000"},
+        {"--what class-sheet --paper A3 --orientation portrait", "0 0 842.000000 1191.000000"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        ASSERT_EQ(runTool(folder + " " + c.options + " --pdf " + pdf, out), 0) << out;
+        EXPECT_EQ(mediaBox(pdf), c.box) << c.options;
+    }
 }
 
 } // namespace
