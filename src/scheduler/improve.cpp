@@ -33,7 +33,8 @@ void complete(Stage& s, bool mayBend) {
                     length = b;
                     break;
                 }
-            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2, mayBend)) break;
+            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2, mayBend))
+                break;
             s.run.state.placedTotal += cl.teacherCount * length;
             s.run.observer.schoolHours(s.run.state.totalHours, s.run.state.placedTotal);
         }
