@@ -59,6 +59,6 @@ int main(int argc, char** argv) {
         seed(out, "fuzz_pattern", b, p);
     }
     seed(out, "fuzz_intent",
-         zs::encodeIntent({false, {{"TPS.PRG", "TPS.PRG.1-1.yeni", "TPS.PRG.1-1.eski"}}}));
+         zs::encodeIntent({false, {{"TPS.PRG", "TPS.PRG.1-1.yeni", "TPS.PRG.1-1.eski", {}}}}));
     return 0;
 }
