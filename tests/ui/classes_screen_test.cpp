@@ -2,12 +2,10 @@
 
 #include "cascade/cascade.h"
 #include "editors/used_school.h"
-#include "platform/help_viewer.h"
 #include "ui/classes_screen.h"
 #include "ui/rooms_screen.h"
 
 #include <QAction>
-#include <QTextBrowser>
 #include <QToolButton>
 
 using zs::DataFile;
@@ -52,7 +50,7 @@ class ClassesScreenTest : public QObject {
 private slots:
     void opensWithTitleColumnsAndHelpLine();
     void keyboardEntryAddsWithATimetable();
-    void movesByArrowsAndCtrlKeys();
+    void everyKeyOfTheKeyLineActs();
     void annexEntrySwitchesTheBuilding();
     void editStoresNameAndSection();
     void deletingAClassUsedEverywhere();
@@ -75,17 +73,6 @@ void ClassesScreenTest::opensWithTitleColumnsAndHelpLine() {
     QVERIFY(s.field("nameField")->hasFocus());
     QCOMPARE(s.field("nameField")->maxLength(), 4);
     QCOMPARE(s.field("sectionField")->maxLength(), 3);
-    zs::test::pressFunctionKey(&s.screen, Qt::Key_F1);
-    auto* help = s.screen.findChild<zs::platform::HelpWindow*>();
-    QVERIFY(help);
-    QCOMPARE(help->browser()->source().fileName(), QStringLiteral("105.html"));
-
-    DialogDriver driver;
-    driver.then([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-    zs::test::pressFunctionKey(&s.screen, Qt::Key_F9);
-    QCOMPARE(driver.seen.size(), std::size_t(1));
-    QCOMPARE(driver.seen[0].type, QStringLiteral("RoomsScreen"));
-    QCOMPARE(driver.seen[0].focus, QStringLiteral("nameField"));
 }
 
 void ClassesScreenTest::keyboardEntryAddsWithATimetable() {
@@ -111,16 +98,30 @@ void ClassesScreenTest::keyboardEntryAddsWithATimetable() {
     QCOMPARE(zs::test::faults(s.program.db()), QString());
 }
 
-void ClassesScreenTest::movesByArrowsAndCtrlKeys() {
+// The key line walked key by key, each key's effect seen: F1 help, F4 saves, Enter edits,
+// the arrows and Ctrl+Up/Down move, F9 opens the rooms, F7 deletes.
+void ClassesScreenTest::everyKeyOfTheKeyLineActs() {
     Classes s(zs::test::usedSchool());
+    DialogDriver driver;
+    driver.then(DialogDriver::pressCancel())
+        .then([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); })
+        .then(DialogDriver::pressOk());
+
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F1);
+    QCOMPARE(helpSource(&s.screen), QStringLiteral("105.html"));
+    type(s.field("nameField"), QStringLiteral("11"));
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
+    QCOMPARE(s.classes(), (QStringList{"9 A", "9 B", "10 A", "11 "}));
+
+    enterRow(s.list(), 0);
+    QTest::keyClick(s.list()->grid(), Qt::Key_Return);
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("ClassEditDialog"));
+
     enterRow(s.list(), 2);
     child<QToolButton>(&s.screen, "upButton")->click();
-    QCOMPARE(s.classes(), (QStringList{"9 A", "10 A", "9 B"}));
-    QCOMPARE(s.list()->currentRow(), 1);
-    QVERIFY(s.program.fileHoldsTable(DataFile::Class));
-
     QTest::keyClick(s.list()->grid(), Qt::Key_Up, Qt::ControlModifier);
-    QCOMPARE(s.classes(), (QStringList{"10 A", "9 A", "9 B"}));
+    QCOMPARE(s.classes(), (QStringList{"10 A", "9 A", "9 B", "11 "}));
     QCOMPARE(s.list()->currentRow(), 0);
     // The first row goes no higher; nothing is written.
     const auto before = s.program.snapshot();
@@ -128,9 +129,21 @@ void ClassesScreenTest::movesByArrowsAndCtrlKeys() {
     QVERIFY(s.program.snapshot() == before);
     QTest::keyClick(s.list()->grid(), Qt::Key_Down, Qt::ControlModifier);
     child<QToolButton>(&s.screen, "downButton")->click();
-    QCOMPARE(s.classes(), (QStringList{"9 A", "9 B", "10 A"}));
+    QCOMPARE(s.classes(), (QStringList{"9 A", "9 B", "10 A", "11 "}));
     QCOMPARE(s.list()->currentRow(), 2);
     QVERIFY(s.program.fileHoldsTable(DataFile::Class));
+
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F9);
+    QCOMPARE(driver.seen.size(), std::size_t(2));
+    QCOMPARE(driver.seen[1].type, QStringLiteral("RoomsScreen"));
+    QCOMPARE(driver.seen[1].focus, QStringLiteral("nameField"));
+
+    enterRow(s.list(), 3);
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
+    QCOMPARE(driver.seen.size(), std::size_t(3));
+    QCOMPARE(driver.seen[2].text, QStringLiteral("11  Sınıfı silinecek !"));
+    QCOMPARE(s.classes(), (QStringList{"9 A", "9 B", "10 A"}));
+    QCOMPARE(driver.unexpected, 0);
 }
 
 void ClassesScreenTest::annexEntrySwitchesTheBuilding() {
@@ -218,6 +231,8 @@ void ClassesScreenTest::searchFindsAClassByName() {
     QVERIFY(s.list()->grid()->hasFocus());
 }
 
+// Every key of the rooms' key line: Enter and F4 save, F1 help, Ctrl+Up moves, Enter edits,
+// F7 deletes.
 void ClassesScreenTest::roomsRoad() {
     Rooms s(zs::test::usedSchool());
     QCOMPARE(s.screen.windowTitle(), QStringLiteral("DERSLİKLER"));
@@ -266,6 +281,12 @@ void ClassesScreenTest::roomsRoad() {
     QCOMPARE(helpTopic, QStringLiteral("108.html"));
     QCOMPARE(columnTexts(s.list(), 2), (QStringList{"LAB", "KİMYA", "SPOR", "ATÖLYE"}));
     QVERIFY(s.program.fileHoldsTable(DataFile::Room));
+
+    driver.then(DialogDriver::pressOk());
+    enterRow(s.list(), 3);
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
+    QCOMPARE(driver.seen.back().text, QStringLiteral("ATÖLYE Dersliği silinecek !"));
+    QCOMPARE(columnTexts(s.list(), 2), (QStringList{"LAB", "KİMYA", "SPOR"}));
     QCOMPARE(driver.unexpected, 0);
 }
 

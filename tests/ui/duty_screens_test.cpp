@@ -145,6 +145,8 @@ void DutyScreensTest::waysInSelectTheTeacher() {
     QVERIFY(seen != 0);
 }
 
+// Every key of the places' key line (F1 help, Enter edits, F7 deletes, F4 saves), then a
+// full table refused.
 void DutyScreensTest::placesScreenRenamesDeletesAndRefusesAFullTable() {
     EditorProgram program(school());
     zs::ui::DutyPlacesScreen s(*program.session);
@@ -182,6 +184,14 @@ void DutyScreensTest::placesScreenRenamesDeletesAndRefusesAFullTable() {
     for (DataFile f : {DataFile::Duty, DataFile::TeacherDuty})
         QVERIFY2(program.fileHoldsTable(f), zs::fileName(f));
     QVERIFY(program.db().teacherDuties.empty());
+
+    type(child<QLineEdit>(&s, "nameField"), QStringLiteral("kantin"));
+    zs::test::pressFunctionKey(&s, Qt::Key_F4);
+    QCOMPARE(columnTexts(s.list(), 2), QStringList{"KANTİN"});
+    driver.then(DialogDriver::pressOk());
+    zs::test::pressFunctionKey(&s, Qt::Key_F7);
+    QCOMPARE(s.list()->rowCount(), 0);
+    QVERIFY(program.fileHoldsTable(DataFile::Duty));
 
     for (int id = 1; id <= zs::kMaxRecords; ++id) zs::addDutyPlace(program.db(), zs::Id(id), "Y");
     const auto before = program.snapshot();

@@ -2,7 +2,6 @@
 
 #include "cascade/cascade.h"
 #include "editors/used_school.h"
-#include "platform/help_viewer.h"
 #include "ui/lesson_edit_dialog.h"
 #include "ui/lesson_groups_screen.h"
 #include "ui/lessons_screen.h"
@@ -10,7 +9,6 @@
 #include "ui/screens.h"
 
 #include <QComboBox>
-#include <QTextBrowser>
 #include <QTimer>
 
 using zs::DataFile;
@@ -71,7 +69,7 @@ private slots:
     void aFileThatCannotBeWrittenIsReported();
     void groupsOpenOnF9AndRenamesShowOnReturn();
     void lessonGroupsRoad();
-    void helpKeysOpenTheirTopics();
+    void everyKeyOfTheKeyLineActs();
     void menuButtonsOpenTheEditors();
 };
 
@@ -363,6 +361,7 @@ void LessonsScreenTest::groupsOpenOnF9AndRenamesShowOnReturn() {
     QVERIFY(s.program.fileHoldsTable(DataFile::Group));
 }
 
+// Every key of the groups' key line: Enter and F4 save, F1 help, Enter edits, F7 deletes.
 void LessonsScreenTest::lessonGroupsRoad() {
     EditorProgram program(zs::test::usedSchool());
     LessonGroupsScreen screen(*program.session);
@@ -383,6 +382,11 @@ void LessonsScreenTest::lessonGroupsRoad() {
     QVERIFY(program.fileHoldsTable(DataFile::Group));
     QVERIFY(name->text().isEmpty());
     QVERIFY(name->hasFocus());
+    type(name, QStringLiteral("zeka"));
+    zs::test::pressFunctionKey(&screen, Qt::Key_F4);
+    QCOMPARE(columnTexts(list, 1), (QStringList{"SAYISAL", "SÖZEL DERSLER VE DİĞ", "ZEKA"}));
+    zs::test::pressFunctionKey(&screen, Qt::Key_F1);
+    QCOMPARE(helpSource(&screen), QStringLiteral("102.html"));
 
     bool okWhenEmpty = true;
     DialogDriver driver;
@@ -396,7 +400,7 @@ void LessonsScreenTest::lessonGroupsRoad() {
     enterRow(list, 1);
     QTest::keyClick(list->grid(), Qt::Key_Return);
     QVERIFY(!okWhenEmpty);
-    QCOMPARE(columnTexts(list, 1), (QStringList{"SAYISAL", "SÖZEL"}));
+    QCOMPARE(columnTexts(list, 1), (QStringList{"SAYISAL", "SÖZEL", "ZEKA"}));
     QCOMPARE(list->currentRow(), 1);
     QVERIFY(program.fileHoldsTable(DataFile::Group));
 
@@ -404,27 +408,52 @@ void LessonsScreenTest::lessonGroupsRoad() {
     enterRow(list, 0);
     zs::test::pressFunctionKey(&screen, Qt::Key_F7);
     QCOMPARE(driver.seen.back().text, QStringLiteral("SAYISAL Ders Grubu silinecek !"));
-    QCOMPARE(columnTexts(list, 1), QStringList{"SÖZEL"});
+    QCOMPARE(columnTexts(list, 1), (QStringList{"SÖZEL", "ZEKA"}));
     QCOMPARE(list->currentRow(), 0);
     for (DataFile f : {DataFile::Group, DataFile::Lesson}) QVERIFY(program.fileHoldsTable(f));
     QCOMPARE(zs::test::faults(program.db()), QString());
     QCOMPARE(driver.unexpected, 0);
 }
 
-void LessonsScreenTest::helpKeysOpenTheirTopics() {
+// The key line walked key by key, each key's effect seen: F1 help, F4 saves, Enter edits
+// (with its own help), F9 opens the groups, F7 deletes.
+void LessonsScreenTest::everyKeyOfTheKeyLineActs() {
     Lessons s(zs::test::usedSchool());
+    QString editTopic;
+    DialogDriver driver;
+    driver
+        .then([&editTopic](QWidget* w) {
+            zs::test::pressFunctionKey(w, Qt::Key_F1);
+            editTopic = helpSource(w);
+            DialogDriver::pressCancel()(w);
+        })
+        .then([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); })
+        .then(DialogDriver::pressOk());
+
     zs::test::pressFunctionKey(&s.screen, Qt::Key_F1);
     QCOMPARE(helpSource(&s.screen), QStringLiteral("101.html"));
-    QString topic;
-    DialogDriver driver;
-    driver.then([&topic](QWidget* w) {
-        zs::test::pressFunctionKey(w, Qt::Key_F1);
-        topic = helpSource(w);
-        DialogDriver::pressCancel()(w);
-    });
+    s.enter(QStringLiteral("deneme"), QStringLiteral("den"), QStringLiteral("1"),
+            QStringLiteral("1"));
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F4);
+    QCOMPARE(s.names(), (QStringList{"DENEME", "FİZİK", "MATEMATİK", "REHBERLİK"}));
+
     enterRow(s.list(), 0);
     QTest::keyClick(s.list()->grid(), Qt::Key_Return);
-    QCOMPARE(topic, QStringLiteral("103.html"));
+    QCOMPARE(driver.seen.size(), std::size_t(1));
+    QCOMPARE(driver.seen[0].type, QStringLiteral("LessonEditDialog"));
+    QCOMPARE(editTopic, QStringLiteral("103.html"));
+
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F9);
+    QCOMPARE(driver.seen.size(), std::size_t(2));
+    QCOMPARE(driver.seen[1].type, QStringLiteral("LessonGroupsScreen"));
+
+    enterRow(s.list(), 0);
+    zs::test::pressFunctionKey(&s.screen, Qt::Key_F7);
+    QCOMPARE(driver.seen.size(), std::size_t(3));
+    QCOMPARE(driver.seen[2].text, QStringLiteral("DENEME Dersi silinecek !"));
+    QCOMPARE(s.names(), (QStringList{"FİZİK", "MATEMATİK", "REHBERLİK"}));
+    QVERIFY(s.program.fileHoldsTable(DataFile::Lesson));
+    QCOMPARE(driver.unexpected, 0);
 }
 
 void LessonsScreenTest::menuButtonsOpenTheEditors() {
