@@ -239,57 +239,62 @@ int sameClassOtherLessonBreaks(const Database& db, const TeacherTimetable& tt, B
 
 namespace {
 
-int dayBetweenParts(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
-                    BreakList out) {
-    int count = 0;
+// Calls judge(i, lesson, days, teacher) once per two-part lesson of the class whose days pass
+// `wanted` and whose judging teacher holds `rule`; i is the lesson's first block.
+template <class Wanted, class Judge>
+void forEachJudgedLesson(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                         int rule, Wanted wanted, Judge judge) {
     std::array<bool, 256> judged{};
     for (int i = 0; i < blocks.count; ++i) {
         const Id l = blocks.at[i].lesson;
         if (judged[l]) continue;
         judged[l] = true;
         const u8 days = blocks.daysOf[l];
-        if ((days & (days >> 1)) == 0) continue; // no two days in a row
+        if (!wanted(days)) continue;
         const ClassLesson* cl = nullptr;
         const TeacherTimetable* tt = judgingTeacher(db, ct, l, &cl);
-        if (!tt || tt->effectiveRules[kDayBetweenParts] == 0 || !twoPartLesson(*cl)) continue;
-        // Each day of the lesson that follows a day of it, at its first block.
-        for (int d = 2; d <= kDays; ++d) {
-            if ((days >> (d - 1) & days >> (d - 2) & 1) == 0) continue;
-            int j = i;
-            while (blocks.at[j].lesson != l || blocks.at[j].day != d) ++j;
-            ++count;
-            note(out, {Rule::DayBetweenParts, tt->teacherId, ct.classId, l, d, blocks.at[j].first,
-                       blocks.at[j].last});
-        }
+        if (!tt || tt->effectiveRules[rule] == 0 || !twoPartLesson(*cl)) continue;
+        judge(i, l, days, *tt);
     }
+}
+
+int dayBetweenParts(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                    BreakList out) {
+    int count = 0;
+    const auto twoDaysInARow = [](u8 days) { return (days & (days >> 1)) != 0; };
+    forEachJudgedLesson(db, ct, blocks, kDayBetweenParts, twoDaysInARow,
+                        [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
+                            // Each day of the lesson that follows a day of it, at its first block.
+                            for (int d = 2; d <= kDays; ++d) {
+                                if ((days >> (d - 1) & days >> (d - 2) & 1) == 0) continue;
+                                int j = i;
+                                while (blocks.at[j].lesson != l || blocks.at[j].day != d) ++j;
+                                ++count;
+                                note(out, {Rule::DayBetweenParts, tt.teacherId, ct.classId, l, d,
+                                           blocks.at[j].first, blocks.at[j].last});
+                            }
+                        });
     return count;
 }
 
 int otherHourOtherDay(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
                       BreakList out) {
     int count = 0;
-    std::array<bool, 256> judged{};
-    for (int i = 0; i < blocks.count; ++i) {
-        const Id l = blocks.at[i].lesson;
-        if (judged[l]) continue;
-        judged[l] = true;
-        const u8 days = blocks.daysOf[l];
-        if ((days & (days - 1)) == 0) continue; // one day only
-        const ClassLesson* cl = nullptr;
-        const TeacherTimetable* tt = judgingTeacher(db, ct, l, &cl);
-        if (!tt || tt->effectiveRules[kOtherHourOtherDay] == 0 || !twoPartLesson(*cl)) continue;
-        for (int j = i; j < blocks.count; ++j)
-            for (int k = j + 1; k < blocks.count; ++k) {
-                const Block& a = blocks.at[j];
-                const Block& b = blocks.at[k];
-                if (a.lesson != l || b.lesson != l || a.day == b.day || a.last < b.first ||
-                    b.last < a.first)
-                    continue;
-                ++count;
-                note(out, {Rule::OtherHourOtherDay, tt->teacherId, ct.classId, l, b.day, b.first,
-                           b.last});
-            }
-    }
+    const auto severalDays = [](u8 days) { return (days & (days - 1)) != 0; };
+    forEachJudgedLesson(db, ct, blocks, kOtherHourOtherDay, severalDays,
+                        [&](int i, Id l, u8, const TeacherTimetable& tt) {
+                            for (int j = i; j < blocks.count; ++j)
+                                for (int k = j + 1; k < blocks.count; ++k) {
+                                    const Block& a = blocks.at[j];
+                                    const Block& b = blocks.at[k];
+                                    if (a.lesson != l || b.lesson != l || a.day == b.day ||
+                                        a.last < b.first || b.last < a.first)
+                                        continue;
+                                    ++count;
+                                    note(out, {Rule::OtherHourOtherDay, tt.teacherId, ct.classId, l,
+                                               b.day, b.first, b.last});
+                                }
+                        });
     return count;
 }
 
