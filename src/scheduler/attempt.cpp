@@ -126,6 +126,26 @@ CellExplanation blockObstacle(const Database& db, const PlacementAttempt& a) {
     return {};
 }
 
+bool blockFits(const Database& db, const PlacementAttempt& a) {
+    // The classes first: their cells are the likeliest to be taken.
+    for (int k = 0; k < a.length; ++k) {
+        const int i = slotIndex(a.cell + k);
+        for (int c = 0; c < a.classes; ++c) {
+            const auto& p = db.classTimetables.rows[a.classRow[c]].planes;
+            if (p[kOccupantPlane][i] != 0 || closedAt(p, i)) return false;
+        }
+        for (int t = 0; t < a.teachers; ++t) {
+            const auto& p = db.teacherTimetables.rows[a.teacherRow[t]].planes;
+            if (p[kOccupantPlane][i] != 0 || closedAt(p, i)) return false;
+        }
+        for (int r = 0; r < a.rooms; ++r) {
+            const auto& p = db.roomTimetables.rows[a.roomRow[r]].planes;
+            if (p[kOccupantPlane][i] != 0 || closedAt(p, i)) return false;
+        }
+    }
+    return true;
+}
+
 namespace {
 
 void addClass(const Database& db, PlacementAttempt& a, Id classId, Id lessonId) {
