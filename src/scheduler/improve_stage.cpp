@@ -277,10 +277,7 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
     a.day = day;
     a.hour = hour;
     a.cell = cell;
-    const CellExplanation way = blockObstacle(db, a);
-    if (way.fits() || way.reason == CellReason::TeacherClosed ||
-        way.reason == CellReason::ClassClosed || way.reason == CellReason::RoomClosed)
-        return false;
+    if (blockState(db, a) != BlockState::Busy) return false;
     s.work();
     std::vector<Blocker> blockers;
     auto note = [&](Id classId, int slot) {
