@@ -144,6 +144,9 @@ void completeAndImprove(AutoRun& run) {
             kImproveWorkPerClass * classes * std::max<long>(1, classes / kImproveClassesAtBase)};
     complete(s, false);
     complete(s, true);
+    s.pushedMayBend = true;
+    complete(s, true);
+    s.pushedMayBend = false;
     Scores scores(run.db, s.held);
     // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.

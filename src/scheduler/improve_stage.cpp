@@ -328,7 +328,7 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
     setBlockOpen(run, a, 0);
     bool placed = true;
     for (const Removed& r : removed)
-        if (!placeSomewhere(s, r.classId, r.lessonId, r.length, depth - 1, false)) {
+        if (!placeSomewhere(s, r.classId, r.lessonId, r.length, depth - 1, s.pushedMayBend)) {
             placed = false;
             break;
         }

@@ -29,6 +29,9 @@ struct Stage {
     AutoRun& run;
     long workLeft;
     RulesHeld held;
+    // Whether a block pushed aside to place an hour may go where it breaks a rule: only
+    // when the hour can be placed no other way.
+    bool pushedMayBend = false;
     long sincePump = 0;
     // The attempt of each class lesson, filled once: the stage changes only the grids.
     std::vector<PlacementAttempt> attempts;
