@@ -15,11 +15,13 @@ namespace zs::sched {
 namespace {
 
 // Each class lesson still short of hours, once for a common group, block by block; with
-// `mayBend`, a block may go where it breaks a rule, when it can go nowhere else.
-void complete(Stage& s, bool mayBend) {
+// `mayBend`, a block may go where it breaks a rule, when it can go nowhere else. Blocks in
+// the way are pushed aside `depth` levels deep. Answers whether every block was placed.
+bool complete(Stage& s, bool mayBend, int depth) {
+    bool all = true;
     const Database& db = s.run.db;
     for (const ClassLesson& cl : db.classLessons) {
-        if (s.spent()) return;
+        if (s.spent()) return false;
         if (cl.teacherCount == 0) continue;
         if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
             if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
@@ -33,12 +35,16 @@ void complete(Stage& s, bool mayBend) {
                     length = b;
                     break;
                 }
-            if (length == 0 || !placeSomewhere(s, cl.classId, cl.lessonId, length, 2, mayBend))
+            if (length == 0) break;
+            if (!placeSomewhere(s, cl.classId, cl.lessonId, length, depth, mayBend)) {
+                all = false;
                 break;
+            }
             s.run.state.placedTotal += cl.teacherCount * length;
             s.run.observer.schoolHours(s.run.state.totalHours, s.run.state.placedTotal);
         }
     }
+    return all;
 }
 
 // Moves the block at `slot` of the class to a cell where the figures are better: a free
@@ -133,6 +139,12 @@ void improve(Stage& s, Scores& scores) {
 
 } // namespace
 
+long improveWork(long classes) {
+    const long beyond = std::max(0L, classes - kImproveClassesAtBase);
+    return kImproveWorkPerClass * classes * (kImproveClassesAtBase + beyond / 3) /
+           kImproveClassesAtBase;
+}
+
 void completeAndImprove(AutoRun& run) {
     RunState& st = run.state;
     // Without any pattern block there is nothing a run places, so nothing to complete.
@@ -140,13 +152,20 @@ void completeAndImprove(AutoRun& run) {
     st.phase = RunPhase::Completion;
     run.observer.phaseShown(st.phase);
     const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
-    Stage s{run,
-            kImproveWorkPerClass * classes * std::max<long>(1, classes / kImproveClassesAtBase)};
-    complete(s, false);
-    complete(s, true);
-    s.pushedMayBend = true;
-    complete(s, true);
-    s.pushedMayBend = false;
+    Stage s{run, improveWork(classes)};
+    // Without a new break first, then bending the least; last, for an hour placeable no
+    // other way, pushing blocks where they bend a rule, and then three levels deep with at
+    // most half of the work, so that the improvement keeps the rest.
+    if (!complete(s, false, 2) && !complete(s, true, 2)) {
+        s.pushedMayBend = true;
+        if (!complete(s, true, 2)) {
+            const long rest = s.workLeft / 2;
+            s.workLeft -= rest;
+            complete(s, true, 3);
+            s.workLeft += rest;
+        }
+        s.pushedMayBend = false;
+    }
     Scores scores(run.db, s.held);
     // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.
