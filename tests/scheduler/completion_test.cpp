@@ -5,6 +5,7 @@
 #include "rules/grid_check.h"
 #include "rules/lock.h"
 #include "rules/prepare_teacher.h"
+#include "rules/rule_breaks.h"
 #include "rules/school.h"
 #include "rules/slots.h"
 #include "run_support.h"
@@ -234,6 +235,43 @@ TEST(Completion, PlacesTheBlocksThatFitBesideOneThatFitsNowhere) {
     sched::runAutomatic(m.run);
     EXPECT_EQ(placedCount(s.db, 1, 1), 2);
     EXPECT_EQ(m.observer.closing, cp1254::lit("Yerleşmeyen 4 ders saati kaldı."));
+}
+
+// Lesson 4 of teacher 3 can only go at Monday 1, where lesson 1 of teacher 1 stands; its
+// only other cell, Tuesday 2, gives teacher 1 a second hour that day (the maximum is 1).
+// Only the last pass, which lets a pushed block bend a rule, places the hour.
+TEST(Completion, ALastPassPushesABlockWhereItBendsARule) {
+    for (const bool pushedMayBend : {false, true}) {
+        School s;
+        s.lesson(1, 1).lesson(2, 1).lesson(3, 1).lesson(4, 1).klass(1).klass(2).hours(2, 1, 4);
+        s.teacher(1).teacher(3);
+        s.ct(1).firstHour = {1, 1, 0, 0, 0};
+        s.ct(1).lastHour = {2, 2, 0, 0, 0};
+        s.classLesson(1, 1, {1}).classLesson(1, 2, {1}).classLesson(2, 3, {1});
+        s.classLesson(1, 4, {3});
+        s.tt(3).planes[kOpenPlane].fill(0);
+        s.tt(3).planes[kOpenPlane][slotIndex(slotOf(1, 1))] = 1;
+        ASSERT_TRUE(Place(s.db, slotOf(1, 1), 1, 1));
+        ASSERT_TRUE(Place(s.db, slotOf(2, 1), 1, 2));
+        ASSERT_TRUE(Place(s.db, slotOf(1, 2), 2, 3));
+        ASSERT_TRUE(ToggleLock(s.db, CellOf::Class, 2, slotOf(1, 2)));
+        for (Id t : {1, 3}) s.tt(t).effectiveRules[kMaxHoursPerDay] = 1;
+        MemoryRun m(s.db);
+        sched::Stage stage(m.run, 1L << 20);
+        stage.pushedMayBend = pushedMayBend;
+        SCOPED_TRACE(pushedMayBend ? "may bend" : "keeps the rules");
+        const Bytes before = test::gridBytes(s.db);
+        EXPECT_EQ(sched::placeSomewhere(stage, 1, 4, 1, 2, true), pushedMayBend);
+        if (!pushedMayBend) {
+            m.run.journal->clear();
+            EXPECT_EQ(test::gridBytes(s.db), before);
+            continue;
+        }
+        EXPECT_EQ(at(s.ct(1), kOccupantPlane, 1, 1), 4);
+        EXPECT_EQ(at(s.ct(1), kOccupantPlane, 2, 2), 1);
+        EXPECT_EQ(dailyMaximumBreaks(s.tt(1)), 1);
+        EXPECT_TRUE(checkGridConsistency(s.db).empty());
+    }
 }
 
 TEST(Completion, NeverMovesAGuidanceHourPlacedByHand) {
