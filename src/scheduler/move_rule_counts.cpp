@@ -52,24 +52,24 @@ MoveRuleCounts::MoveRuleCounts(Database& without, Id classId, Id lessonId, int l
         const ClassLesson* cl = l ? db_.classLessons.find(c, l) : nullptr;
         if (cl && cl->teacherCount > 0) wanted[cl->teachers[0]] = true;
     };
-    for (const Grid& g : counted_) {
-        if (g.teacher) {
-            wanted[g.id] = true;
-            continue;
-        }
-        for (Id l : db_.classTimetables.rows[std::size_t(g.row)].planes[kOccupantPlane])
-            firstTeacherOf(g.id, l);
+    for (int t = 0; t < grids_.teacherCount; ++t)
+        wanted[db_.teacherTimetables.rows[grids_.teachers[t]].teacherId] = true;
+    for (int c = 0; c < grids_.classCount; ++c) {
+        const ClassCell& cell = grids_.classes[c];
+        firstTeacherOf(cell.classId, cell.lessonId);
+        if (cell.grid >= 0)
+            for (Id l : db_.classTimetables.rows[std::size_t(cell.grid)].planes[kOccupantPlane])
+                firstTeacherOf(cell.classId, l);
     }
-    firstTeacherOf(classId, lessonId);
     for (int id = 1; id < 256; ++id)
         if (wanted[std::size_t(id)] && db_.teachers.contains(Id(id))) {
             updateTeacherWeeklyTotals(db_, Id(id));
             PrepareTeacher(db_, Id(id));
         }
-    countAt(home, home_);
+    homeCounted_ = countAt(home, home_);
 }
 
-void MoveRuleCounts::countAt(int first, Counts& out) {
+bool MoveRuleCounts::countAt(int first, Counts& out) {
     auto& teachers = db_.teacherTimetables.rows;
     auto& classes = db_.classTimetables.rows;
     auto& rooms = db_.roomTimetables.rows;
@@ -83,7 +83,9 @@ void MoveRuleCounts::countAt(int first, Counts& out) {
             classesKept_.push_back(classes[std::size_t(g.row)]);
     for (int r = 0; r < grids_.roomCount; ++r) roomsKept_.push_back(rooms[grids_.rooms[r]]);
 
-    for (int s = first; s < first + length_; ++s) Place(db_, s, classId_, lessonId_);
+    bool placed = true;
+    for (int s = first; s < first + length_; ++s)
+        placed = Place(db_, s, classId_, lessonId_) && placed;
     out.clear();
     for (const Grid& g : counted_)
         out.push_back(g.teacher ? teacherBreaks(db_, teachers[std::size_t(g.row)])
@@ -96,10 +98,13 @@ void MoveRuleCounts::countAt(int first, Counts& out) {
         else
             classes[std::size_t(g.row)] = classesKept_[c++];
     for (int r = 0; r < grids_.roomCount; ++r) rooms[grids_.rooms[r]] = roomsKept_[std::size_t(r)];
+    return placed;
 }
 
 CellExplanation MoveRuleCounts::raised(int first) {
-    countAt(first, tried_);
+    // A block that no longer fits its own place by hand (its class's hours changed since)
+    // has no count to compare with.
+    if (!homeCounted_ || !countAt(first, tried_)) return {};
     RuleCounts before, after;
     for (const RuleCounts& c : home_) before += c;
     for (const RuleCounts& c : tried_) after += c;

@@ -33,7 +33,8 @@ private:
         Id id;
     };
     using Counts = std::vector<RuleCounts>; // one per grid
-    void countAt(int first, Counts& out);
+    // False when some hour of the block could not be placed there.
+    bool countAt(int first, Counts& out);
 
     Database& db_;
     Id classId_;
@@ -42,6 +43,7 @@ private:
     GridsConcerned grids_;
     std::vector<Grid> counted_;
     Counts home_;
+    bool homeCounted_ = false;
     Counts tried_;
     // The touched grids as they were before a try.
     std::vector<TeacherTimetable> teachersKept_;
