@@ -32,10 +32,10 @@ struct ClassBlocks {
     std::array<u8, 256> daysOf{}; // bit d-1: the lesson has a block on day d
 };
 
-ClassBlocks blocksOf(const ClassTimetable& ct) {
+ClassBlocks blocksOf(const ClassTimetable& ct, int firstDay = 1, int lastDay = kDays) {
     ClassBlocks b;
     const Plane& occ = ct.planes[kOccupantPlane];
-    for (int d = 1; d <= kDays; ++d)
+    for (int d = firstDay; d <= lastDay; ++d)
         for (int h = 1; h <= kHoursPerDay; ++h) {
             const Id l = at(occ, d, h);
             if (l == 0) continue;
@@ -89,34 +89,51 @@ int plainGaps(const TeacherTimetable& tt) {
     return gaps;
 }
 
-TeacherGaps teacherGaps(const Database& db, const TeacherTimetable& tt) {
+namespace {
+
+// The gaps of one day, and the hours of them beyond `between` in a row.
+void gapsOn(const TeacherTimetable& tt, int d, int between, int& gaps, int& longGaps) {
+    int pending = 0;
+    bool seen = false;
+    for (int h = 1; h <= kHoursPerDay; ++h) {
+        const int i = slotIndex(slotOf(d, h));
+        if (tt.planes[kOccupantPlane][i] != 0) {
+            if (seen) {
+                gaps += pending;
+                if (pending > between) longGaps += pending - between;
+            }
+            seen = true;
+            pending = 0;
+        } else if (seen && tt.planes[kOpenPlane][i] != 0) {
+            ++pending;
+        }
+    }
+}
+
+// The gap figures of the week from those of its days.
+TeacherGaps weekGaps(const Database& db, const TeacherTimetable& tt, const TeacherWeek& week) {
     TeacherGaps g;
     g.limited = tt.effectiveRules[kAllowGaps] != 1;
     if (!g.limited) return g;
     const int allowed = tt.effectiveRules[kMaxGapsPerWeek];
-    const int between = tt.effectiveRules[kMaxGapBetween];
     const bool perDay = db.settings.gapLimitPerDay == 1;
-    for (int d = 1; d <= kDays; ++d) {
-        int dayGaps = 0, pending = 0;
-        bool seen = false;
-        for (int h = 1; h <= kHoursPerDay; ++h) {
-            const int i = slotIndex(slotOf(d, h));
-            if (tt.planes[kOccupantPlane][i] != 0) {
-                if (seen) {
-                    dayGaps += pending;
-                    if (pending > between) g.longGaps += pending - between;
-                }
-                seen = true;
-                pending = 0;
-            } else if (seen && tt.planes[kOpenPlane][i] != 0) {
-                ++pending;
-            }
-        }
-        g.gaps += dayGaps;
-        if (perDay) g.gapsOverLimit += std::max(0, dayGaps - allowed);
+    for (const TeacherDay& day : week) {
+        g.gaps += day.gaps;
+        g.longGaps += day.longGaps;
+        if (perDay) g.gapsOverLimit += std::max(0, day.gaps - allowed);
     }
     if (!perDay) g.gapsOverLimit = std::max(0, g.gaps - allowed);
     return g;
+}
+
+} // namespace
+
+TeacherGaps teacherGaps(const Database& db, const TeacherTimetable& tt) {
+    if (tt.effectiveRules[kAllowGaps] == 1) return {};
+    TeacherWeek week{};
+    for (int d = 1; d <= kDays; ++d)
+        gapsOn(tt, d, tt.effectiveRules[kMaxGapBetween], week[d - 1].gaps, week[d - 1].longGaps);
+    return weekGaps(db, tt, week);
 }
 
 namespace {
@@ -133,108 +150,144 @@ int gapLimitBreaks(const Database& db, const TeacherTimetable& tt, BreakList out
     return gapLimit(teacherGaps(db, tt), tt, out);
 }
 
-int dailyMaximumBreaks(const TeacherTimetable& tt, BreakList out) {
+namespace {
+
+int dailyMaximumOn(const TeacherTimetable& tt, int d, BreakList out) {
     const int maxDay = tt.effectiveRules[kMaxHoursPerDay];
     if (maxDay == 0) return 0;
-    int count = 0;
-    for (int d = 1; d <= kDays; ++d) {
-        int placed = 0, longest = 0, first = 0, last = 0;
-        for (int h = 1; h <= kHoursPerDay; ++h) {
-            const int i = slotIndex(slotOf(d, h));
-            if (tt.planes[kOccupantPlane][i] == 0) continue;
-            ++placed;
-            longest = std::max<int>(longest, tt.planes[kBlockLengthPlane][i]);
-            if (first == 0) first = h;
+    int placed = 0, longest = 0, first = 0, last = 0;
+    for (int h = 1; h <= kHoursPerDay; ++h) {
+        const int i = slotIndex(slotOf(d, h));
+        if (tt.planes[kOccupantPlane][i] == 0) continue;
+        ++placed;
+        longest = std::max<int>(longest, tt.planes[kBlockLengthPlane][i]);
+        if (first == 0) first = h;
+        last = h;
+    }
+    if (placed <= std::max(maxDay, longest)) return 0;
+    note(out, {Rule::DailyMaximum, tt.teacherId, 0, 0, d, first, last});
+    return 1;
+}
+
+int buildingsOn(const Database& db, const TeacherTimetable& tt, int d, BreakList out) {
+    int changes = 0, previousHour = 0, first = 0, last = 0;
+    bool tight = false;
+    u8 previous = 0;
+    for (int h = 1; h <= kHoursPerDay; ++h) {
+        const Id c = at(tt.planes[kOccupantPlane], d, h);
+        if (c == 0) continue;
+        const u8 annex = db.annexFlags[c];
+        if (previousHour != 0 && annex != previous) {
+            ++changes;
+            if (first == 0) first = previousHour;
             last = h;
+            tight = tight || previousHour == h - 1;
         }
-        if (placed <= std::max(maxDay, longest)) continue;
+        previous = annex;
+        previousHour = h;
+    }
+    if (changes <= 1 && !tight) return 0;
+    note(out, {Rule::Buildings, tt.teacherId, 0, 0, d, first, last});
+    return 1;
+}
+
+int sameClassOtherLessonOn(const Database& db, const TeacherTimetable& tt, int d, BreakList out) {
+    if (tt.effectiveRules[kSameClassOtherDay] == 0) return 0;
+    // Per class of the day: its first lesson, whether another follows, the blocks, the
+    // longest block and the hours spanned.
+    struct Seen {
+        Id lesson = 0;
+        bool other = false;
+        u8 blocks = 0;
+        u8 longest = 0;
+        u8 first = 0;
+        u8 last = 0;
+    };
+    // Most days hold no class twice: only those are looked at closer.
+    std::array<Id, kHoursPerDay> starts{};
+    int blocks = 0;
+    bool twice = false;
+    for (int h = 1; h <= kHoursPerDay && !twice; ++h) {
+        const int i = slotIndex(slotOf(d, h));
+        const Id c = tt.planes[kOccupantPlane][i];
+        if (c == 0 || tt.planes[kBlockStartPlane][i] != slotOf(d, h)) continue;
+        for (int k = 0; k < blocks; ++k) twice = twice || starts[k] == c;
+        starts[blocks++] = c;
+    }
+    if (!twice) return 0;
+    std::array<Seen, kHoursPerDay> seen{};
+    std::array<Id, kHoursPerDay> classOf{};
+    int classes = 0, count = 0;
+    for (int h = 1; h <= kHoursPerDay; ++h) {
+        const int i = slotIndex(slotOf(d, h));
+        const Id c = tt.planes[kOccupantPlane][i];
+        const ClassTimetable* ct = c ? db.classTimetables.find(c) : nullptr;
+        if (!ct) continue;
+        int k = 0;
+        while (k < classes && classOf[k] != c) ++k;
+        if (k == classes) classOf[classes++] = c;
+        Seen& x = seen[k];
+        const Id l = ct->planes[kOccupantPlane][i];
+        if (x.lesson == 0) x.lesson = l;
+        x.other = x.other || l != x.lesson;
+        if (tt.planes[kBlockStartPlane][i] == slotOf(d, h)) ++x.blocks;
+        x.longest = std::max(x.longest, tt.planes[kBlockLengthPlane][i]);
+        if (x.first == 0) x.first = u8(h);
+        x.last = u8(h);
+    }
+    for (int k = 0; k < classes; ++k) {
+        const Seen& x = seen[k];
+        if (!x.other || (x.blocks == 2 && x.longest == 1)) continue;
         ++count;
-        note(out, {Rule::DailyMaximum, tt.teacherId, 0, 0, d, first, last});
+        note(out, {Rule::SameClassOtherLesson, tt.teacherId, classOf[k], 0, d, x.first, x.last});
     }
     return count;
+}
+
+// A teacher rule counted over the week, day by day.
+template <class On> int overWeek(On on) {
+    int count = 0;
+    for (int d = 1; d <= kDays; ++d) count += on(d);
+    return count;
+}
+
+} // namespace
+
+int dailyMaximumBreaks(const TeacherTimetable& tt, BreakList out) {
+    return overWeek([&](int d) { return dailyMaximumOn(tt, d, out); });
 }
 
 int buildingBreaks(const Database& db, const TeacherTimetable& tt, BreakList out) {
-    int count = 0;
-    for (int d = 1; d <= kDays; ++d) {
-        int changes = 0, previousHour = 0, first = 0, last = 0;
-        bool tight = false;
-        u8 previous = 0;
-        for (int h = 1; h <= kHoursPerDay; ++h) {
-            const Id c = at(tt.planes[kOccupantPlane], d, h);
-            if (c == 0) continue;
-            const u8 annex = db.annexFlags[c];
-            if (previousHour != 0 && annex != previous) {
-                ++changes;
-                if (first == 0) first = previousHour;
-                last = h;
-                tight = tight || previousHour == h - 1;
-            }
-            previous = annex;
-            previousHour = h;
-        }
-        if (changes <= 1 && !tight) continue;
-        ++count;
-        note(out, {Rule::Buildings, tt.teacherId, 0, 0, d, first, last});
-    }
-    return count;
+    return overWeek([&](int d) { return buildingsOn(db, tt, d, out); });
 }
 
 int sameClassOtherLessonBreaks(const Database& db, const TeacherTimetable& tt, BreakList out) {
-    if (tt.effectiveRules[kSameClassOtherDay] == 0) return 0;
-    int count = 0;
-    for (int d = 1; d <= kDays; ++d) {
-        // Per class of the day: its first lesson, whether another follows, the blocks, the
-        // longest block and the hours spanned.
-        struct Seen {
-            Id lesson = 0;
-            bool other = false;
-            u8 blocks = 0;
-            u8 longest = 0;
-            u8 first = 0;
-            u8 last = 0;
-        };
-        // Most days hold no class twice: only those are looked at closer.
-        std::array<Id, kHoursPerDay> starts{};
-        int blocks = 0;
-        bool twice = false;
-        for (int h = 1; h <= kHoursPerDay && !twice; ++h) {
-            const int i = slotIndex(slotOf(d, h));
-            const Id c = tt.planes[kOccupantPlane][i];
-            if (c == 0 || tt.planes[kBlockStartPlane][i] != slotOf(d, h)) continue;
-            for (int k = 0; k < blocks; ++k) twice = twice || starts[k] == c;
-            starts[blocks++] = c;
-        }
-        if (!twice) continue;
-        std::array<Seen, kHoursPerDay> seen{};
-        std::array<Id, kHoursPerDay> classOf{};
-        int classes = 0;
-        for (int h = 1; h <= kHoursPerDay; ++h) {
-            const int i = slotIndex(slotOf(d, h));
-            const Id c = tt.planes[kOccupantPlane][i];
-            const ClassTimetable* ct = c ? db.classTimetables.find(c) : nullptr;
-            if (!ct) continue;
-            int k = 0;
-            while (k < classes && classOf[k] != c) ++k;
-            if (k == classes) classOf[classes++] = c;
-            Seen& x = seen[k];
-            const Id l = ct->planes[kOccupantPlane][i];
-            if (x.lesson == 0) x.lesson = l;
-            x.other = x.other || l != x.lesson;
-            if (tt.planes[kBlockStartPlane][i] == slotOf(d, h)) ++x.blocks;
-            x.longest = std::max(x.longest, tt.planes[kBlockLengthPlane][i]);
-            if (x.first == 0) x.first = u8(h);
-            x.last = u8(h);
-        }
-        for (int k = 0; k < classes; ++k) {
-            const Seen& x = seen[k];
-            if (!x.other || (x.blocks == 2 && x.longest == 1)) continue;
-            ++count;
-            note(out,
-                 {Rule::SameClassOtherLesson, tt.teacherId, classOf[k], 0, d, x.first, x.last});
-        }
+    return overWeek([&](int d) { return sameClassOtherLessonOn(db, tt, d, out); });
+}
+
+TeacherDay teacherDay(const Database& db, const TeacherTimetable& tt, int day,
+                      const RulesHeld& held) {
+    TeacherDay t;
+    gapsOn(tt, day, tt.effectiveRules[kMaxGapBetween], t.gaps, t.longGaps);
+    t.overMaximum = dailyMaximumOn(tt, day, nullptr);
+    if (held[Rule::Buildings]) t.buildings = buildingsOn(db, tt, day, nullptr);
+    t.sameClass = sameClassOtherLessonOn(db, tt, day, nullptr);
+    return t;
+}
+
+RuleCounts weekBreaks(const Database& db, const TeacherTimetable& tt, const TeacherWeek& week,
+                      TeacherGaps* gaps) {
+    RuleCounts c;
+    if (!db.teachers.contains(tt.teacherId)) return c;
+    const TeacherGaps g = weekGaps(db, tt, week);
+    if (gaps) *gaps = g;
+    c[Rule::GapLimit] = g.over() ? 1 : 0;
+    for (const TeacherDay& d : week) {
+        c[Rule::DailyMaximum] += d.overMaximum;
+        c[Rule::Buildings] += d.buildings;
+        c[Rule::SameClassOtherLesson] += d.sameClass;
     }
-    return count;
+    return c;
 }
 
 namespace {
@@ -283,12 +336,16 @@ int otherHourOtherDay(const Database& db, const ClassTimetable& ct, const ClassB
     const auto severalDays = [](u8 days) { return (days & (days - 1)) != 0; };
     forEachJudgedLesson(db, ct, blocks, kOtherHourOtherDay, severalDays,
                         [&](int i, Id l, u8, const TeacherTimetable& tt) {
+                            // The lesson's own blocks, in order, then each pair of them.
+                            std::array<const Block*, kSlots> own;
+                            int n = 0;
                             for (int j = i; j < blocks.count; ++j)
-                                for (int k = j + 1; k < blocks.count; ++k) {
-                                    const Block& a = blocks.at[j];
-                                    const Block& b = blocks.at[k];
-                                    if (a.lesson != l || b.lesson != l || a.day == b.day ||
-                                        a.last < b.first || b.last < a.first)
+                                if (blocks.at[j].lesson == l) own[n++] = &blocks.at[j];
+                            for (int j = 0; j < n; ++j)
+                                for (int k = j + 1; k < n; ++k) {
+                                    const Block& a = *own[j];
+                                    const Block& b = *own[k];
+                                    if (a.day == b.day || a.last < b.first || b.last < a.first)
                                         continue;
                                     ++count;
                                     note(out, {Rule::OtherHourOtherDay, tt.teacherId, ct.classId, l,
@@ -372,6 +429,66 @@ int lessonGroupBreaks(const Database& db, const ClassTimetable& ct, BreakList ou
 }
 int sameLessonDayBreaks(const Database& db, const ClassTimetable& ct, BreakList out) {
     return sameLessonDay(db, ct, blocksOf(ct), out);
+}
+
+RulesHeld rulesHeld(const Database& db) {
+    RulesHeld held;
+    held.on.fill(true);
+    auto anyTeacher = [&](int byte) {
+        return std::any_of(
+            db.teacherTimetables.begin(), db.teacherTimetables.end(),
+            [&](const TeacherTimetable& tt) { return tt.effectiveRules[byte] != 0; });
+    };
+    held.on[int(Rule::Buildings)] =
+        std::any_of(db.annexFlags.begin(), db.annexFlags.end(), [](u8 f) { return f != 0; });
+    held.on[int(Rule::DayBetweenParts)] = anyTeacher(kDayBetweenParts);
+    held.on[int(Rule::OtherHourOtherDay)] = anyTeacher(kOtherHourOtherDay);
+    held.on[int(Rule::LessonGroup)] = anyTeacher(kGroupOtherDay);
+    return held;
+}
+
+ClassDay classDay(const Database& db, const ClassTimetable& ct, int day, const RulesHeld& held) {
+    ClassDay c;
+    const ClassBlocks blocks = blocksOf(ct, day, day);
+    if (held[Rule::LessonGroup]) c.lessonGroup = lessonGroup(db, ct, blocks, nullptr);
+    c.sameLessonDay = sameLessonDay(db, ct, blocks, nullptr);
+    return c;
+}
+
+void countAcrossDays(const Database& db, const ClassTimetable& ct, const RulesHeld& held,
+                     ClassWeek& week) {
+    week.dayBetweenParts = week.otherHourOtherDay = 0;
+    if (!held[Rule::DayBetweenParts] && !held[Rule::OtherHourOtherDay]) return;
+    const ClassBlocks blocks = blocksOf(ct);
+    if (held[Rule::DayBetweenParts])
+        week.dayBetweenParts = dayBetweenParts(db, ct, blocks, nullptr);
+    if (held[Rule::OtherHourOtherDay])
+        week.otherHourOtherDay = otherHourOtherDay(db, ct, blocks, nullptr);
+}
+
+ClassWeek classWeek(const Database& db, const ClassTimetable& ct, const RulesHeld& held) {
+    ClassWeek week;
+    for (int d = 1; d <= kDays; ++d) week.day[d - 1] = classDay(db, ct, d, held);
+    countAcrossDays(db, ct, held, week);
+    return week;
+}
+
+RuleCounts weekBreaks(const Database& db, const ClassTimetable& ct, const ClassWeek& week) {
+    RuleCounts c;
+    if (!db.classes.contains(ct.classId)) return c;
+    c[Rule::DayBetweenParts] = week.dayBetweenParts;
+    c[Rule::OtherHourOtherDay] = week.otherHourOtherDay;
+    for (const ClassDay& d : week.day) {
+        c[Rule::LessonGroup] += d.lessonGroup;
+        c[Rule::SameLessonDay] += d.sameLessonDay;
+    }
+    return c;
+}
+
+TeacherWeek teacherWeek(const Database& db, const TeacherTimetable& tt, const RulesHeld& held) {
+    TeacherWeek week;
+    for (int d = 1; d <= kDays; ++d) week[d - 1] = teacherDay(db, tt, d, held);
+    return week;
 }
 
 int RuleCounts::total() const {

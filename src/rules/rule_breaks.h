@@ -78,6 +78,47 @@ RuleCounts teacherBreaks(const Database& db, const TeacherTimetable& tt, BreakLi
                          TeacherGaps* gaps = nullptr);
 RuleCounts classBreaks(const Database& db, const ClassTimetable& ct, BreakList out = nullptr);
 
+// The rules some teacher (or the school) holds; a rule nobody holds counts nothing, so
+// the counts by day below skip it.
+struct RulesHeld {
+    std::array<bool, kRuleCount> on{};
+    bool operator[](Rule r) const { return on[static_cast<int>(r)]; }
+};
+RulesHeld rulesHeld(const Database& db);
+
+// The same counts kept day by day, so that a change to one day is counted again for that
+// day alone: a move of the automatic run touches one or two days of a few grids.
+struct TeacherDay {
+    int gaps = 0;     // empty open hours between two lessons
+    int longGaps = 0; // hours beyond the longest gap allowed between two lessons
+    int overMaximum = 0;
+    int buildings = 0;
+    int sameClass = 0;
+};
+using TeacherWeek = std::array<TeacherDay, kDays>;
+TeacherDay teacherDay(const Database& db, const TeacherTimetable& tt, int day,
+                      const RulesHeld& held);
+TeacherWeek teacherWeek(const Database& db, const TeacherTimetable& tt, const RulesHeld& held);
+// The teacher's counts, as teacherBreaks gives them, from the figures of the days.
+RuleCounts weekBreaks(const Database& db, const TeacherTimetable& tt, const TeacherWeek& week,
+                      TeacherGaps* gaps = nullptr);
+
+struct ClassDay {
+    int lessonGroup = 0;
+    int sameLessonDay = 0;
+};
+// A class's days, and the two rules that look across days, counted on the whole grid.
+struct ClassWeek {
+    std::array<ClassDay, kDays> day{};
+    int dayBetweenParts = 0;
+    int otherHourOtherDay = 0;
+};
+ClassDay classDay(const Database& db, const ClassTimetable& ct, int day, const RulesHeld& held);
+void countAcrossDays(const Database& db, const ClassTimetable& ct, const RulesHeld& held,
+                     ClassWeek& week);
+ClassWeek classWeek(const Database& db, const ClassTimetable& ct, const RulesHeld& held);
+RuleCounts weekBreaks(const Database& db, const ClassTimetable& ct, const ClassWeek& week);
+
 // Over every teacher and class of the school.
 RuleCounts schoolBreaks(const Database& db, BreakList out = nullptr);
 std::vector<RuleBreak> listBreaks(const Database& db);

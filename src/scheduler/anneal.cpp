@@ -70,7 +70,7 @@ void anneal(Stage& s, Scores& scores) {
                         ct.planes[kBlockStartPlane][k] != cell || ct.planes[kOpenPlane][k] == 0)
                         continue;
                     PlacementAttempt a;
-                    if (!fillFor(db, a, ct.classId, ct.planes[kOccupantPlane][k],
+                    if (!fillFor(s, a, ct.classId, ct.planes[kOccupantPlane][k],
                                  ct.planes[kBlockLengthPlane][k]))
                         continue;
                     if (scores.troubled(a)) troubled.emplace_back(r, cell);
@@ -91,7 +91,7 @@ void anneal(Stage& s, Scores& scores) {
         const Id lessonId = ct.planes[kOccupantPlane][i];
         if (to == slot || lessonId == 0 || ct.planes[kBlockStartPlane][i] != slot) continue;
         PlacementAttempt a;
-        if (!fillFor(db, a, ct.classId, lessonId, ct.planes[kBlockLengthPlane][i])) continue;
+        if (!fillFor(s, a, ct.classId, lessonId, ct.planes[kBlockLengthPlane][i])) continue;
         run.journal->clear();
         bool moved = false;
         if (kind == 0) {
@@ -124,7 +124,7 @@ void anneal(Stage& s, Scores& scores) {
         db.teacherTimetables.rows = std::move(bestTeachers);
         db.classTimetables.rows = std::move(bestClasses);
         db.roomTimetables.rows = std::move(bestRooms);
-        scores = Scores(db);
+        scores = Scores(db, scores.held);
     }
     scores.gapLimitMayRise = false;
     run.journal->clear();

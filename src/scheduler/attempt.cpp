@@ -126,6 +126,42 @@ CellExplanation blockObstacle(const Database& db, const PlacementAttempt& a) {
     return {};
 }
 
+bool blockFits(const Database& db, const PlacementAttempt& a) {
+    // The classes first: their cells are the likeliest to be taken.
+    for (int k = 0; k < a.length; ++k) {
+        const int i = slotIndex(a.cell + k);
+        for (int c = 0; c < a.classes; ++c) {
+            const auto& p = db.classTimetables.rows[a.classRow[c]].planes;
+            if (p[kOccupantPlane][i] != 0 || closedAt(p, i)) return false;
+        }
+        for (int t = 0; t < a.teachers; ++t) {
+            const auto& p = db.teacherTimetables.rows[a.teacherRow[t]].planes;
+            if (p[kOccupantPlane][i] != 0 || closedAt(p, i)) return false;
+        }
+        for (int r = 0; r < a.rooms; ++r) {
+            const auto& p = db.roomTimetables.rows[a.roomRow[r]].planes;
+            if (p[kOccupantPlane][i] != 0 || closedAt(p, i)) return false;
+        }
+    }
+    return true;
+}
+
+BlockState blockState(const Database& db, const PlacementAttempt& a) {
+    if (blockFits(db, a)) return BlockState::Free;
+    for (int k = 0; k < a.length; ++k) {
+        const int i = slotIndex(a.cell + k);
+        for (int t = 0; t < a.teachers; ++t)
+            if (closedAt(db.teacherTimetables.rows[a.teacherRow[t]].planes, i))
+                return BlockState::Closed;
+        for (int c = 0; c < a.classes; ++c)
+            if (closedAt(db.classTimetables.rows[a.classRow[c]].planes, i))
+                return BlockState::Closed;
+        for (int r = 0; r < a.rooms; ++r)
+            if (closedAt(db.roomTimetables.rows[a.roomRow[r]].planes, i)) return BlockState::Closed;
+    }
+    return BlockState::Busy;
+}
+
 namespace {
 
 void addClass(const Database& db, PlacementAttempt& a, Id classId, Id lessonId) {
@@ -192,19 +228,16 @@ void tryCell(AutoRun& run, PlacementAttempt& a) {
     if (first[kOccupantPlane][i] == a.firstClass() && first[kBlockStartPlane][i] == a.cell &&
         first[kBlockLengthPlane][i] == a.length)
         return;
-    const CellExplanation way = blockObstacle(run.db, a);
-    switch (way.reason) {
-    case CellReason::TeacherClosed:
-    case CellReason::ClassClosed:
-    case CellReason::RoomClosed:
+    switch (blockState(run.db, a)) {
+    case BlockState::Closed:
         return;
-    case CellReason::Fits:
+    case BlockState::Free:
         if (ruleObstacle(run, a).fits()) {
             a.success = commitBlock(run, a);
             return;
         }
         break;
-    default:
+    case BlockState::Busy:
         break;
     }
     repairMoves(run, a);

@@ -85,6 +85,12 @@ CellExplanation hourFilter(const AutoRun& run, const PlacementAttempt& a, int ho
 // The first closed cell of the block for any teacher, class or room of the attempt,
 // then the first busy one; Fits when every cell is free.
 CellExplanation blockObstacle(const Database& db, const PlacementAttempt& a);
+// Whether blockObstacle finds the block fitting, without the reason.
+bool blockFits(const Database& db, const PlacementAttempt& a);
+// What blockObstacle would find, without the grid concerned: the search's hot path needs
+// no more.
+enum class BlockState { Free, Closed, Busy };
+BlockState blockState(const Database& db, const PlacementAttempt& a);
 
 // The grids of the attempt's first teacher and first class.
 TeacherTimetable& firstTeacherGrid(AutoRun& run, const PlacementAttempt& a);

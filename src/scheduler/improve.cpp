@@ -54,7 +54,7 @@ int improveBlock(Stage& s, Scores& scores, int classRow, int slot, bool sideways
     if (lessonId == 0 || ct.planes[kOpenPlane][i] == 0) return 1;
     const int length = ct.planes[kBlockLengthPlane][i];
     PlacementAttempt a;
-    if (!fillFor(db, a, ct.classId, lessonId, length) || !scores.troubled(a)) return 1;
+    if (!fillFor(s, a, ct.classId, lessonId, length) || !scores.troubled(a)) return 1;
     auto keeps = [&](int& d) {
         d = scores.delta(run, 0);
         if (d < 0 || (sideways && d == 0)) {
@@ -144,7 +144,10 @@ void completeAndImprove(AutoRun& run) {
             kImproveWorkPerClass * classes * std::max<long>(1, classes / kImproveClassesAtBase)};
     complete(s, false);
     complete(s, true);
-    Scores scores(run.db);
+    s.pushedMayBend = true;
+    complete(s, true);
+    s.pushedMayBend = false;
+    Scores scores(run.db, s.held);
     // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.
     {

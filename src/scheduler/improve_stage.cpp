@@ -13,11 +13,11 @@ namespace zs::sched {
 
 namespace {
 
-GridScore teacherScore(const Database& db, const TeacherTimetable& tt) {
+GridScore teacherScore(const Database& db, const TeacherTimetable& tt, const TeacherWeek& week) {
     GridScore t;
     if (!db.teachers.contains(tt.teacherId)) return t;
     TeacherGaps g;
-    t.breaks = teacherBreaks(db, tt, nullptr, &g);
+    t.breaks = weekBreaks(db, tt, week, &g);
     t.penalty = kFirmRuleWeight * (t.breaks.total() - t.breaks[Rule::GapLimit]) +
                 kRuleWeight * (g.gapsOverLimit + g.longGaps + t.breaks[Rule::GapLimit]);
     if (g.limited) t.penalty += g.gaps;
@@ -28,46 +28,89 @@ int weigh(const RuleCounts& c) {
     return kFirmRuleWeight * c.total();
 }
 
+// The week's figures with the days in `days` counted again from the grid.
+void recount(const Database& db, const TeacherTimetable& tt, const RulesHeld& held, unsigned days,
+             TeacherWeek& week) {
+    for (int d = 1; d <= kDays; ++d)
+        if (days >> (d - 1) & 1) week[d - 1] = teacherDay(db, tt, d, held);
+}
+
+void recount(const Database& db, const ClassTimetable& ct, const RulesHeld& held, unsigned days,
+             ClassWeek& week) {
+    for (int d = 1; d <= kDays; ++d)
+        if (days >> (d - 1) & 1) week.day[d - 1] = classDay(db, ct, d, held);
+    if (days != 0) countAcrossDays(db, ct, held, week);
+}
+
+void markDay(std::vector<std::pair<int, unsigned>>& rows, int row, unsigned day) {
+    for (auto& [r, days] : rows)
+        if (r == row) {
+            days |= day;
+            return;
+        }
+    rows.emplace_back(row, day);
+}
+
 } // namespace
 
-Scores::Scores(const Database& db) {
+void TouchedDays::collect(const UndoJournal& j, int mark) {
+    teachers.clear();
+    classes.clear();
+    all = 0;
+    for (int e = mark; e < j.count; ++e) {
+        const unsigned day = 1u << (dayOf(j.cell[e]) - 1);
+        all |= day;
+        if (j.grid[e] == GridKind::Teacher)
+            markDay(teachers, j.position[e], day);
+        else if (j.grid[e] == GridKind::Class)
+            markDay(classes, j.position[e], day);
+    }
+}
+
+Scores::Scores(const Database& db, const RulesHeld& h) : held(h) {
     for (const TeacherTimetable& tt : db.teacherTimetables) {
-        const GridScore t = teacherScore(db, tt);
+        teacherWeeks.push_back(teacherWeek(db, tt, held));
+        const GridScore t = teacherScore(db, tt, teacherWeeks.back());
         teacher.push_back(t.penalty);
         teacherRules.push_back(t.breaks);
     }
-    for (const ClassTimetable& ct : db.classTimetables) classRules.push_back(classBreaks(db, ct));
-    for (const RuleCounts& c : classRules) klass.push_back(weigh(c));
+    for (const ClassTimetable& ct : db.classTimetables) {
+        classWeeks.push_back(classWeek(db, ct, held));
+        classRules.push_back(weekBreaks(db, ct, classWeeks.back()));
+        klass.push_back(weigh(classRules.back()));
+    }
 }
 
-int Scores::delta(const AutoRun& run, int mark) {
-    const UndoJournal& j = *run.journal;
-    touchedTeachers.clear();
-    touchedClasses.clear();
-    for (int e = mark; e < j.count; ++e) {
-        if (j.grid[e] == GridKind::Room) continue;
-        std::vector<int>& touched =
-            j.grid[e] == GridKind::Teacher ? touchedTeachers : touchedClasses;
-        if (std::find(touched.begin(), touched.end(), j.position[e]) == touched.end())
-            touched.push_back(j.position[e]);
-    }
+int Scores::delta(const AutoRun& run, int from) {
+    const Database& db = run.db;
+    touched.collect(*run.journal, from);
     int d = 0;
     RuleCounts more;
     nowTeachers.clear();
     nowTeacherPenalty.clear();
+    nowTeacherWeeks.clear();
     nowClasses.clear();
-    for (int t : touchedTeachers) {
-        const GridScore now = teacherScore(run.db, run.db.teacherTimetables.rows[t]);
+    nowClassWeeks.clear();
+    for (const auto& [t, days] : touched.teachers) {
+        const TeacherTimetable& tt = db.teacherTimetables.rows[t];
+        TeacherWeek week = teacherWeeks[t];
+        recount(db, tt, held, days, week);
+        const GridScore now = teacherScore(db, tt, week);
         d += now.penalty - teacher[t];
         for (int r = 0; r < kRuleCount; ++r) more.n[r] += now.breaks.n[r] - teacherRules[t].n[r];
         nowTeachers.push_back(now.breaks);
         nowTeacherPenalty.push_back(now.penalty);
+        nowTeacherWeeks.push_back(week);
     }
-    for (int c : touchedClasses) {
-        const RuleCounts now = classBreaks(run.db, run.db.classTimetables.rows[c]);
+    for (const auto& [c, days] : touched.classes) {
+        const ClassTimetable& ct = db.classTimetables.rows[c];
+        ClassWeek week = classWeeks[c];
+        recount(db, ct, held, days, week);
+        const RuleCounts now = weekBreaks(db, ct, week);
         d += weigh(now) - klass[c];
         for (int r = 0; r < kRuleCount; ++r) more.n[r] += now.n[r] - classRules[c].n[r];
         nowClasses.push_back(now);
+        nowClassWeeks.push_back(week);
     }
     // No rule in force is broken more often to gain on another, nor to close gaps.
     for (int r = 0; r < kRuleCount; ++r)
@@ -90,15 +133,17 @@ int Scores::teachersOverGapLimit() const {
 }
 
 void Scores::accept() {
-    for (std::size_t k = 0; k < touchedTeachers.size(); ++k) {
-        const int t = touchedTeachers[k];
+    for (std::size_t k = 0; k < touched.teachers.size(); ++k) {
+        const int t = touched.teachers[k].first;
         teacher[t] = nowTeacherPenalty[k];
         teacherRules[t] = nowTeachers[k];
+        teacherWeeks[t] = nowTeacherWeeks[k];
     }
-    for (std::size_t k = 0; k < touchedClasses.size(); ++k) {
-        const int c = touchedClasses[k];
+    for (std::size_t k = 0; k < touched.classes.size(); ++k) {
+        const int c = touched.classes[k].first;
         classRules[c] = nowClasses[k];
         klass[c] = weigh(nowClasses[k]);
+        classWeeks[c] = nowClassWeeks[k];
     }
 }
 
@@ -125,24 +170,61 @@ void Affected::add(const PlacementAttempt& a) {
             classes.push_back(a.classRow[c]);
 }
 
-GridScore Affected::score(const Database& db) const {
+GridScore Affected::measure(const Database& db, const RulesHeld& held) {
+    teacherWeeks_.clear();
+    classWeeks_.clear();
     GridScore sum;
     for (int t : teachers) {
-        const GridScore one = teacherScore(db, db.teacherTimetables.rows[t]);
+        const TeacherTimetable& tt = db.teacherTimetables.rows[t];
+        teacherWeeks_.push_back(teacherWeek(db, tt, held));
+        const GridScore one = teacherScore(db, tt, teacherWeeks_.back());
         sum.penalty += one.penalty;
         sum.breaks += one.breaks;
     }
     for (int c : classes) {
-        const RuleCounts one = classBreaks(db, db.classTimetables.rows[c]);
+        const ClassTimetable& ct = db.classTimetables.rows[c];
+        classWeeks_.push_back(classWeek(db, ct, held));
+        const RuleCounts one = weekBreaks(db, ct, classWeeks_.back());
         sum.penalty += weigh(one);
         sum.breaks += one;
     }
     return sum;
 }
 
-bool fillFor(const Database& db, PlacementAttempt& a, Id classId, Id lessonId, int length) {
-    a = PlacementAttempt{};
-    if (!fillAttempt(db, a, classId, lessonId)) return false;
+GridScore Affected::since(const AutoRun& run, const RulesHeld& held, int from) {
+    const Database& db = run.db;
+    const UndoJournal& j = *run.journal;
+    unsigned days = 0;
+    for (int e = from; e < j.count; ++e) days |= 1u << (dayOf(j.cell[e]) - 1);
+    GridScore sum;
+    for (std::size_t k = 0; k < teachers.size(); ++k) {
+        const TeacherTimetable& tt = db.teacherTimetables.rows[teachers[k]];
+        TeacherWeek week = teacherWeeks_[k];
+        recount(db, tt, held, days, week);
+        const GridScore one = teacherScore(db, tt, week);
+        sum.penalty += one.penalty;
+        sum.breaks += one.breaks;
+    }
+    for (std::size_t k = 0; k < classes.size(); ++k) {
+        const ClassTimetable& ct = db.classTimetables.rows[classes[k]];
+        ClassWeek week = classWeeks_[k];
+        recount(db, ct, held, days, week);
+        const RuleCounts one = weekBreaks(db, ct, week);
+        sum.penalty += weigh(one);
+        sum.breaks += one;
+    }
+    return sum;
+}
+
+bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length) {
+    int& k = s.attemptOf[classId * 256 + lessonId];
+    if (k == -1) {
+        a = PlacementAttempt{};
+        k = fillAttempt(s.run.db, a, classId, lessonId) ? int(s.attempts.size()) : -2;
+        if (k >= 0) s.attempts.push_back(a);
+    }
+    if (k < 0) return false;
+    a = s.attempts[k];
     a.length = length;
     return true;
 }
@@ -151,15 +233,21 @@ namespace {
 
 // The cell where the block costs least, 0 when it fits nowhere. A block that was placed
 // and is only pushed aside goes nowhere it would break a rule the grids kept before.
-int bestCell(Stage& s, PlacementAttempt& a, const Affected& affected, bool mayBend) {
+int bestCell(Stage& s, PlacementAttempt& a, Affected& affected, bool mayBend) {
     int best = 0, bestPenalty = INT_MAX;
-    const RuleCounts before = mayBend ? RuleCounts{} : affected.score(s.run.db).breaks;
+    // Measured at the first cell that fits: most blocks pushed aside fit nowhere.
+    bool measured = false;
+    RuleCounts before;
     for (int cell = 1; cell <= kSlots && !s.spent(); ++cell) {
         if (!hardFits(s.run, a, cell)) continue;
         s.work();
+        if (!measured) {
+            before = affected.measure(s.run.db, s.held).breaks;
+            measured = true;
+        }
         const int mark = s.run.journal->count;
         if (!commitBlock(s.run, a)) continue;
-        const GridScore now = affected.score(s.run.db);
+        const GridScore now = affected.since(s.run, s.held, mark);
         const int p = now.penalty;
         const bool keeps = mayBend || !now.breaks.exceeds(before);
         rollBack(s.run, mark);
@@ -189,10 +277,7 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
     a.day = day;
     a.hour = hour;
     a.cell = cell;
-    const CellExplanation way = blockObstacle(db, a);
-    if (way.fits() || way.reason == CellReason::TeacherClosed ||
-        way.reason == CellReason::ClassClosed || way.reason == CellReason::RoomClosed)
-        return false;
+    if (blockState(db, a) != BlockState::Busy) return false;
     s.work();
     std::vector<Blocker> blockers;
     auto note = [&](Id classId, int slot) {
@@ -243,7 +328,7 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
     setBlockOpen(run, a, 0);
     bool placed = true;
     for (const Removed& r : removed)
-        if (!placeSomewhere(s, r.classId, r.lessonId, r.length, depth - 1, false)) {
+        if (!placeSomewhere(s, r.classId, r.lessonId, r.length, depth - 1, s.pushedMayBend)) {
             placed = false;
             break;
         }
@@ -254,7 +339,7 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
 
 bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, bool mayBend) {
     PlacementAttempt a;
-    if (length <= 0 || !fillFor(s.run.db, a, classId, lessonId, length)) return false;
+    if (length <= 0 || !fillFor(s, a, classId, lessonId, length)) return false;
     Affected affected;
     affected.add(a);
     if (const int cell = bestCell(s, a, affected, mayBend); cell != 0)

@@ -24,18 +24,19 @@ struct GridScore {
     RuleCounts breaks;
 };
 
-// The teachers and classes whose figures a move can change.
-struct Affected {
-    std::vector<int> teachers;
-    std::vector<int> classes;
-    void add(const PlacementAttempt& a);
-    GridScore score(const Database& db) const;
-};
-
 struct Stage {
+    Stage(AutoRun& r, long work) : run(r), workLeft(work), held(rulesHeld(r.db)) {}
     AutoRun& run;
     long workLeft;
+    RulesHeld held;
+    // Whether a block pushed aside to place an hour may go where it breaks a rule: only
+    // when the hour can be placed no other way.
+    bool pushedMayBend = false;
     long sincePump = 0;
+    // The attempt of each class lesson, filled once: the stage changes only the grids.
+    std::vector<PlacementAttempt> attempts;
+    std::vector<int> attemptOf = std::vector<int>(1 << 16, -1); // class * 256 + lesson
+
     bool spent() const { return workLeft <= 0 || run.state.stopRequested; }
     // One cell tried; the message pump runs now and then, so "&Durdur" gets through.
     void work() {
@@ -47,23 +48,52 @@ struct Stage {
     }
 };
 
+// The days each grid row has changed on since a journal mark, as a bit per day.
+struct TouchedDays {
+    std::vector<std::pair<int, unsigned>> teachers;
+    std::vector<std::pair<int, unsigned>> classes;
+    unsigned all = 0; // every day any grid changed on
+    void collect(const UndoJournal& j, int mark);
+};
+
+// The teachers and classes whose figures a move can change, with their figures by day
+// as they stood when `measure` was called, so a trial placement counts its own day only.
+struct Affected {
+    std::vector<int> teachers;
+    std::vector<int> classes;
+    void add(const PlacementAttempt& a);
+    GridScore measure(const Database& db, const RulesHeld& held);
+    // The figures after the changes since journal entry `mark`, which touched these grids
+    // only.
+    GridScore since(const AutoRun& run, const RulesHeld& held, int mark);
+
+private:
+    std::vector<TeacherWeek> teacherWeeks_;
+    std::vector<ClassWeek> classWeeks_;
+};
+
 // The figures of every teacher and class as they stand, kept up to date as moves are
-// taken, so a move is judged by the grids its journal entries touched.
+// taken, so a move is judged by the days of the grids its journal entries touched.
 struct Scores {
+    RulesHeld held;
     std::vector<int> teacher;
     std::vector<int> klass;
     std::vector<RuleCounts> teacherRules; // the breaks of each rule in force, per teacher
     std::vector<RuleCounts> classRules;
-    std::vector<int> touchedTeachers;
-    std::vector<int> touchedClasses;
-    std::vector<RuleCounts> nowTeachers; // the touched grids' figures as delta found them
+    std::vector<TeacherWeek> teacherWeeks;
+    std::vector<ClassWeek> classWeeks;
+    TouchedDays touched;
+    // The touched grids' figures as delta found them.
+    std::vector<RuleCounts> nowTeachers;
     std::vector<int> nowTeacherPenalty;
+    std::vector<TeacherWeek> nowTeacherWeeks;
+    std::vector<RuleCounts> nowClasses;
+    std::vector<ClassWeek> nowClassWeeks;
     // While annealing, more teachers over the gap limit are weighed rather than refused;
     // the timetable it keeps has no more of them than it started with.
     bool gapLimitMayRise = false;
-    std::vector<RuleCounts> nowClasses;
 
-    explicit Scores(const Database& db);
+    Scores(const Database& db, const RulesHeld& held);
     // The change in the figures since journal entry `mark`; kNeverWorth when a rule is
     // broken more often than before.
     int delta(const AutoRun& run, int mark);
@@ -78,7 +108,7 @@ struct Scores {
 };
 
 // The attempt for a block of `length` hours of the class lesson.
-bool fillFor(const Database& db, PlacementAttempt& a, Id classId, Id lessonId, int length);
+bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length);
 
 // The block at `cell` once the one or two movable blocks in its way are taken out, they
 // then placed elsewhere, `depth` levels deep. Journalled; false changes nothing.

@@ -9,6 +9,9 @@ namespace zs::sched {
 
 bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
     const Database& db = run.db;
+    // The first class's own cell rules out most cells at once.
+    if (db.classTimetables.rows[a.classRow[0]].planes[kOccupantPlane][slotIndex(cell)] != 0)
+        return false;
     const int day = dayOf(cell), hour = hourOf(cell);
     const DayWindow w = attemptWindow(db, a, day);
     if (!w.contains(hour) || hour + a.length - 1 > w.last) return false;
@@ -16,7 +19,7 @@ bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
     a.day = day;
     a.hour = hour;
     a.cell = cell;
-    if (pairsRefuse(run, a) || !blockObstacle(db, a).fits()) return false;
+    if (pairsRefuse(run, a) || !blockFits(db, a)) return false;
     const auto& occupants = db.classTimetables.rows[a.classRow[0]].planes[kOccupantPlane];
     if (hour > 1 && occupants[slotIndex(cell - 1)] == a.firstClassLesson()) return false;
     const int after = hour + a.length;

@@ -10,6 +10,7 @@
 #include "run_support.h"
 #include "scheduler/explain.h"
 #include "scheduler/feasibility.h"
+#include "scheduler/improve_stage.h"
 #include "scheduler/journal_ops.h"
 #include "scheduler/kempe.h"
 #include "scheduler/quality.h"
@@ -268,6 +269,69 @@ TEST(Improvement, BreaksNoRuleMoreOftenThanTheFaithfulSearch) {
                     << ruleName(static_cast<Rule>(r)) << " seed " << seed << " day rules "
                     << dayRules;
         }
+    }
+}
+
+// The second stage counts a move again only on the days it touched: after any sequence
+// of kept and undone moves, its figures are those of a count of every grid from scratch,
+// and both are what the rule functions count.
+TEST(Improvement, FiguresKeptDayByDayEqualAFreshCount) {
+    for (const bool dayRules : {false, true}) {
+        auto db = test::sampleDb(8, 3);
+        db->settings.dayBetweenParts = dayRules;
+        db->settings.otherHourOtherDay = dayRules;
+        db->settings.groupOtherDay = dayRules;
+        MemoryRun m(*db);
+        m.run.faithfulOnly = true;
+        sched::runAutomatic(m.run);
+        sched::Stage stage(m.run, 1L << 30);
+        sched::Scores scores(*db, stage.held);
+        std::uint32_t random = 12345;
+        auto next = [&] { return random = random * 1103515245u + 12345u, random >> 8; };
+        int kept = 0;
+        for (int move = 0; move < 20000; ++move) {
+            const int row = int(next() % db->classTimetables.rows.size());
+            const ClassTimetable& ct = db->classTimetables.rows[row];
+            const int slot = 1 + int(next() % kSlots), to = 1 + int(next() % kSlots);
+            const Id lesson = ct.planes[kOccupantPlane][slotIndex(slot)];
+            if (lesson == 0 || ct.planes[kBlockStartPlane][slotIndex(slot)] != slot) continue;
+            m.run.journal->clear();
+            sched::PlacementAttempt a;
+            if (!sched::fillFor(stage, a, ct.classId, lesson,
+                                ct.planes[kBlockLengthPlane][slotIndex(slot)]))
+                continue;
+            bool moved = false;
+            if (next() % 2 == 0) {
+                moved = sched::kempeSwap(m.run, row, slot, to);
+            } else if (sched::removeBlock(m.run, row, slot)) {
+                moved = sched::hardFits(m.run, a, to) && sched::commitBlock(m.run, a);
+                if (!moved) sched::rollBack(m.run, 0);
+            }
+            if (!moved) continue;
+            // Rule rises are kept too, so every count moves both ways.
+            scores.delta(m.run, 0);
+            if (next() % 3 != 0) {
+                scores.accept();
+                ++kept;
+            } else {
+                sched::rollBack(m.run, 0);
+            }
+        }
+        EXPECT_GT(kept, 100);
+        const sched::Scores fresh(*db, stage.held);
+        EXPECT_EQ(scores.teacher, fresh.teacher);
+        EXPECT_EQ(scores.klass, fresh.klass);
+        for (std::size_t t = 0; t < fresh.teacherRules.size(); ++t) {
+            const TeacherTimetable& tt = db->teacherTimetables.rows[t];
+            EXPECT_EQ(scores.teacherRules[t].n, fresh.teacherRules[t].n) << int(tt.teacherId);
+            EXPECT_EQ(fresh.teacherRules[t].n, teacherBreaks(*db, tt).n) << int(tt.teacherId);
+        }
+        for (std::size_t c = 0; c < fresh.classRules.size(); ++c) {
+            const ClassTimetable& ct = db->classTimetables.rows[c];
+            EXPECT_EQ(scores.classRules[c].n, fresh.classRules[c].n) << int(ct.classId);
+            EXPECT_EQ(fresh.classRules[c].n, classBreaks(*db, ct).n) << int(ct.classId);
+        }
+        EXPECT_TRUE(checkGridConsistency(*db).empty());
     }
 }
 
