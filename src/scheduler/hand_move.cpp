@@ -2,6 +2,7 @@
 
 #include "explain.h"
 #include "hand_change.h"
+#include "move_rule_counts.h"
 #include "rules/block_run.h"
 #include "rules/placement.h"
 
@@ -59,6 +60,7 @@ DropMap dropMap(const Database& db, const HandBlock& block) {
     Database without = db;
     take(without, block);
     const LessonExplanation run = explainLesson(without, block.classId, block.lessonId);
+    MoveRuleCounts counts(without, block.classId, block.lessonId, block.length, block.start);
     DropMap map;
     for (int slot = 1; slot <= kSlots; ++slot) {
         DropVerdict& v = map[static_cast<std::size_t>(slot - 1)];
@@ -68,10 +70,11 @@ DropMap dropMap(const Database& db, const HandBlock& block) {
             continue;
         }
         const CellExplanation& byRun = run.cells[static_cast<std::size_t>(slot - 1)];
-        if (!byRun.fits() && byRun.reason != R::NothingLeft) {
-            v.colour = DropColour::AutoRuleOnly;
+        if (!byRun.fits() && byRun.reason != R::NothingLeft)
             v.why = byRun;
-        }
+        else
+            v.why = counts.raised(slot);
+        if (!v.why.fits()) v.colour = DropColour::AutoRuleOnly;
     }
     return map;
 }

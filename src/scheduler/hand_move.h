@@ -29,14 +29,15 @@ std::optional<HandBlock> movableBlockAt(const Database& db, CellOf grid, Id owne
 // How a cell looks while a block is carried over it, the block's first hour there.
 enum class DropColour {
     Fits,         // placing by hand and the automatic run's checks both allow it
-    AutoRuleOnly, // placing by hand allows it; a check of the automatic run does not
+    AutoRuleOnly, // placing by hand allows it; a check of the automatic run does not, or
+                  // the move breaks a rule in force more often than the block's own place
     Refused,      // placing by hand refuses it
     Closed,       // a cell it needs is closed or locked
 };
 
 struct DropVerdict {
     DropColour colour = DropColour::Fits;
-    CellExplanation why; // the refusal for the cell, or the run's check for yellow
+    CellExplanation why; // the refusal for the cell, or the run's check or rule for yellow
 };
 
 using DropMap = std::array<DropVerdict, kSlots>; // index: first slot - 1
