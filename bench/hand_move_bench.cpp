@@ -57,11 +57,12 @@ void BM_DropMap255(benchmark::State& state) {
         state.SkipWithError("no block placed");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(sched::dropMap(*db, block));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sched::dropMap(*db, block, CellOf::Class, block.classId));
     state.counters["blockHours"] = block.length;
     // The cells the hand allows, where the rule counts are compared.
     int green = 0, yellow = 0;
-    for (const sched::DropVerdict& v : sched::dropMap(*db, block)) {
+    for (const sched::DropVerdict& v : sched::dropMap(*db, block, CellOf::Class, block.classId)) {
         green += v.colour == sched::DropColour::Fits;
         yellow += v.colour == sched::DropColour::AutoRuleOnly;
     }

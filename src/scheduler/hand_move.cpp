@@ -56,7 +56,37 @@ std::optional<HandBlock> movableBlockAt(const Database& db, CellOf grid, Id owne
     return HandBlock{classId, lessonId, run.start, run.length};
 }
 
-DropMap dropMap(const Database& db, const HandBlock& block) {
+namespace {
+
+// Swaps the two blocks in `work`, answering the first refusal.
+CellExplanation swap(Database& work, const HandBlock& block, const HandBlock& other) {
+    take(work, block);
+    take(work, other);
+    if (CellExplanation e = put(work, block, other.start); !e.fits()) return e;
+    return put(work, other, block.start);
+}
+
+// The cells of the other blocks of the owner's grid, where a drop swaps the two: green
+// where the swap goes through, red with its refusal where it does not.
+void markSwaps(const Database& db, const HandBlock& block, CellOf grid, Id ownerId, DropMap& map) {
+    std::optional<HandBlock> last;
+    DropVerdict verdict;
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        const std::optional<HandBlock> other = movableBlockAt(db, grid, ownerId, slot);
+        if (!other || *other == block) continue;
+        if (!last || !(*last == *other)) {
+            Database work = db;
+            const CellExplanation e = swap(work, block, *other);
+            verdict = {e.fits() ? DropColour::Fits : DropColour::Refused, e, true};
+            last = other;
+        }
+        map[static_cast<std::size_t>(slot - 1)] = verdict;
+    }
+}
+
+} // namespace
+
+DropMap dropMap(const Database& db, const HandBlock& block, CellOf grid, Id ownerId) {
     Database without = db;
     take(without, block);
     const LessonExplanation run = explainLesson(without, block.classId, block.lessonId);
@@ -76,6 +106,7 @@ DropMap dropMap(const Database& db, const HandBlock& block) {
             v.why = counts.raised(slot);
         if (!v.why.fits()) v.colour = DropColour::AutoRuleOnly;
     }
+    markSwaps(db, block, grid, ownerId, map);
     return map;
 }
 
@@ -83,20 +114,17 @@ DropResult dropBlock(Database& db, CellOf grid, Id ownerId, const HandBlock& blo
     if (!validSlot(target) || target == block.start) return {};
     const std::optional<HandBlock> moved = movableBlockAt(db, grid, ownerId, block.start);
     if (!moved || !(*moved == block)) return {DropOutcome::Refused, {R::NothingLeft}};
-    Database work = db;
-    take(work, block);
     const OwnerCell there = ownerCell(db, grid, ownerId, target);
     const std::optional<HandBlock> other =
         there.occupant != 0 ? movableBlockAt(db, grid, ownerId, target) : std::nullopt;
+    Database work = db;
     if (other && !(*other == block)) {
-        take(work, *other);
-        if (CellExplanation e = put(work, block, other->start); !e.fits())
-            return {DropOutcome::Refused, e};
-        if (CellExplanation e = put(work, *other, block.start); !e.fits())
+        if (CellExplanation e = swap(work, block, *other); !e.fits())
             return {DropOutcome::Refused, e};
         db = std::move(work);
         return {DropOutcome::Swapped, {}};
     }
+    take(work, block);
     if (CellExplanation e = put(work, block, target); !e.fits()) return {DropOutcome::Refused, e};
     db = std::move(work);
     return {DropOutcome::Moved, {}};

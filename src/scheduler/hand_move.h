@@ -38,12 +38,14 @@ enum class DropColour {
 struct DropVerdict {
     DropColour colour = DropColour::Fits;
     CellExplanation why; // the refusal for the cell, or the run's check or rule for yellow
+    bool swaps = false;  // the cell holds another block, which the drop swaps with
 };
 
 using DropMap = std::array<DropVerdict, kSlots>; // index: first slot - 1
 
-// Every cell of the week for one block; nothing in the tables changes.
-DropMap dropMap(const Database& db, const HandBlock& block);
+// Every cell of the week for one block carried over the owner's grid, as dropBlock would
+// answer there; nothing in the tables changes.
+DropMap dropMap(const Database& db, const HandBlock& block, CellOf grid, Id ownerId);
 
 enum class DropOutcome { Moved, Swapped, Refused, Unchanged };
 

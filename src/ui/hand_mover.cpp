@@ -46,8 +46,14 @@ void HandMover::showReason(int slot) {
         reason_->clear();
         return;
     }
-    const sched::CellExplanation& why = map_[static_cast<std::size_t>(slot - 1)].why;
-    reason_->setText(fromCodePage(sched::explanationText(session_.db, why)));
+    const sched::DropVerdict& v = map_[static_cast<std::size_t>(slot - 1)];
+    const QString why = fromCodePage(sched::explanationText(session_.db, v.why));
+    if (!v.swaps)
+        reason_->setText(why);
+    else if (v.why.fits())
+        reason_->setText(QStringLiteral("Buraya bırakılırsa iki ders yer değiştirir."));
+    else
+        reason_->setText(QStringLiteral("Yer değiştirilemez: ") + why);
 }
 
 void HandMover::pickUp(int slot) {
@@ -57,7 +63,7 @@ void HandMover::pickUp(int slot) {
         reason_->setText(QStringLiteral("Taşınacak, kilitli olmayan bir ders seçin."));
         return;
     }
-    map_ = sched::dropMap(session_.db, *block_);
+    map_ = sched::dropMap(session_.db, *block_, grid, owner);
     showReason(slot);
     grid_->update();
 }

@@ -189,14 +189,19 @@ TEST(HandMove, ColoursEveryCellAsTheDropWouldGo) {
     ASSERT_TRUE(ToggleLock(s.db, CellOf::Class, 1, 49));
     const Bytes before = test::gridBytes(s.db);
     const HandBlock b = s.block(CellOf::Class, 1, 1);
-    const sched::DropMap map = sched::dropMap(s.db, b);
+    const sched::DropMap map = sched::dropMap(s.db, b, CellOf::Class, 1);
     EXPECT_EQ(test::gridBytes(s.db), before);
     const auto at = [&](int slot) { return map[std::size_t(slot - 1)]; };
     EXPECT_EQ(at(49).colour, DropColour::Closed);
     EXPECT_EQ(at(33).colour, DropColour::Refused);
     EXPECT_EQ(at(33).why.reason, R::TeacherBusy);
     EXPECT_EQ(at(8).colour, DropColour::Refused); // the second hour falls past hour 8
-    EXPECT_EQ(at(4).colour, DropColour::Refused); // lesson 2 stays where it is
+    EXPECT_EQ(at(4).colour, DropColour::Fits);    // lesson 2's hours: the two swap
+    EXPECT_TRUE(at(4).swaps);
+    // Lesson 3 at hour 3 would swap, but the two hours do not fit in its one.
+    EXPECT_TRUE(at(3).swaps);
+    EXPECT_EQ(at(3).colour, DropColour::Refused);
+    EXPECT_EQ(at(3).why.reason, R::TeacherBusy);
     // Where the hand allows it, green only where the automatic run's check allows it too,
     // and the check's own refusal where it does not.
     const sched::LessonExplanation run = explainWithout(s.db, b);
@@ -204,6 +209,7 @@ TEST(HandMove, ColoursEveryCellAsTheDropWouldGo) {
     for (int slot = 1; slot <= kSlots; ++slot) {
         const sched::DropVerdict& v = at(slot);
         EXPECT_EQ(v.why.fits(), v.colour == DropColour::Fits) << slot;
+        if (v.swaps) continue;
         if (v.colour != DropColour::Fits && v.colour != DropColour::AutoRuleOnly) continue;
         ++allowed;
         const sched::CellExplanation& byRun = run.cells[std::size_t(slot - 1)];
@@ -213,6 +219,16 @@ TEST(HandMove, ColoursEveryCellAsTheDropWouldGo) {
     }
     EXPECT_GT(allowed, 0);
     EXPECT_NE(at(1).colour, DropColour::Refused); // its own place
+    // Every colour is what the drop does there.
+    for (int slot = 2; slot <= kSlots; ++slot) {
+        Database copy = s.db;
+        const DropOutcome o = sched::dropBlock(copy, CellOf::Class, 1, b, slot).outcome;
+        const bool goes = o == DropOutcome::Moved || o == DropOutcome::Swapped;
+        EXPECT_EQ(goes, at(slot).colour == DropColour::Fits ||
+                            at(slot).colour == DropColour::AutoRuleOnly)
+            << slot;
+        EXPECT_EQ(o == DropOutcome::Swapped, at(slot).swaps && goes) << slot;
+    }
 }
 
 // Teacher 1: class 2's lesson 2 at Monday 1, class 1's lesson 1 at Monday 2-3, class 2's
@@ -257,7 +273,8 @@ TEST(HandMove, YellowWhereTheMoveBreaksARuleMoreOften) {
         ASSERT_TRUE(b);
         ASSERT_TRUE(explainWithout(s.db, *b).cells[std::size_t(c.to - 1)].fits());
         const Bytes before = test::gridBytes(s.db);
-        const sched::DropVerdict v = sched::dropMap(s.db, *b)[std::size_t(c.to - 1)];
+        const sched::DropVerdict v =
+            sched::dropMap(s.db, *b, CellOf::Class, c.classId)[std::size_t(c.to - 1)];
         EXPECT_EQ(test::gridBytes(s.db), before);
         EXPECT_EQ(v.colour, c.reason == R::Fits ? DropColour::Fits : DropColour::AutoRuleOnly);
         EXPECT_EQ(v.why.reason, c.reason);
