@@ -218,6 +218,23 @@ bool fillAttempt(const Database& db, PlacementAttempt& a, Id classId, Id lessonI
     return true;
 }
 
+bool fillAttemptOf(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId) {
+    if (!run.attempts) {
+        a = PlacementAttempt{};
+        return fillAttempt(run.db, a, classId, lessonId);
+    }
+    AttemptCache& cache = *run.attempts;
+    int& k = cache.index[classId * 256 + lessonId];
+    if (k == -1) {
+        PlacementAttempt fresh;
+        k = fillAttempt(run.db, fresh, classId, lessonId) ? int(cache.filled.size()) : -2;
+        if (k >= 0) cache.filled.push_back(fresh);
+    }
+    if (k < 0) return false;
+    a = cache.filled[std::size_t(k)];
+    return true;
+}
+
 namespace {
 
 void tryCell(AutoRun& run, PlacementAttempt& a) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace zs::sched {
 
@@ -63,6 +64,15 @@ bool runAttempt(AutoRun& run, int targetCell, int length, Id classId, Id lessonI
 // The fields of an attempt from the class lesson, its lesson and its common group. False
 // when the attempt has no grid to work on: no teacher or class with a timetable record.
 bool fillAttempt(const Database& db, PlacementAttempt& a, Id classId, Id lessonId);
+
+// The attempts of the class lessons, each filled once; see AutoRun::attempts.
+struct AttemptCache {
+    std::vector<PlacementAttempt> filled;
+    std::vector<int> index = std::vector<int>(1 << 16, -1); // class * 256 + lesson
+};
+
+// fillAttempt, through the run's cache while it has one.
+bool fillAttemptOf(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId);
 
 // The blocks-on-pairs rule, while in force: a block of even length never starts at an
 // even hour.

@@ -217,14 +217,7 @@ GridScore Affected::since(const AutoRun& run, const RulesHeld& held, int from) {
 }
 
 bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length) {
-    int& k = s.attemptOf[classId * 256 + lessonId];
-    if (k == -1) {
-        a = PlacementAttempt{};
-        k = fillAttempt(s.run.db, a, classId, lessonId) ? int(s.attempts.size()) : -2;
-        if (k >= 0) s.attempts.push_back(a);
-    }
-    if (k < 0) return false;
-    a = s.attempts[k];
+    if (!fillAttemptOf(s.run, a, classId, lessonId)) return false;
     a.length = length;
     return true;
 }

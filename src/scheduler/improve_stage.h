@@ -25,7 +25,12 @@ struct GridScore {
 };
 
 struct Stage {
-    Stage(AutoRun& r, long work) : run(r), workLeft(work), held(rulesHeld(r.db)) {}
+    Stage(AutoRun& r, long work) : run(r), workLeft(work), held(rulesHeld(r.db)) {
+        run.attempts = &attempts;
+    }
+    ~Stage() { run.attempts = nullptr; }
+    Stage(const Stage&) = delete;
+    Stage& operator=(const Stage&) = delete;
     AutoRun& run;
     long workLeft;
     RulesHeld held;
@@ -34,8 +39,7 @@ struct Stage {
     bool pushedMayBend = false;
     long sincePump = 0;
     // The attempt of each class lesson, filled once: the stage changes only the grids.
-    std::vector<PlacementAttempt> attempts;
-    std::vector<int> attemptOf = std::vector<int>(1 << 16, -1); // class * 256 + lesson
+    AttemptCache attempts;
 
     bool spent() const { return workLeft <= 0 || run.state.stopRequested; }
     // One cell tried; the message pump runs now and then, so "&Durdur" gets through.

@@ -9,10 +9,12 @@ namespace zs::sched {
 
 bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
     const Database& db = run.db;
-    // The first class's own cell rules out most cells at once.
-    if (db.classTimetables.rows[a.classRow[0]].planes[kOccupantPlane][slotIndex(cell)] != 0)
-        return false;
+    // The first class's own cell and hours rule out most cells at once; its day window,
+    // when valid, is these hours, and holds the common lesson's window.
+    const ClassTimetable& own = db.classTimetables.rows[a.classRow[0]];
+    if (own.planes[kOccupantPlane][slotIndex(cell)] != 0) return false;
     const int day = dayOf(cell), hour = hourOf(cell);
+    if (hour < own.firstHour[day - 1] || hour + a.length - 1 > own.lastHour[day - 1]) return false;
     const DayWindow w = attemptWindow(db, a, day);
     if (!w.contains(hour) || hour + a.length - 1 > w.last) return false;
     if (a.lesson->notAtHour != 0 && a.length >= 2 && hour == a.lesson->notAtHour) return false;
@@ -40,8 +42,8 @@ struct Link {
 };
 
 // The block a class grid holds at `slot`, as a link, if it starts there with `length`.
-bool linkAt(const Database& db, Id classId, int slot, int length, int from, int to, Link& out) {
-    const ClassTimetable* ct = db.classTimetables.find(classId);
+bool linkAt(const AutoRun& run, Id classId, int slot, int length, int from, int to, Link& out) {
+    const ClassTimetable* ct = run.db.classTimetables.find(classId);
     if (!ct) return false;
     const int i = slotIndex(slot);
     const Id lessonId = ct->planes[kOccupantPlane][i];
@@ -49,17 +51,17 @@ bool linkAt(const Database& db, Id classId, int slot, int length, int from, int 
         ct->planes[kBlockLengthPlane][i] != length || ct->planes[kOpenPlane][i] == 0)
         return false;
     PlacementAttempt a;
-    if (!fillAttempt(db, a, classId, lessonId)) return false;
+    if (!fillAttemptOf(run, a, classId, lessonId)) return false;
     out = {a.firstClass(), a.firstClassLesson(), a.classRow[0], from, to};
     return true;
 }
 
 // Adds the block in the way at `slot` (held in the grid as `occupant` of class `classId`)
 // unless the chain has it; false when it cannot move as a whole.
-bool follow(const Database& db, std::vector<Link>& chain, Id classId, int slot, int length,
+bool follow(const AutoRun& run, std::vector<Link>& chain, Id classId, int slot, int length,
             int from, int to) {
     Link l{};
-    if (!linkAt(db, classId, slot, length, from, to, l)) return false;
+    if (!linkAt(run, classId, slot, length, from, to, l)) return false;
     for (const Link& c : chain)
         if (c.row == l.row && c.from == l.from) return true;
     chain.push_back(l);
@@ -75,17 +77,17 @@ bool kempeSwap(AutoRun& run, int classRow, int from, int to) {
     const int length = ct.planes[kBlockLengthPlane][slotIndex(from)];
     if (length < 1 || hourOf(to) + length - 1 > kHoursPerDay) return false;
     std::vector<Link> chain;
-    if (!follow(db, chain, ct.classId, from, length, from, to)) return false;
+    if (!follow(run, chain, ct.classId, from, length, from, to)) return false;
     for (std::size_t n = 0; n < chain.size(); ++n) {
         const Link link = chain[n];
         PlacementAttempt a;
-        if (!fillAttempt(db, a, link.classId, link.lessonId)) return false;
+        if (!fillAttemptOf(run, a, link.classId, link.lessonId)) return false;
         for (int k = 0; k < length; ++k) {
             const int i = slotIndex(link.to + k);
             for (int t = 0; t < a.teachers; ++t) {
                 const auto& p = db.teacherTimetables.rows[a.teacherRow[t]].planes;
                 if (const Id c = p[kOccupantPlane][i]) {
-                    if (!follow(db, chain, c, link.to + k, length, link.to, link.from))
+                    if (!follow(run, chain, c, link.to + k, length, link.to, link.from))
                         return false;
                 } else if (p[kOpenPlane][i] == 0) {
                     return false;
@@ -94,7 +96,7 @@ bool kempeSwap(AutoRun& run, int classRow, int from, int to) {
             for (int c = 0; c < a.classes; ++c) {
                 const auto& p = db.classTimetables.rows[a.classRow[c]].planes;
                 if (p[kOccupantPlane][i] != 0) {
-                    if (!follow(db, chain, a.classIds[c], link.to + k, length, link.to, link.from))
+                    if (!follow(run, chain, a.classIds[c], link.to + k, length, link.to, link.from))
                         return false;
                 } else if (p[kOpenPlane][i] == 0) {
                     return false;
@@ -103,7 +105,7 @@ bool kempeSwap(AutoRun& run, int classRow, int from, int to) {
             for (int r = 0; r < a.rooms; ++r) {
                 const auto& p = db.roomTimetables.rows[a.roomRow[r]].planes;
                 if (const Id c = p[kOccupantPlane][i]) {
-                    if (!follow(db, chain, c, link.to + k, length, link.to, link.from))
+                    if (!follow(run, chain, c, link.to + k, length, link.to, link.from))
                         return false;
                 } else if (p[kOpenPlane][i] == 0) {
                     return false;
@@ -119,7 +121,7 @@ bool kempeSwap(AutoRun& run, int classRow, int from, int to) {
         }
     for (const Link& l : chain) {
         PlacementAttempt a;
-        if (!fillAttempt(db, a, l.classId, l.lessonId)) {
+        if (!fillAttemptOf(run, a, l.classId, l.lessonId)) {
             rollBack(run, mark);
             return false;
         }

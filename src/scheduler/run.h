@@ -23,6 +23,8 @@ using ChangeHook = std::function<void(const char* what)>;
 // below it, and it keeps the call stack bounded whatever the data.
 inline constexpr int kMaxAttemptDepth = 1100;
 
+struct AttemptCache;
+
 struct AutoRun {
     Database& db;
     RunObserver& observer;
@@ -31,6 +33,8 @@ struct AutoRun {
     std::unique_ptr<UndoJournal> journal = std::make_unique<UndoJournal>();
     ChangeHook afterChange;
     bool faithfulOnly = false; // no completion and improvement stage after the search
+    // While set, each class lesson's attempt is filled once: only the grids change then.
+    AttemptCache* attempts = nullptr;
 
     AutoRun(Database& database, RunObserver& obs, SettingsSource source)
         : db(database), observer(obs), loadSettings(std::move(source)) {}

@@ -34,7 +34,8 @@ bool aligned(const ClassTimetable& ct, int first, int length) {
 // Adds every class whose hours in the two windows a teacher, member class or room of
 // the class's blocks there also holds; false when the set grows too large or a class
 // added cannot swap its windows whole.
-bool close(const Database& db, std::vector<int>& rows, int from, int to, int length) {
+bool close(const AutoRun& run, std::vector<int>& rows, int from, int to, int length) {
+    const Database& db = run.db;
     auto add = [&](Id classId) {
         const int row = db.classTimetables.positionOf(classId);
         if (row < 0) return false;
@@ -51,7 +52,7 @@ bool close(const Database& db, std::vector<int>& rows, int from, int to, int len
                 const Id lessonId = ct.planes[kOccupantPlane][slotIndex(window + k)];
                 if (lessonId == 0) continue;
                 PlacementAttempt a;
-                if (!fillAttempt(db, a, ct.classId, lessonId)) return false;
+                if (!fillAttemptOf(run, a, ct.classId, lessonId)) return false;
                 for (int c = 0; c < a.classes; ++c)
                     if (!add(a.classIds[c])) return false;
                 for (const int other : {from, to})
@@ -82,7 +83,7 @@ bool windowSwap(AutoRun& run, int classRow, int from, int to, int length) {
     const ClassTimetable& first = db.classTimetables.rows[classRow];
     if (!aligned(first, from, length) || !aligned(first, to, length)) return false;
     std::vector<int> rows{classRow};
-    if (!close(db, rows, from, to, length)) return false;
+    if (!close(run, rows, from, to, length)) return false;
     std::vector<Moved> moved;
     const int mark = run.journal->count;
     for (int row : rows) {
@@ -102,7 +103,7 @@ bool windowSwap(AutoRun& run, int classRow, int from, int to, int length) {
     }
     for (const Moved& m : moved) {
         PlacementAttempt a;
-        if (!fillAttempt(db, a, m.classId, m.lessonId)) {
+        if (!fillAttemptOf(run, a, m.classId, m.lessonId)) {
             rollBack(run, mark);
             return false;
         }
