@@ -137,6 +137,14 @@ void improve(Stage& s, Scores& scores) {
     }
 }
 
+// Runs `step` with `share` of the work left; what it leaves, and the rest, go on.
+template <class Step> void withShare(Stage& s, long share, Step step) {
+    const long rest = s.workLeft - share;
+    s.workLeft = share;
+    step();
+    s.workLeft += rest;
+}
+
 } // namespace
 
 long improveWork(long classes) {
@@ -158,23 +166,14 @@ void completeAndImprove(AutoRun& run) {
     // most half of the work, so that the improvement keeps the rest.
     if (!complete(s, false, 2) && !complete(s, true, 2)) {
         s.pushedMayBend = true;
-        if (!complete(s, true, 2)) {
-            const long rest = s.workLeft / 2;
-            s.workLeft -= rest;
-            complete(s, true, 3);
-            s.workLeft += rest;
-        }
+        if (!complete(s, true, 2))
+            withShare(s, s.workLeft - s.workLeft / 2, [&] { complete(s, true, 3); });
         s.pushedMayBend = false;
     }
     Scores scores(run.db, s.held);
     // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.
-    {
-        const long rest = s.workLeft - s.workLeft / 8;
-        s.workLeft -= rest;
-        improve(s, scores);
-        s.workLeft += rest;
-    }
+    withShare(s, s.workLeft / 8, [&] { improve(s, scores); });
     anneal(s, scores);
     improve(s, scores);
     run.journal->clear();

@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -49,22 +48,15 @@ RuleBreaksScreen::RuleBreaksScreen(AppSession& session, QWidget* parent)
     auto* label = new QLabel(QStringLiteral("TOPLAM = %1").arg(rows_.size()), this);
     label->setObjectName(QStringLiteral("TotalLabel"));
 
-    go_ = new QPushButton(QStringLiteral("&Git"), this);
-    go_->setObjectName(QStringLiteral("goButton"));
+    const ReportButtons b = reportButtons(this, platform::help::RuleBreaks);
+    go_ = b.go;
     go_->setEnabled(!rows_.empty());
-    auto* close = new QPushButton(QStringLiteral("Ka&pat"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    connect(go_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this,
-            [this] { platform::showHelp(platform::help::RuleBreaks, this); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label);
     buttons->addStretch();
     buttons->addWidget(go_);
-    buttons->addWidget(close);
+    buttons->addWidget(b.close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(buttons);

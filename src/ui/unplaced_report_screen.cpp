@@ -31,6 +31,19 @@ QTableWidget* reportTable(QWidget* parent, const QStringList& headers) {
     return grid;
 }
 
+ReportButtons reportButtons(QDialog* dialog, int helpTopic) {
+    auto* go = new QPushButton(QStringLiteral("&Git"), dialog);
+    go->setObjectName(QStringLiteral("goButton"));
+    auto* close = new QPushButton(QStringLiteral("Ka&pat"), dialog);
+    close->setObjectName(QStringLiteral("closeButton"));
+    QObject::connect(go, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+    QObject::connect(help, &QShortcut::activated, dialog,
+                     [dialog, helpTopic] { platform::showHelp(helpTopic, dialog); });
+    return {go, close};
+}
+
 UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     : QDialog(parent), session_(session), report_(sched::unplacedReport(session.db)) {
     setObjectName(QStringLiteral("UnplacedReportScreen"));
@@ -59,8 +72,8 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     explanation_->setObjectName(QStringLiteral("Explanation"));
     explanation_->setReadOnly(true);
 
-    go_ = new QPushButton(QStringLiteral("&Git"), this);
-    go_->setObjectName(QStringLiteral("goButton"));
+    const ReportButtons b = reportButtons(this, platform::help::UnplacedLessons);
+    go_ = b.go;
     go_->setEnabled(report_.total > 0);
     rules_ = new QPushButton(QStringLiteral("&Kurallar"), this);
     rules_->setObjectName(QStringLiteral("rulesButton"));
@@ -68,13 +81,8 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
         ruleBreak_ = openRuleBreaks(this, session_);
         if (ruleBreak_ && ruleBreak_->teacherId != 0) accept();
     });
-    auto* close = new QPushButton(QStringLiteral("Ka&pat"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    connect(go_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this,
-            [this] { platform::showHelp(platform::help::UnplacedLessons, this); });
+    setTabOrder(go_, rules_);
+    setTabOrder(rules_, b.close);
     connect(grid_, &QTableWidget::currentCellChanged, this, &UnplacedReportScreen::explain);
 
     auto* buttons = new QHBoxLayout;
@@ -82,7 +90,7 @@ UnplacedReportScreen::UnplacedReportScreen(AppSession& session, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(rules_);
     buttons->addWidget(go_);
-    buttons->addWidget(close);
+    buttons->addWidget(b.close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 2);
     if (!report_.impossible.empty()) {

@@ -57,6 +57,14 @@ struct GoTo {
 // A read-only table of report rows, one row selected at a time.
 QTableWidget* reportTable(QWidget* parent, const QStringList& headers);
 
+// A report's "&Git" (accepts the dialog) and "Ka&pat" (rejects it), with F1 opening the
+// help topic.
+struct ReportButtons {
+    QPushButton* go;
+    QPushButton* close;
+};
+ReportButtons reportButtons(QDialog* dialog, int helpTopic);
+
 // Opens the report; what "&Git" chose, or go = false. "&Git" on a lesson without a teacher
 // opens ÖĞRETMEN DERS DAĞITIMI at that lesson instead.
 GoTo openUnplacedReport(QWidget* parent, AppSession& session);
