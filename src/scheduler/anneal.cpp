@@ -29,10 +29,10 @@ bool touched(const Scores& scores, const PlacementAttempt& a) {
 // Annealing from a fixed seed over random moves of blocks with something to gain: while the
 // temperature is high a move that costs a little is taken now and then, so the search leaves a
 // local optimum; the best timetable met is what stays.
-void anneal(Stage& s, Scores& scores) {
+void anneal(Stage& s, Scores& scores, unsigned round) {
     AutoRun& run = s.run;
     Database& db = run.db;
-    std::mt19937 random(20261207u);
+    std::mt19937 random(20261207u + round);
     const int rows = static_cast<int>(db.classTimetables.rows.size());
     if (rows == 0) return;
     int current = scores.total();
@@ -128,6 +128,20 @@ void anneal(Stage& s, Scores& scores) {
     }
     scores.gapLimitMayRise = false;
     run.journal->clear();
+}
+
+int annealWhileOverGapLimit(Stage& s, Scores& scores, long work, long roundWork) {
+    int rounds = 0;
+    while (work > 0 && roundWork > 0 && scores.teachersOverGapLimit() > 0 &&
+           !scores.dayRulesBroken() && !s.run.state.stopRequested) {
+        const long share = std::min(work, roundWork);
+        work -= share;
+        const long rest = s.workLeft;
+        s.workLeft = share;
+        anneal(s, scores, static_cast<unsigned>(++rounds));
+        s.workLeft += rest;
+    }
+    return rounds;
 }
 
 } // namespace zs::sched

@@ -147,6 +147,12 @@ template <class Step> void withShare(Stage& s, long share, Step step) {
 
 } // namespace
 
+long gapRoundsWork(long classes) {
+    const long c = std::max(1L, classes), at = kGapRoundsClassesAtBase;
+    if (c <= at) return kGapRounds * improveWork(c);
+    return kGapRounds * improveWork(at) * at / c * at / c;
+}
+
 long improveWork(long classes) {
     const long beyond = std::max(0L, classes - kImproveClassesAtBase);
     return kImproveWorkPerClass * classes * (kImproveClassesAtBase + beyond / 3) /
@@ -175,6 +181,7 @@ void completeAndImprove(AutoRun& run) {
     // which gains more for its work once the plain moves are used up.
     withShare(s, s.workLeft / 8, [&] { improve(s, scores); });
     anneal(s, scores);
+    annealWhileOverGapLimit(s, scores, gapRoundsWork(classes), improveWork(classes));
     improve(s, scores);
     run.journal->clear();
     const HourSums sums = teacherHourSums(run.db);

@@ -153,6 +153,13 @@ bool Scores::anyBroken() const {
            std::any_of(classRules.begin(), classRules.end(), broken);
 }
 
+bool Scores::dayRulesBroken() const {
+    auto broken = [](const RuleCounts& c) {
+        return c[Rule::DayBetweenParts] + c[Rule::OtherHourOtherDay] + c[Rule::LessonGroup] > 0;
+    };
+    return std::any_of(classRules.begin(), classRules.end(), broken);
+}
+
 bool Scores::troubled(const PlacementAttempt& a) const {
     for (int t = 0; t < a.teachers; ++t)
         if (teacherRules[a.teacherRow[t]].total() > 0) return true;

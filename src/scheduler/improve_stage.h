@@ -107,6 +107,9 @@ struct Scores {
     void accept();
     // Whether a rule in force is broken anywhere.
     bool anyBroken() const;
+    // Whether one of the three day rules (a free day between the parts, other hours on
+    // other days, lesson groups on other days) is broken anywhere.
+    bool dayRulesBroken() const;
     // Whether a rule in force is broken around the attempt's teachers and classes.
     bool troubled(const PlacementAttempt& a) const;
 };
@@ -123,7 +126,13 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth);
 bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, bool mayBend);
 
 // Annealing over the blocks of the teachers with gaps or around a broken rule, keeping
-// the best timetable met.
-void anneal(Stage& s, Scores& scores);
+// the best timetable met; each `round` draws its moves from its own fixed seed.
+void anneal(Stage& s, Scores& scores, unsigned round = 0);
+
+// Rounds of annealing of `roundWork` each, out of `work` more, while teachers are over the
+// gap limit and the day rules hold: a broken day rule would draw the rounds' moves, each
+// counted across the week, and the run would take several times as long. Answers the
+// rounds run; what they leave of `work` is not spent.
+int annealWhileOverGapLimit(Stage& s, Scores& scores, long work, long roundWork);
 
 } // namespace zs::sched

@@ -310,6 +310,55 @@ TEST(Improvement, BreaksNoRuleMoreOftenThanTheFaithfulSearch) {
     }
 }
 
+// More rounds of annealing run only while teachers are over the gap limit and the day
+// rules hold; they spend no more than the work given, leave no more teachers over and
+// break nothing more often.
+TEST(Improvement, GapRoundsOnlyWhileTeachersAreOverAndTheDayRulesHold) {
+    enum class Setup { NobodyOver, DayRuleBroken, OnlyGapLimit };
+    for (const Setup setup : {Setup::NobodyOver, Setup::DayRuleBroken, Setup::OnlyGapLimit}) {
+        auto db = test::sampleDb(8, 3);
+        MemoryRun m(*db);
+        m.run.faithfulOnly = true;
+        sched::runAutomatic(m.run);
+        for (TeacherTimetable& tt : db->teacherTimetables.rows) {
+            tt.effectiveRules[kAllowGaps] = setup == Setup::NobodyOver ? 1 : 0;
+            tt.effectiveRules[kMaxGapsPerWeek] = 0;
+            for (int rule : {kDayBetweenParts, kOtherHourOtherDay, kGroupOtherDay})
+                tt.effectiveRules[rule] = setup == Setup::DayRuleBroken ? 1 : 0;
+        }
+        db->settings.dayBetweenParts = db->settings.otherHourOtherDay = db->settings.groupOtherDay =
+            setup == Setup::DayRuleBroken;
+        const Bytes before = test::gridBytes(*db);
+        constexpr long kGiven = 200000;
+        sched::Stage stage(m.run, 0);
+        sched::Scores scores(*db, stage.held);
+        const int over = scores.teachersOverGapLimit();
+        ASSERT_EQ(over > 0, setup != Setup::NobodyOver);
+        ASSERT_EQ(scores.dayRulesBroken(), setup == Setup::DayRuleBroken);
+        RuleCounts counts;
+        for (const RuleCounts& c : scores.teacherRules) counts += c;
+        for (const RuleCounts& c : scores.classRules) counts += c;
+        const int rounds = sched::annealWhileOverGapLimit(stage, scores, kGiven, kGiven / 4);
+        if (setup != Setup::OnlyGapLimit) {
+            EXPECT_EQ(rounds, 0);
+            EXPECT_EQ(stage.workLeft, 0);
+            EXPECT_EQ(test::gridBytes(*db), before);
+            continue;
+        }
+        EXPECT_GE(rounds, 1);
+        EXPECT_LE(rounds, 4);
+        EXPECT_GE(stage.workLeft, 0);
+        EXPECT_LE(scores.teachersOverGapLimit(), over);
+        const sched::Scores fresh(*db, stage.held);
+        EXPECT_EQ(fresh.total(), scores.total());
+        RuleCounts after;
+        for (const RuleCounts& c : fresh.teacherRules) after += c;
+        for (const RuleCounts& c : fresh.classRules) after += c;
+        EXPECT_FALSE(after.exceeds(counts));
+        EXPECT_TRUE(checkGridConsistency(*db).empty());
+    }
+}
+
 // The second stage counts a move again only on the days it touched: after any sequence
 // of kept and undone moves, its figures are those of a count of every grid from scratch,
 // and both are what the rule functions count.
