@@ -69,12 +69,11 @@ void anneal(Stage& s, Scores& scores, unsigned round) {
                     if (ct.planes[kOccupantPlane][k] == 0 ||
                         ct.planes[kBlockStartPlane][k] != cell || ct.planes[kOpenPlane][k] == 0)
                         continue;
-                    PlacementAttempt a;
-                    if (!fillFor(s, a, ct.classId, ct.planes[kOccupantPlane][k],
-                                 ct.planes[kBlockLengthPlane][k]))
-                        continue;
-                    if (scores.troubled(a)) troubled.emplace_back(r, cell);
-                    if (touched(scores, a)) gapped.emplace_back(r, cell);
+                    const PlacementAttempt* a =
+                        attemptOf(run, ct.classId, ct.planes[kOccupantPlane][k]);
+                    if (!a) continue;
+                    if (scores.troubled(*a)) troubled.emplace_back(r, cell);
+                    if (touched(scores, *a)) gapped.emplace_back(r, cell);
                 }
             }
             if (gapped.empty()) break;

@@ -218,10 +218,11 @@ bool fillAttempt(const Database& db, PlacementAttempt& a, Id classId, Id lessonI
     return true;
 }
 
-bool fillAttemptOf(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId) {
+const PlacementAttempt* attemptOf(const AutoRun& run, Id classId, Id lessonId) {
     if (!run.attempts) {
-        a = PlacementAttempt{};
-        return fillAttempt(run.db, a, classId, lessonId);
+        thread_local PlacementAttempt own;
+        own = PlacementAttempt{};
+        return fillAttempt(run.db, own, classId, lessonId) ? &own : nullptr;
     }
     AttemptCache& cache = *run.attempts;
     int& k = cache.index[classId * 256 + lessonId];
@@ -230,8 +231,17 @@ bool fillAttemptOf(const AutoRun& run, PlacementAttempt& a, Id classId, Id lesso
         k = fillAttempt(run.db, fresh, classId, lessonId) ? int(cache.filled.size()) : -2;
         if (k >= 0) cache.filled.push_back(fresh);
     }
-    if (k < 0) return false;
-    a = cache.filled[std::size_t(k)];
+    return k < 0 ? nullptr : &cache.filled[std::size_t(k)];
+}
+
+bool fillAttemptOf(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId) {
+    if (!run.attempts) {
+        a = PlacementAttempt{};
+        return fillAttempt(run.db, a, classId, lessonId);
+    }
+    const PlacementAttempt* cached = attemptOf(run, classId, lessonId);
+    if (!cached) return false;
+    a = *cached;
     return true;
 }
 

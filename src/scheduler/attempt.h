@@ -73,6 +73,9 @@ struct AttemptCache {
 
 // fillAttempt, through the run's cache while it has one.
 bool fillAttemptOf(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId);
+// The same for reading only, without a copy: nullptr when the class lesson has no attempt.
+// Valid until the next call: a new entry may move the cache.
+const PlacementAttempt* attemptOf(const AutoRun& run, Id classId, Id lessonId);
 
 // The blocks-on-pairs rule, while in force: a block of even length never starts at an
 // even hour.

@@ -50,9 +50,9 @@ bool linkAt(const AutoRun& run, Id classId, int slot, int length, int from, int 
     if (lessonId == 0 || ct->planes[kBlockStartPlane][i] != from ||
         ct->planes[kBlockLengthPlane][i] != length || ct->planes[kOpenPlane][i] == 0)
         return false;
-    PlacementAttempt a;
-    if (!fillAttemptOf(run, a, classId, lessonId)) return false;
-    out = {a.firstClass(), a.firstClassLesson(), a.classRow[0], from, to};
+    const PlacementAttempt* a = attemptOf(run, classId, lessonId);
+    if (!a) return false;
+    out = {a->firstClass(), a->firstClassLesson(), a->classRow[0], from, to};
     return true;
 }
 

@@ -51,8 +51,9 @@ bool close(const AutoRun& run, std::vector<int>& rows, int from, int to, int len
             for (int k = 0; k < length; ++k) {
                 const Id lessonId = ct.planes[kOccupantPlane][slotIndex(window + k)];
                 if (lessonId == 0) continue;
-                PlacementAttempt a;
-                if (!fillAttemptOf(run, a, ct.classId, lessonId)) return false;
+                const PlacementAttempt* found = attemptOf(run, ct.classId, lessonId);
+                if (!found) return false;
+                const PlacementAttempt& a = *found;
                 for (int c = 0; c < a.classes; ++c)
                     if (!add(a.classIds[c])) return false;
                 for (const int other : {from, to})
