@@ -46,6 +46,8 @@ template <class F> void TeacherTimetableScreen::runScheduler(F&& body) {
         reject();
         return;
     }
+    // A run can take minutes: its timetable goes to the files at once, not at F4 or close.
+    writeTimetables();
     if (!closing.empty()) TSilForm::inform(this, fromCodePage(closing));
 }
 
