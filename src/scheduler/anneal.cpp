@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <compare>
 #include <random>
 #include <vector>
 
@@ -24,6 +25,20 @@ bool touched(const Scores& scores, const PlacementAttempt& a) {
     return scores.troubled(a);
 }
 
+// What the annealing keeps: fewer breaks of the rules besides the gap limit first, then
+// fewer teachers over the gap limit, then the lower penalty (fewer gaps). By penalty alone a
+// timetable with one teacher fewer over the limit could lose to one with fewer gaps.
+struct Standing {
+    int broken;
+    int over;
+    int penalty;
+    auto operator<=>(const Standing&) const = default;
+};
+
+Standing standing(const Scores& scores, int penalty) {
+    return {scores.firmBreaks(), scores.teachersOverGapLimit(), penalty};
+}
+
 } // namespace
 
 // Annealing from a fixed seed over random moves of blocks with something to gain: while the
@@ -36,9 +51,9 @@ void anneal(Stage& s, Scores& scores, unsigned round) {
     const int rows = static_cast<int>(db.classTimetables.rows.size());
     if (rows == 0) return;
     int current = scores.total();
-    int best = current;
+    Standing best = standing(scores, current);
     // The timetable kept never has more teachers over the gap limit than the one met first.
-    const int overAtStart = scores.teachersOverGapLimit();
+    const int overAtStart = best.over;
     bool atBest = true;
     scores.gapLimitMayRise = true;
     auto bestTeachers = db.teacherTimetables.rows;
@@ -107,8 +122,9 @@ void anneal(Stage& s, Scores& scores, unsigned round) {
             scores.accept();
             current += d;
             atBest = false;
-            if (current < best && scores.teachersOverGapLimit() <= overAtStart) {
-                best = current;
+            if (const Standing now = standing(scores, current);
+                now < best && now.over <= overAtStart) {
+                best = now;
                 atBest = true;
                 lastGain = start - s.workLeft;
                 bestTeachers = db.teacherTimetables.rows;

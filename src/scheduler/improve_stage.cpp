@@ -153,6 +153,13 @@ bool Scores::anyBroken() const {
            std::any_of(classRules.begin(), classRules.end(), broken);
 }
 
+int Scores::firmBreaks() const {
+    int n = 0;
+    for (const RuleCounts& c : teacherRules) n += c.total() - c[Rule::GapLimit];
+    for (const RuleCounts& c : classRules) n += c.total() - c[Rule::GapLimit];
+    return n;
+}
+
 bool Scores::dayRulesBroken() const {
     auto broken = [](const RuleCounts& c) {
         return c[Rule::DayBetweenParts] + c[Rule::OtherHourOtherDay] + c[Rule::LessonGroup] > 0;

@@ -103,6 +103,8 @@ struct Scores {
     int delta(const AutoRun& run, int mark);
     int total() const;
     int teachersOverGapLimit() const;
+    // The breaks of every rule in force but the gap limit.
+    int firmBreaks() const;
     // The move just judged by delta stays.
     void accept();
     // Whether a rule in force is broken anywhere.
