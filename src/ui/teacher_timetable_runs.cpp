@@ -33,8 +33,9 @@ template <class F> void TeacherTimetableScreen::runScheduler(F&& body) {
     timeLabel_->clear();
     setRunMode(true);
     timer_->start();
-    // The whole run is one step of the hand changes' history.
-    asHandStep(session_, false, [&] { body(*run_); });
+    // The whole run is one step of the hand changes' history, one that reaches the files:
+    // they are written once the run has ended, and an undo or redo writes them again.
+    asHandStep(session_, true, [&] { body(*run_); });
     timer_->stop();
     const std::string closing = observer_->closing;
     run_.reset();

@@ -92,6 +92,7 @@ void TimetableScreensTest::automaticRunGivesTheHeadlessRunsFiles() {
     zs::sched::AutoRun run(headless, quiet, zs::sched::fixedSettings(headless.settings));
     zs::sched::runAutomatic(run);
 
+    const zs::Bytes tpsBefore = zs::encodeTable(p.session->db, DataFile::TeacherTimetable);
     {
         TeacherTimetableScreen s(*p.session);
         showActive(&s);
@@ -111,10 +112,15 @@ void TimetableScreensTest::automaticRunGivesTheHeadlessRunsFiles() {
         QVERIFY(driver.seen[0].text.startsWith(QStringLiteral("Yerleşmeyen ders kalmadı.")));
         zs::ui::UnplacedReportScreen r(*p.session);
         QCOMPARE(r.reportLabel()->text(), QStringLiteral("TOPLAM = 0"));
-        // Written as the run ended, while the screen is still open.
+        // Written as the run ended, while the screen is still open; undone, the files go back
+        // to the timetable before the run, and redone, to the run's.
         QCOMPARE(p.file("TPS.PRG"), zs::encodeTable(headless, DataFile::TeacherTimetable));
         QCOMPARE(p.file("CPS.PRG"), zs::encodeTable(headless, DataFile::ClassTimetable));
         QCOMPARE(p.file("RPS.PRG"), zs::encodeTable(headless, DataFile::RoomTimetable));
+        s.undoHand();
+        QCOMPARE(p.file("TPS.PRG"), tpsBefore);
+        s.redoHand();
+        QCOMPARE(p.file("TPS.PRG"), zs::encodeTable(headless, DataFile::TeacherTimetable));
         s.close();
     }
 }
