@@ -79,6 +79,8 @@ Scores::Scores(const Database& db, const RulesHeld& h) : held(h) {
         classRules.push_back(weekBreaks(db, ct, classWeeks.back()));
         klass.push_back(weigh(classRules.back()));
     }
+    for (const RuleCounts& c : teacherRules) school += c;
+    for (const RuleCounts& c : classRules) school += c;
 }
 
 int Scores::delta(const AutoRun& run, int from) {
@@ -127,44 +129,41 @@ int Scores::total() const {
 }
 
 int Scores::teachersOverGapLimit() const {
-    int n = 0;
-    for (const RuleCounts& c : teacherRules) n += c[Rule::GapLimit];
-    return n;
+    return school[Rule::GapLimit];
 }
 
 void Scores::accept() {
+    auto keep = [&](RuleCounts& kept, const RuleCounts& now) {
+        for (int r = 0; r < kRuleCount; ++r) school.n[r] += now.n[r] - kept.n[r];
+        kept = now;
+    };
     for (std::size_t k = 0; k < touched.teachers.size(); ++k) {
         const int t = touched.teachers[k].first;
         teacher[t] = nowTeacherPenalty[k];
-        teacherRules[t] = nowTeachers[k];
+        keep(teacherRules[t], nowTeachers[k]);
         teacherWeeks[t] = nowTeacherWeeks[k];
     }
     for (std::size_t k = 0; k < touched.classes.size(); ++k) {
         const int c = touched.classes[k].first;
-        classRules[c] = nowClasses[k];
+        keep(classRules[c], nowClasses[k]);
         klass[c] = weigh(nowClasses[k]);
         classWeeks[c] = nowClassWeeks[k];
     }
 }
 
+// Every count is zero or more, so the sums tell whether one is broken anywhere.
 bool Scores::anyBroken() const {
-    auto broken = [](const RuleCounts& c) { return c.total() > 0; };
-    return std::any_of(teacherRules.begin(), teacherRules.end(), broken) ||
-           std::any_of(classRules.begin(), classRules.end(), broken);
+    return school.total() > 0;
 }
 
 int Scores::firmBreaks() const {
-    int n = 0;
-    for (const RuleCounts& c : teacherRules) n += c.total() - c[Rule::GapLimit];
-    for (const RuleCounts& c : classRules) n += c.total() - c[Rule::GapLimit];
-    return n;
+    return school.total() - school[Rule::GapLimit];
 }
 
 bool Scores::dayRulesBroken() const {
-    auto broken = [](const RuleCounts& c) {
-        return c[Rule::DayBetweenParts] + c[Rule::OtherHourOtherDay] + c[Rule::LessonGroup] > 0;
-    };
-    return std::any_of(classRules.begin(), classRules.end(), broken);
+    return school[Rule::DayBetweenParts] + school[Rule::OtherHourOtherDay] +
+               school[Rule::LessonGroup] >
+           0;
 }
 
 bool Scores::troubled(const PlacementAttempt& a) const {

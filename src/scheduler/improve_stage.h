@@ -84,6 +84,7 @@ struct Scores {
     std::vector<int> klass;
     std::vector<RuleCounts> teacherRules; // the breaks of each rule in force, per teacher
     std::vector<RuleCounts> classRules;
+    RuleCounts school; // their sum, kept with them
     std::vector<TeacherWeek> teacherWeeks;
     std::vector<ClassWeek> classWeeks;
     TouchedDays touched;

@@ -34,6 +34,12 @@ void quiet(School& s, u8 level) {
     s.db.settings.autoAdjust = 0;
 }
 
+// The three day rules: a free day between the parts, other hours on other days, lesson
+// groups on other days.
+void dayRules(Settings& settings, bool on) {
+    settings.dayBetweenParts = settings.otherHourOtherDay = settings.groupOtherDay = on;
+}
+
 TEST(Stop, EndsEveryStageWhenTheStuckTeacherComesFirst) {
     School s;
     // Teacher 1's lesson needs a room closed all week; it comes first by its smaller slack.
@@ -288,14 +294,12 @@ TEST(Completion, NeverMovesAGuidanceHourPlacedByHand) {
 // A generated school, at the default settings and with the day rules on: whatever the
 // second stage gains, it breaks no rule more often than the faithful search left it.
 TEST(Improvement, BreaksNoRuleMoreOftenThanTheFaithfulSearch) {
-    for (const bool dayRules : {false, true}) {
+    for (const bool withDayRules : {false, true}) {
         for (std::uint64_t seed : {1}) {
             RuleCounts counts[2];
             for (const bool faithful : {true, false}) {
                 auto db = test::sampleDb(8, seed);
-                db->settings.dayBetweenParts = dayRules;
-                db->settings.otherHourOtherDay = dayRules;
-                db->settings.groupOtherDay = dayRules;
+                dayRules(db->settings, withDayRules);
                 MemoryRun m(*db);
                 m.run.faithfulOnly = faithful;
                 sched::runAutomatic(m.run);
@@ -305,7 +309,7 @@ TEST(Improvement, BreaksNoRuleMoreOftenThanTheFaithfulSearch) {
             for (int r = 0; r < kRuleCount; ++r)
                 EXPECT_LE(counts[1].n[r], counts[0].n[r])
                     << ruleName(static_cast<Rule>(r)) << " seed " << seed << " day rules "
-                    << dayRules;
+                    << withDayRules;
         }
     }
 }
@@ -326,8 +330,7 @@ TEST(Improvement, GapRoundsOnlyWhileTeachersAreOverAndTheDayRulesHold) {
             for (int rule : {kDayBetweenParts, kOtherHourOtherDay, kGroupOtherDay})
                 tt.effectiveRules[rule] = setup == Setup::DayRuleBroken ? 1 : 0;
         }
-        db->settings.dayBetweenParts = db->settings.otherHourOtherDay = db->settings.groupOtherDay =
-            setup == Setup::DayRuleBroken;
+        dayRules(db->settings, setup == Setup::DayRuleBroken);
         const Bytes before = test::gridBytes(*db);
         constexpr long kGiven = 200000;
         sched::Stage stage(m.run, 0);
@@ -335,9 +338,7 @@ TEST(Improvement, GapRoundsOnlyWhileTeachersAreOverAndTheDayRulesHold) {
         const int over = scores.teachersOverGapLimit();
         ASSERT_EQ(over > 0, setup != Setup::NobodyOver);
         ASSERT_EQ(scores.dayRulesBroken(), setup == Setup::DayRuleBroken);
-        RuleCounts counts;
-        for (const RuleCounts& c : scores.teacherRules) counts += c;
-        for (const RuleCounts& c : scores.classRules) counts += c;
+        const RuleCounts counts = schoolBreaks(*db);
         const int rounds = sched::annealWhileOverGapLimit(stage, scores, kGiven, kGiven / 4);
         if (setup != Setup::OnlyGapLimit) {
             EXPECT_EQ(rounds, 0);
@@ -351,10 +352,7 @@ TEST(Improvement, GapRoundsOnlyWhileTeachersAreOverAndTheDayRulesHold) {
         EXPECT_LE(scores.teachersOverGapLimit(), over);
         const sched::Scores fresh(*db, stage.held);
         EXPECT_EQ(fresh.total(), scores.total());
-        RuleCounts after;
-        for (const RuleCounts& c : fresh.teacherRules) after += c;
-        for (const RuleCounts& c : fresh.classRules) after += c;
-        EXPECT_FALSE(after.exceeds(counts));
+        EXPECT_FALSE(schoolBreaks(*db).exceeds(counts));
         EXPECT_TRUE(checkGridConsistency(*db).empty());
     }
 }
@@ -363,11 +361,9 @@ TEST(Improvement, GapRoundsOnlyWhileTeachersAreOverAndTheDayRulesHold) {
 // of kept and undone moves, its figures are those of a count of every grid from scratch,
 // and both are what the rule functions count.
 TEST(Improvement, FiguresKeptDayByDayEqualAFreshCount) {
-    for (const bool dayRules : {false, true}) {
+    for (const bool withDayRules : {false, true}) {
         auto db = test::sampleDb(8, 3);
-        db->settings.dayBetweenParts = dayRules;
-        db->settings.otherHourOtherDay = dayRules;
-        db->settings.groupOtherDay = dayRules;
+        dayRules(db->settings, withDayRules);
         MemoryRun m(*db);
         m.run.faithfulOnly = true;
         sched::runAutomatic(m.run);
@@ -408,6 +404,7 @@ TEST(Improvement, FiguresKeptDayByDayEqualAFreshCount) {
         const sched::Scores fresh(*db, stage.held);
         EXPECT_EQ(scores.teacher, fresh.teacher);
         EXPECT_EQ(scores.klass, fresh.klass);
+        EXPECT_EQ(scores.school.n, fresh.school.n);
         for (std::size_t t = 0; t < fresh.teacherRules.size(); ++t) {
             const TeacherTimetable& tt = db->teacherTimetables.rows[t];
             EXPECT_EQ(scores.teacherRules[t].n, fresh.teacherRules[t].n) << int(tt.teacherId);
