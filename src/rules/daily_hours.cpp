@@ -4,18 +4,6 @@
 
 namespace zs {
 
-bool validDailyHours(u8 firstHour, u8 lastHour) {
-    return firstHour <= kHoursPerDay && lastHour <= kHoursPerDay && firstHour <= lastHour;
-}
-
-DayWindow dayWindow(const ClassTimetable& grid, int day) {
-    if (!validDay(day)) return {};
-    const u8 first = grid.firstHour[day - 1];
-    const u8 last = grid.lastHour[day - 1];
-    if (first == 0 || last == 0 || !validDailyHours(first, last)) return {};
-    return {first, last};
-}
-
 bool setDailyHours(ClassTimetable& grid, const std::array<u8, kDays>& firstHour,
                    const std::array<u8, kDays>& lastHour) {
     for (int d = 0; d < kDays; ++d)

@@ -16,13 +16,22 @@ struct DayWindow {
     int hours() const { return empty() ? 0 : last - first + 1; }
 };
 
-// A stored pair may be refused by validDailyHours; such a pair is read as a day
-// without lessons, so no walk ever leaves the 16 hours of a day.
-DayWindow dayWindow(const ClassTimetable& grid, int day);
-
 // An hour above 16 and a first hour after the last are refused (so 3 with 0 is refused);
 // 0 as the first hour, or in both, is a day without lessons.
-bool validDailyHours(u8 firstHour, u8 lastHour);
+inline bool validDailyHours(u8 firstHour, u8 lastHour) {
+    return firstHour <= kHoursPerDay && lastHour <= kHoursPerDay && firstHour <= lastHour;
+}
+
+// A stored pair may be refused by validDailyHours; such a pair is read as a day
+// without lessons, so no walk ever leaves the 16 hours of a day. Inline: the search asks
+// it for every day of every attempt.
+inline DayWindow dayWindow(const ClassTimetable& grid, int day) {
+    if (day < 1 || day > kDays) return {};
+    const u8 first = grid.firstHour[std::size_t(day - 1)];
+    const u8 last = grid.lastHour[std::size_t(day - 1)];
+    if (first == 0 || last == 0 || !validDailyHours(first, last)) return {};
+    return {first, last};
+}
 
 // Stores the ten values of a class's week, or none of them when any day is refused.
 bool setDailyHours(ClassTimetable& grid, const std::array<u8, kDays>& firstHour,

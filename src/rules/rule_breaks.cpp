@@ -5,6 +5,7 @@
 #include "slots.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zs {
 
@@ -34,16 +35,17 @@ struct ClassBlocks {
 
 ClassBlocks blocksOf(const ClassTimetable& ct, int firstDay = 1, int lastDay = kDays) {
     ClassBlocks b;
-    const Plane& occ = ct.planes[kOccupantPlane];
-    for (int d = firstDay; d <= lastDay; ++d)
-        for (int h = 1; h <= kHoursPerDay; ++h) {
-            const Id l = at(occ, d, h);
+    for (int d = firstDay; d <= lastDay; ++d) {
+        const u8* hours = &ct.planes[kOccupantPlane][std::size_t(slotIndex(slotOf(d, 1)))];
+        for (int h = 0; h < kHoursPerDay; ++h) {
+            const Id l = hours[h];
             if (l == 0) continue;
             const int first = h;
-            while (h < kHoursPerDay && at(occ, d, h + 1) == l) ++h;
-            b.at[b.count++] = {l, u8(d), u8(first), u8(h)};
+            while (h + 1 < kHoursPerDay && hours[h + 1] == l) ++h;
+            b.at[b.count++] = {l, u8(d), u8(first + 1), u8(h + 1)};
             b.daysOf[l] |= u8(1 << (d - 1));
         }
+    }
     return b;
 }
 
@@ -311,21 +313,56 @@ void forEachJudgedLesson(const Database& db, const ClassTimetable& ct, const Cla
     }
 }
 
+bool twoDaysInARow(u8 days) {
+    return (days & (days >> 1)) != 0;
+}
+bool severalDays(u8 days) {
+    return (days & (days - 1)) != 0;
+}
+
+// Each day of the lesson that follows a day of it, at its first block; i is the lesson's
+// first block.
+int betweenPartsOf(const ClassTimetable& ct, const ClassBlocks& blocks, int i, Id l, u8 days,
+                   const TeacherTimetable& tt, BreakList out) {
+    int count = 0;
+    for (int d = 2; d <= kDays; ++d) {
+        if ((days >> (d - 1) & days >> (d - 2) & 1) == 0) continue;
+        int j = i;
+        while (blocks.at[j].lesson != l || blocks.at[j].day != d) ++j;
+        ++count;
+        note(out, {Rule::DayBetweenParts, tt.teacherId, ct.classId, l, d, blocks.at[j].first,
+                   blocks.at[j].last});
+    }
+    return count;
+}
+
+// The pairs of the lesson's blocks on different days sharing an hour.
+int otherHourOf(const ClassTimetable& ct, const ClassBlocks& blocks, int i, Id l, u8 days,
+                const TeacherTimetable& tt, BreakList out) {
+    // The lesson's own blocks, in order; none lies beyond its last day.
+    const int lastDay = std::bit_width(unsigned(days));
+    std::array<const Block*, kSlots> own;
+    int n = 0;
+    for (int j = i; j < blocks.count && blocks.at[j].day <= lastDay; ++j)
+        if (blocks.at[j].lesson == l) own[n++] = &blocks.at[j];
+    int count = 0;
+    for (int j = 0; j < n; ++j)
+        for (int k = j + 1; k < n; ++k) {
+            const Block& a = *own[j];
+            const Block& b = *own[k];
+            if (a.day == b.day || a.last < b.first || b.last < a.first) continue;
+            ++count;
+            note(out, {Rule::OtherHourOtherDay, tt.teacherId, ct.classId, l, b.day, b.first, b.last});
+        }
+    return count;
+}
+
 int dayBetweenParts(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
                     BreakList out) {
     int count = 0;
-    const auto twoDaysInARow = [](u8 days) { return (days & (days >> 1)) != 0; };
     forEachJudgedLesson(db, ct, blocks, kDayBetweenParts, twoDaysInARow,
                         [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
-                            // Each day of the lesson that follows a day of it, at its first block.
-                            for (int d = 2; d <= kDays; ++d) {
-                                if ((days >> (d - 1) & days >> (d - 2) & 1) == 0) continue;
-                                int j = i;
-                                while (blocks.at[j].lesson != l || blocks.at[j].day != d) ++j;
-                                ++count;
-                                note(out, {Rule::DayBetweenParts, tt.teacherId, ct.classId, l, d,
-                                           blocks.at[j].first, blocks.at[j].last});
-                            }
+                            count += betweenPartsOf(ct, blocks, i, l, days, tt, out);
                         });
     return count;
 }
@@ -333,24 +370,9 @@ int dayBetweenParts(const Database& db, const ClassTimetable& ct, const ClassBlo
 int otherHourOtherDay(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
                       BreakList out) {
     int count = 0;
-    const auto severalDays = [](u8 days) { return (days & (days - 1)) != 0; };
     forEachJudgedLesson(db, ct, blocks, kOtherHourOtherDay, severalDays,
-                        [&](int i, Id l, u8, const TeacherTimetable& tt) {
-                            // The lesson's own blocks, in order, then each pair of them.
-                            std::array<const Block*, kSlots> own;
-                            int n = 0;
-                            for (int j = i; j < blocks.count; ++j)
-                                if (blocks.at[j].lesson == l) own[n++] = &blocks.at[j];
-                            for (int j = 0; j < n; ++j)
-                                for (int k = j + 1; k < n; ++k) {
-                                    const Block& a = *own[j];
-                                    const Block& b = *own[k];
-                                    if (a.day == b.day || a.last < b.first || b.last < a.first)
-                                        continue;
-                                    ++count;
-                                    note(out, {Rule::OtherHourOtherDay, tt.teacherId, ct.classId, l,
-                                               b.day, b.first, b.last});
-                                }
+                        [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
+                            count += otherHourOf(ct, blocks, i, l, days, tt, out);
                         });
     return count;
 }
@@ -458,12 +480,27 @@ ClassDay classDay(const Database& db, const ClassTimetable& ct, int day, const R
 void countAcrossDays(const Database& db, const ClassTimetable& ct, const RulesHeld& held,
                      ClassWeek& week) {
     week.dayBetweenParts = week.otherHourOtherDay = 0;
-    if (!held[Rule::DayBetweenParts] && !held[Rule::OtherHourOtherDay]) return;
+    const bool between = held[Rule::DayBetweenParts];
+    const bool otherHour = held[Rule::OtherHourOtherDay];
+    if (!between && !otherHour) return;
+    // Both rules in one walk over the lessons: the moves of a run count them for every
+    // cell they try. A lesson on one day concerns neither.
     const ClassBlocks blocks = blocksOf(ct);
-    if (held[Rule::DayBetweenParts])
-        week.dayBetweenParts = dayBetweenParts(db, ct, blocks, nullptr);
-    if (held[Rule::OtherHourOtherDay])
-        week.otherHourOtherDay = otherHourOtherDay(db, ct, blocks, nullptr);
+    std::array<bool, 256> judged{};
+    for (int i = 0; i < blocks.count; ++i) {
+        const Id l = blocks.at[i].lesson;
+        if (judged[l]) continue;
+        judged[l] = true;
+        const u8 days = blocks.daysOf[l];
+        if (!severalDays(days)) continue;
+        const ClassLesson* cl = nullptr;
+        const TeacherTimetable* tt = judgingTeacher(db, ct, l, &cl);
+        if (!tt || !twoPartLesson(*cl)) continue;
+        if (between && tt->effectiveRules[kDayBetweenParts] != 0 && twoDaysInARow(days))
+            week.dayBetweenParts += betweenPartsOf(ct, blocks, i, l, days, *tt, nullptr);
+        if (otherHour && tt->effectiveRules[kOtherHourOtherDay] != 0)
+            week.otherHourOtherDay += otherHourOf(ct, blocks, i, l, days, *tt, nullptr);
+    }
 }
 
 ClassWeek classWeek(const Database& db, const ClassTimetable& ct, const RulesHeld& held) {

@@ -147,19 +147,28 @@ bool blockFits(const Database& db, const PlacementAttempt& a) {
 }
 
 BlockState blockState(const Database& db, const PlacementAttempt& a) {
-    if (blockFits(db, a)) return BlockState::Free;
+    // One pass: a closed cell anywhere outweighs a taken one, so the walk never stops at
+    // the first taken cell.
+    bool busy = false;
     for (int k = 0; k < a.length; ++k) {
         const int i = slotIndex(a.cell + k);
-        for (int t = 0; t < a.teachers; ++t)
-            if (closedAt(db.teacherTimetables.rows[a.teacherRow[t]].planes, i))
-                return BlockState::Closed;
-        for (int c = 0; c < a.classes; ++c)
-            if (closedAt(db.classTimetables.rows[a.classRow[c]].planes, i))
-                return BlockState::Closed;
-        for (int r = 0; r < a.rooms; ++r)
-            if (closedAt(db.roomTimetables.rows[a.roomRow[r]].planes, i)) return BlockState::Closed;
+        for (int t = 0; t < a.teachers; ++t) {
+            const auto& p = db.teacherTimetables.rows[a.teacherRow[t]].planes;
+            if (closedAt(p, i)) return BlockState::Closed;
+            busy = busy || p[kOccupantPlane][i] != 0;
+        }
+        for (int c = 0; c < a.classes; ++c) {
+            const auto& p = db.classTimetables.rows[a.classRow[c]].planes;
+            if (closedAt(p, i)) return BlockState::Closed;
+            busy = busy || p[kOccupantPlane][i] != 0;
+        }
+        for (int r = 0; r < a.rooms; ++r) {
+            const auto& p = db.roomTimetables.rows[a.roomRow[r]].planes;
+            if (closedAt(p, i)) return BlockState::Closed;
+            busy = busy || p[kOccupantPlane][i] != 0;
+        }
     }
-    return BlockState::Busy;
+    return busy ? BlockState::Busy : BlockState::Free;
 }
 
 namespace {

@@ -1,10 +1,12 @@
 // Gaps in a teacher's day: the count over the week and the hole a removal would leave.
 #include "day_rules.h"
 
+#include "rules/day_bits.h"
 #include "rules/prepare_teacher.h"
 #include "rules/slots.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zs::sched {
 
@@ -40,18 +42,11 @@ int teacherGapCount(const TeacherTimetable& tt, int onlyDay, int cap) {
         const int first = rv::dayFirstHour(tt, day);
         const int last = rv::dayLastHour(tt, day);
         if (first == 0 || last - first + 1 == tt.placedOnDay[day - 1]) continue;
-        bool seenLesson = false;
-        int pending = 0;
-        for (int h = 1; h <= kHoursPerDay; ++h) {
-            if (occupied(tt, day, h)) {
-                if (seenLesson) count += pending;
-                if (count >= cap) return count;
-                seenLesson = true;
-                pending = 0;
-            } else if (seenLesson && openEmpty(tt, day, h)) {
-                ++pending;
-            }
-        }
+        const unsigned taken = dayBits(tt.planes[kOccupantPlane], day);
+        if (taken == 0) continue;
+        const unsigned empty = dayBits(tt.planes[kOpenPlane], day) & ~taken;
+        count += std::popcount(empty & bitsBetween(taken));
+        if (count >= cap) return count;
     }
     return count;
 }

@@ -177,6 +177,7 @@ void completeAndImprove(AutoRun& run) {
         s.pushedMayBend = false;
     }
     Scores scores(run.db, s.held);
+    s.kept = &scores;
     // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.
     withShare(s, s.workLeft / 8, [&] { improve(s, scores); });

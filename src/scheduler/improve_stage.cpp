@@ -67,6 +67,24 @@ void TouchedDays::collect(const UndoJournal& j, int mark) {
     }
 }
 
+namespace {
+
+unsigned daysOf(const std::vector<std::pair<int, unsigned>>& rows, int row) {
+    for (const auto& [r, days] : rows)
+        if (r == row) return days;
+    return 0;
+}
+
+} // namespace
+
+unsigned TouchedDays::teacherDays(int row) const {
+    return daysOf(teachers, row);
+}
+
+unsigned TouchedDays::classDays(int row) const {
+    return daysOf(classes, row);
+}
+
 Scores::Scores(const Database& db, const RulesHeld& h) : held(h) {
     for (const TeacherTimetable& tt : db.teacherTimetables) {
         teacherWeeks.push_back(teacherWeek(db, tt, held));
@@ -183,20 +201,33 @@ void Affected::add(const PlacementAttempt& a) {
             classes.push_back(a.classRow[c]);
 }
 
-GridScore Affected::measure(const Database& db, const RulesHeld& held) {
+GridScore Affected::measure(const AutoRun& run, const RulesHeld& held, const Scores* kept) {
+    const Database& db = run.db;
+    TouchedDays touched;
+    if (kept) touched.collect(*run.journal, 0);
     teacherWeeks_.clear();
     classWeeks_.clear();
     GridScore sum;
     for (int t : teachers) {
         const TeacherTimetable& tt = db.teacherTimetables.rows[t];
-        teacherWeeks_.push_back(teacherWeek(db, tt, held));
+        if (kept) {
+            teacherWeeks_.push_back(kept->teacherWeeks[t]);
+            recount(db, tt, held, touched.teacherDays(t), teacherWeeks_.back());
+        } else {
+            teacherWeeks_.push_back(teacherWeek(db, tt, held));
+        }
         const GridScore one = teacherScore(db, tt, teacherWeeks_.back());
         sum.penalty += one.penalty;
         sum.breaks += one.breaks;
     }
     for (int c : classes) {
         const ClassTimetable& ct = db.classTimetables.rows[c];
-        classWeeks_.push_back(classWeek(db, ct, held));
+        if (kept) {
+            classWeeks_.push_back(kept->classWeeks[c]);
+            recount(db, ct, held, touched.classDays(c), classWeeks_.back());
+        } else {
+            classWeeks_.push_back(classWeek(db, ct, held));
+        }
         const RuleCounts one = weekBreaks(db, ct, classWeeks_.back());
         sum.penalty += weigh(one);
         sum.breaks += one;
@@ -248,7 +279,7 @@ int bestCell(Stage& s, PlacementAttempt& a, Affected& affected, bool mayBend) {
         if (!hardFits(s.run, a, cell)) continue;
         s.work();
         if (!measured) {
-            before = affected.measure(s.run.db, s.held).breaks;
+            before = affected.measure(s.run, s.held, s.kept).breaks;
             measured = true;
         }
         const int mark = s.run.journal->count;

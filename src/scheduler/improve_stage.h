@@ -24,6 +24,8 @@ struct GridScore {
     RuleCounts breaks;
 };
 
+struct Scores;
+
 struct Stage {
     Stage(AutoRun& r, long work) : run(r), workLeft(work), held(rulesHeld(r.db)) {
         run.attempts = &attempts;
@@ -37,6 +39,9 @@ struct Stage {
     // Whether a block pushed aside to place an hour may go where it breaks a rule: only
     // when the hour can be placed no other way.
     bool pushedMayBend = false;
+    // The figures kept while moves are judged by them; each move starts from an empty
+    // journal, so the grids differ from these only by the journal's entries.
+    const Scores* kept = nullptr;
     long sincePump = 0;
     // The attempt of each class lesson, filled once: the stage changes only the grids.
     AttemptCache attempts;
@@ -58,6 +63,8 @@ struct TouchedDays {
     std::vector<std::pair<int, unsigned>> classes;
     unsigned all = 0; // every day any grid changed on
     void collect(const UndoJournal& j, int mark);
+    unsigned teacherDays(int row) const;
+    unsigned classDays(int row) const;
 };
 
 // The teachers and classes whose figures a move can change, with their figures by day
@@ -66,7 +73,9 @@ struct Affected {
     std::vector<int> teachers;
     std::vector<int> classes;
     void add(const PlacementAttempt& a);
-    GridScore measure(const Database& db, const RulesHeld& held);
+    // With `kept`, its figures with the days the journal touched counted again, which is
+    // what a fresh count gives and far cheaper.
+    GridScore measure(const AutoRun& run, const RulesHeld& held, const Scores* kept);
     // The figures after the changes since journal entry `mark`, which touched these grids
     // only.
     GridScore since(const AutoRun& run, const RulesHeld& held, int mark);

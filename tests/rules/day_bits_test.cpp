@@ -1,0 +1,49 @@
+// A day of a plane as bits, against a byte-by-byte reading: every byte value that can sit
+// in a plane, at every hour of every day.
+#include "rules/day_bits.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace zs {
+namespace {
+
+unsigned byteByByte(const Plane& p, int day) {
+    unsigned bits = 0;
+    for (int h = 1; h <= kHoursPerDay; ++h)
+        if (p[std::size_t(slotOf(day, h) - 1)] != 0) bits |= 1u << (h - 1);
+    return bits;
+}
+
+TEST(DayBits, EveryByteValueAtEveryHour) {
+    for (int value = 1; value < 256; ++value)
+        for (int slot = 1; slot <= kSlots; ++slot) {
+            Plane p{};
+            p[std::size_t(slot - 1)] = u8(value);
+            for (int day = 1; day <= kDays; ++day)
+                ASSERT_EQ(dayBits(p, day), byteByByte(p, day)) << value << " at slot " << slot;
+        }
+}
+
+TEST(DayBits, MixedDays) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        Plane p{};
+        for (u8& b : p)
+            b = random() % 3 == 0 ? u8(0) : u8(random() % 256);
+        for (int day = 1; day <= kDays; ++day) ASSERT_EQ(dayBits(p, day), byteByByte(p, day));
+    }
+}
+
+TEST(DayBits, BitsBetweenTheFirstAndTheLast) {
+    struct Case {
+        unsigned bits, between;
+    };
+    for (const Case& c : {Case{0b1, 0}, Case{0b11, 0}, Case{0b101, 0b10}, Case{0b10010, 0b1100},
+                          Case{0x8001, 0x7FFE}, Case{0b110100, 0b11000}})
+        EXPECT_EQ(bitsBetween(c.bits), c.between) << c.bits;
+}
+
+} // namespace
+} // namespace zs
