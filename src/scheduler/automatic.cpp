@@ -54,6 +54,7 @@ void beginRun(AutoRun& run) {
     st.impossibleBlocks.clear();
     st.teacherCapacity.fill(-1);
     st.running = true;
+    run.concerned = std::make_unique<ConcernedCache>();
     st.blockLengths = blockLengthTable(db);
     st.pairsOnly = effectiveBlocksOnPairs(db) != 0;
     st.annexInUse = std::any_of(db.classes.begin(), db.classes.end(),
@@ -81,6 +82,7 @@ void checkBeforeSearch(AutoRun& run) {
 
 void endRun(AutoRun& run, bool withFigures) {
     run.state.running = false;
+    run.concerned.reset();
     const int unplaced = unplacedClassHours(run.db);
     std::string message = closingMessage(unplaced);
     for (const std::string& line : run.state.impossible) {

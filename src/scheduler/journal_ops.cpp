@@ -137,6 +137,21 @@ bool commitBlock(AutoRun& run, const PlacementAttempt& a) {
     return true;
 }
 
+const GridsConcerned& concernedOf(const AutoRun& run, Id classId, Id lessonId) {
+    if (!run.concerned) {
+        thread_local GridsConcerned fresh;
+        fresh = gridsConcerned(run.db, classId, lessonId);
+        return fresh;
+    }
+    ConcernedCache& cache = *run.concerned;
+    int& k = cache.index[std::size_t(classId) * 256 + lessonId];
+    if (k < 0) {
+        k = int(cache.found.size());
+        cache.found.push_back(gridsConcerned(run.db, classId, lessonId));
+    }
+    return cache.found[std::size_t(k)];
+}
+
 bool removeBlock(AutoRun& run, int classRow, int slot) {
     Database& db = run.db;
     if (classRow < 0 || !validSlot(slot)) return false;
@@ -145,7 +160,7 @@ bool removeBlock(AutoRun& run, int classRow, int slot) {
     // A guidance hour stays where it is, whether the run or a hand placed it.
     if (lessonId == 0 || lessonId == db.settings.guidanceLessonId) return false;
     const zs::Run block = runAt(owner.planes[kOccupantPlane], slot);
-    const GridsConcerned g = gridsConcerned(db, owner.classId, lessonId);
+    const GridsConcerned& g = concernedOf(run, owner.classId, lessonId);
     if (!g.classLessonFound) return false;
 
     // A block closed anywhere is locked (a guidance hour, or a block a repair is holding).

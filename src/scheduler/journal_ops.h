@@ -11,6 +11,9 @@ namespace zs::sched {
 // take every change; nothing is then left changed.
 bool commitBlock(AutoRun& run, const PlacementAttempt& a);
 
+// gridsConcerned, found once per run while the run has its cache.
+const GridsConcerned& concernedOf(const AutoRun& run, Id classId, Id lessonId);
+
 // Takes out the whole block that class grid row `classRow` holds at `slot`, from every
 // teacher, member class and room of its class lesson. False, changing nothing, when the
 // cell is empty, its class lesson is unknown, it holds the guidance lesson, a cell of the

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "core/database.h"
+#include "rules/grids_concerned.h"
 #include "observer.h"
 #include "run_state.h"
 #include "undo_journal.h"
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace zs::sched {
 
@@ -25,6 +27,13 @@ inline constexpr int kMaxAttemptDepth = 1100;
 
 struct AttemptCache;
 
+// The grids of each class lesson, found once while a run is on: a run changes the grids,
+// never the tables they belong to.
+struct ConcernedCache {
+    std::vector<GridsConcerned> found;
+    std::vector<int> index = std::vector<int>(1 << 16, -1); // class * 256 + lesson
+};
+
 struct AutoRun {
     Database& db;
     RunObserver& observer;
@@ -35,6 +44,8 @@ struct AutoRun {
     bool faithfulOnly = false; // no completion and improvement stage after the search
     // While set, each class lesson's attempt is filled once: only the grids change then.
     AttemptCache* attempts = nullptr;
+    // From the start of a run to its end; null otherwise, as the tables may change then.
+    std::unique_ptr<ConcernedCache> concerned;
 
     AutoRun(Database& database, RunObserver& obs, SettingsSource source)
         : db(database), observer(obs), loadSettings(std::move(source)) {}
