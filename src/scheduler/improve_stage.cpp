@@ -67,24 +67,6 @@ void TouchedDays::collect(const UndoJournal& j, int mark) {
     }
 }
 
-namespace {
-
-unsigned daysOf(const std::vector<std::pair<int, unsigned>>& rows, int row) {
-    for (const auto& [r, days] : rows)
-        if (r == row) return days;
-    return 0;
-}
-
-} // namespace
-
-unsigned TouchedDays::teacherDays(int row) const {
-    return daysOf(teachers, row);
-}
-
-unsigned TouchedDays::classDays(int row) const {
-    return daysOf(classes, row);
-}
-
 Scores::Scores(const Database& db, const RulesHeld& h) : held(h) {
     for (const TeacherTimetable& tt : db.teacherTimetables) {
         teacherWeeks.push_back(teacherWeek(db, tt, held));
@@ -194,41 +176,57 @@ bool Scores::troubled(const PlacementAttempt& a) const {
 
 void Affected::add(const PlacementAttempt& a) {
     for (int t = 0; t < a.teachers; ++t)
-        if (std::find(teachers.begin(), teachers.end(), a.teacherRow[t]) == teachers.end())
-            teachers.push_back(a.teacherRow[t]);
+        if (std::find(teachers.begin(), teachers.begin() + teacherCount, a.teacherRow[t]) ==
+                teachers.begin() + teacherCount &&
+            teacherCount < int(teachers.size()))
+            teachers[std::size_t(teacherCount++)] = a.teacherRow[t];
     for (int c = 0; c < a.classes; ++c)
-        if (std::find(classes.begin(), classes.end(), a.classRow[c]) == classes.end())
-            classes.push_back(a.classRow[c]);
+        if (std::find(classes.begin(), classes.begin() + classCount, a.classRow[c]) ==
+                classes.begin() + classCount &&
+            classCount < int(classes.size()))
+            classes[std::size_t(classCount++)] = a.classRow[c];
 }
+
+namespace {
+
+// The days the journal changed a grid row on, as a bit per day.
+unsigned journalDays(const UndoJournal& j, GridKind kind, int row) {
+    unsigned days = 0;
+    for (int e = 0; e < j.count; ++e)
+        if (j.grid[e] == kind && j.position[e] == row) days |= 1u << (dayOf(j.cell[e]) - 1);
+    return days;
+}
+
+} // namespace
 
 GridScore Affected::measure(const AutoRun& run, const RulesHeld& held, const Scores* kept) {
     const Database& db = run.db;
-    TouchedDays touched;
-    if (kept) touched.collect(*run.journal, 0);
-    teacherWeeks_.clear();
-    classWeeks_.clear();
     GridScore sum;
-    for (int t : teachers) {
+    for (int k = 0; k < teacherCount; ++k) {
+        const int t = teachers[std::size_t(k)];
         const TeacherTimetable& tt = db.teacherTimetables.rows[t];
+        TeacherWeek& week = teacherWeeks_[std::size_t(k)];
         if (kept) {
-            teacherWeeks_.push_back(kept->teacherWeeks[t]);
-            recount(db, tt, held, touched.teacherDays(t), teacherWeeks_.back());
+            week = kept->teacherWeeks[t];
+            recount(db, tt, held, journalDays(*run.journal, GridKind::Teacher, t), week);
         } else {
-            teacherWeeks_.push_back(teacherWeek(db, tt, held));
+            week = teacherWeek(db, tt, held);
         }
-        const GridScore one = teacherScore(db, tt, teacherWeeks_.back());
+        const GridScore one = teacherScore(db, tt, week);
         sum.penalty += one.penalty;
         sum.breaks += one.breaks;
     }
-    for (int c : classes) {
+    for (int k = 0; k < classCount; ++k) {
+        const int c = classes[std::size_t(k)];
         const ClassTimetable& ct = db.classTimetables.rows[c];
+        ClassWeek& week = classWeeks_[std::size_t(k)];
         if (kept) {
-            classWeeks_.push_back(kept->classWeeks[c]);
-            recount(db, ct, held, touched.classDays(c), classWeeks_.back());
+            week = kept->classWeeks[c];
+            recount(db, ct, held, journalDays(*run.journal, GridKind::Class, c), week);
         } else {
-            classWeeks_.push_back(classWeek(db, ct, held));
+            week = classWeek(db, ct, held);
         }
-        const RuleCounts one = weekBreaks(db, ct, classWeeks_.back());
+        const RuleCounts one = weekBreaks(db, ct, week);
         sum.penalty += weigh(one);
         sum.breaks += one;
     }
@@ -241,17 +239,17 @@ GridScore Affected::since(const AutoRun& run, const RulesHeld& held, int from) {
     unsigned days = 0;
     for (int e = from; e < j.count; ++e) days |= 1u << (dayOf(j.cell[e]) - 1);
     GridScore sum;
-    for (std::size_t k = 0; k < teachers.size(); ++k) {
-        const TeacherTimetable& tt = db.teacherTimetables.rows[teachers[k]];
-        TeacherWeek week = teacherWeeks_[k];
+    for (int k = 0; k < teacherCount; ++k) {
+        const TeacherTimetable& tt = db.teacherTimetables.rows[teachers[std::size_t(k)]];
+        TeacherWeek week = teacherWeeks_[std::size_t(k)];
         recount(db, tt, held, days, week);
         const GridScore one = teacherScore(db, tt, week);
         sum.penalty += one.penalty;
         sum.breaks += one.breaks;
     }
-    for (std::size_t k = 0; k < classes.size(); ++k) {
-        const ClassTimetable& ct = db.classTimetables.rows[classes[k]];
-        ClassWeek week = classWeeks_[k];
+    for (int k = 0; k < classCount; ++k) {
+        const ClassTimetable& ct = db.classTimetables.rows[classes[std::size_t(k)]];
+        ClassWeek week = classWeeks_[std::size_t(k)];
         recount(db, ct, held, days, week);
         const RuleCounts one = weekBreaks(db, ct, week);
         sum.penalty += weigh(one);
@@ -316,17 +314,20 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
     a.cell = cell;
     if (blockState(db, a) != BlockState::Busy) return false;
     s.work();
-    std::vector<Blocker> blockers;
+    // More than two blocks in the way end the move, so a third is where noting stops.
+    std::array<Blocker, 3> blockers{};
+    std::size_t blockerCount = 0;
     auto note = [&](Id classId, int slot) {
         const int row = db.classTimetables.positionOf(classId);
-        if (row < 0) return;
+        if (row < 0 || blockerCount == blockers.size()) return;
         const auto& p = db.classTimetables.rows[row].planes;
         const int start = p[kBlockStartPlane][slotIndex(slot)];
-        for (const Blocker& b : blockers)
-            if (b.classRow == row &&
-                db.classTimetables.rows[row].planes[kBlockStartPlane][slotIndex(b.slot)] == start)
+        for (std::size_t k = 0; k < blockerCount; ++k)
+            if (blockers[k].classRow == row &&
+                db.classTimetables.rows[row].planes[kBlockStartPlane][slotIndex(blockers[k].slot)] ==
+                    start)
                 return;
-        blockers.push_back({row, slot});
+        blockers[blockerCount++] = {row, slot};
     };
     for (int k = 0; k < a.length; ++k) {
         const int i = slotIndex(cell + k);
@@ -340,14 +341,16 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
             if (const Id c = db.roomTimetables.rows[a.roomRow[r]].planes[kOccupantPlane][i])
                 note(c, cell + k);
     }
-    if (blockers.empty() || blockers.size() > 2) return false;
+    if (blockerCount == 0 || blockerCount > 2) return false;
     struct Removed {
         Id classId, lessonId;
         int length;
     };
-    std::vector<Removed> removed;
+    std::array<Removed, 2> removed{};
+    std::size_t removedCount = 0;
     const int mark = run.journal->count;
-    for (const Blocker& b : blockers) {
+    for (std::size_t k = 0; k < blockerCount; ++k) {
+        const Blocker& b = blockers[k];
         const ClassTimetable& ct = db.classTimetables.rows[b.classRow];
         const Id lessonId = ct.planes[kOccupantPlane][slotIndex(b.slot)];
         if (lessonId == 0) continue; // went with a common block taken out before
@@ -356,7 +359,7 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
             rollBack(run, mark);
             return false;
         }
-        removed.push_back({ct.classId, lessonId, r.length});
+        removed[removedCount++] = {ct.classId, lessonId, r.length};
     }
     if (!hardFits(run, a, cell) || !commitBlock(run, a)) {
         rollBack(run, mark);
@@ -364,11 +367,13 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
     }
     setBlockOpen(run, a, 0);
     bool placed = true;
-    for (const Removed& r : removed)
+    for (std::size_t k = 0; k < removedCount; ++k) {
+        const Removed& r = removed[k];
         if (!placeSomewhere(s, r.classId, r.lessonId, r.length, depth - 1, s.pushedMayBend)) {
             placed = false;
             break;
         }
+    }
     setBlockOpen(run, a, 1);
     if (!placed) rollBack(run, mark);
     return placed;

@@ -5,6 +5,7 @@
 #include "attempt.h"
 #include "rules/rule_breaks.h"
 
+#include <array>
 #include <vector>
 
 namespace zs::sched {
@@ -63,15 +64,16 @@ struct TouchedDays {
     std::vector<std::pair<int, unsigned>> classes;
     unsigned all = 0; // every day any grid changed on
     void collect(const UndoJournal& j, int mark);
-    unsigned teacherDays(int row) const;
-    unsigned classDays(int row) const;
 };
 
 // The teachers and classes whose figures a move can change, with their figures by day
 // as they stood when `measure` was called, so a trial placement counts its own day only.
+// Fixed storage: one is made for every block a move pushes aside.
 struct Affected {
-    std::vector<int> teachers;
-    std::vector<int> classes;
+    std::array<int, kMaxTeachersPerClassLesson> teachers{};
+    int teacherCount = 0;
+    std::array<int, kMaxGroupMembers> classes{};
+    int classCount = 0;
     void add(const PlacementAttempt& a);
     // With `kept`, its figures with the days the journal touched counted again, which is
     // what a fresh count gives and far cheaper.
@@ -81,8 +83,8 @@ struct Affected {
     GridScore since(const AutoRun& run, const RulesHeld& held, int mark);
 
 private:
-    std::vector<TeacherWeek> teacherWeeks_;
-    std::vector<ClassWeek> classWeeks_;
+    std::array<TeacherWeek, kMaxTeachersPerClassLesson> teacherWeeks_;
+    std::array<ClassWeek, kMaxGroupMembers> classWeeks_;
 };
 
 // The figures of every teacher and class as they stand, kept up to date as moves are
