@@ -352,7 +352,8 @@ int otherHourOf(const ClassTimetable& ct, const ClassBlocks& blocks, int i, Id l
             const Block& b = *own[k];
             if (a.day == b.day || a.last < b.first || b.last < a.first) continue;
             ++count;
-            note(out, {Rule::OtherHourOtherDay, tt.teacherId, ct.classId, l, b.day, b.first, b.last});
+            note(out,
+                 {Rule::OtherHourOtherDay, tt.teacherId, ct.classId, l, b.day, b.first, b.last});
         }
     return count;
 }

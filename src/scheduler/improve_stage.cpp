@@ -324,8 +324,8 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
         const int start = p[kBlockStartPlane][slotIndex(slot)];
         for (std::size_t k = 0; k < blockerCount; ++k)
             if (blockers[k].classRow == row &&
-                db.classTimetables.rows[row].planes[kBlockStartPlane][slotIndex(blockers[k].slot)] ==
-                    start)
+                db.classTimetables.rows[row]
+                        .planes[kBlockStartPlane][slotIndex(blockers[k].slot)] == start)
                 return;
         blockers[blockerCount++] = {row, slot};
     };

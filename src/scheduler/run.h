@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/database.h"
-#include "rules/grids_concerned.h"
 #include "observer.h"
+#include "rules/grids_concerned.h"
 #include "run_state.h"
 #include "undo_journal.h"
 

@@ -30,8 +30,7 @@ TEST(DayBits, MixedDays) {
     std::mt19937 random(7);
     for (int round = 0; round < 2000; ++round) {
         Plane p{};
-        for (u8& b : p)
-            b = random() % 3 == 0 ? u8(0) : u8(random() % 256);
+        for (u8& b : p) b = random() % 3 == 0 ? u8(0) : u8(random() % 256);
         for (int day = 1; day <= kDays; ++day) ASSERT_EQ(dayBits(p, day), byteByByte(p, day));
     }
 }

@@ -391,6 +391,15 @@ TEST(Improvement, FiguresKeptDayByDayEqualAFreshCount) {
                 if (!moved) sched::rollBack(m.run, 0);
             }
             if (!moved) continue;
+            // A pushed block's grids measured from the kept figures and the journal, as the
+            // second stage measures them, equal a fresh count of those grids.
+            sched::Affected fromKept, counted;
+            fromKept.add(a);
+            counted.add(a);
+            const sched::GridScore viaKept = fromKept.measure(m.run, stage.held, &scores);
+            const sched::GridScore fresh = counted.measure(m.run, stage.held, nullptr);
+            ASSERT_EQ(viaKept.penalty, fresh.penalty) << move;
+            ASSERT_EQ(viaKept.breaks.n, fresh.breaks.n) << move;
             // Rule rises are kept too, so every count moves both ways.
             scores.delta(m.run, 0);
             if (next() % 3 != 0) {
