@@ -295,10 +295,10 @@ RuleCounts weekBreaks(const Database& db, const TeacherTimetable& tt, const Teac
 namespace {
 
 // Calls judge(i, lesson, days, teacher) once per two-part lesson of the class whose days pass
-// `wanted` and whose judging teacher holds `rule`; i is the lesson's first block.
+// `wanted` and that has a judging teacher; i is the lesson's first block.
 template <class Wanted, class Judge>
-void forEachJudgedLesson(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
-                         int rule, Wanted wanted, Judge judge) {
+void forEachTwoPartLesson(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                          Wanted wanted, Judge judge) {
     std::array<bool, 256> judged{};
     for (int i = 0; i < blocks.count; ++i) {
         const Id l = blocks.at[i].lesson;
@@ -308,9 +308,18 @@ void forEachJudgedLesson(const Database& db, const ClassTimetable& ct, const Cla
         if (!wanted(days)) continue;
         const ClassLesson* cl = nullptr;
         const TeacherTimetable* tt = judgingTeacher(db, ct, l, &cl);
-        if (!tt || tt->effectiveRules[rule] == 0 || !twoPartLesson(*cl)) continue;
-        judge(i, l, days, *tt);
+        if (tt && twoPartLesson(*cl)) judge(i, l, days, *tt);
     }
+}
+
+// The same for the lessons whose judging teacher holds `rule`.
+template <class Wanted, class Judge>
+void forEachJudgedLesson(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                         int rule, Wanted wanted, Judge judge) {
+    forEachTwoPartLesson(db, ct, blocks, wanted,
+                         [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
+                             if (tt.effectiveRules[rule] != 0) judge(i, l, days, tt);
+                         });
 }
 
 bool twoDaysInARow(u8 days) {
@@ -487,21 +496,13 @@ void countAcrossDays(const Database& db, const ClassTimetable& ct, const RulesHe
     // Both rules in one walk over the lessons: the moves of a run count them for every
     // cell they try. A lesson on one day concerns neither.
     const ClassBlocks blocks = blocksOf(ct);
-    std::array<bool, 256> judged{};
-    for (int i = 0; i < blocks.count; ++i) {
-        const Id l = blocks.at[i].lesson;
-        if (judged[l]) continue;
-        judged[l] = true;
-        const u8 days = blocks.daysOf[l];
-        if (!severalDays(days)) continue;
-        const ClassLesson* cl = nullptr;
-        const TeacherTimetable* tt = judgingTeacher(db, ct, l, &cl);
-        if (!tt || !twoPartLesson(*cl)) continue;
-        if (between && tt->effectiveRules[kDayBetweenParts] != 0 && twoDaysInARow(days))
-            week.dayBetweenParts += betweenPartsOf(ct, blocks, i, l, days, *tt, nullptr);
-        if (otherHour && tt->effectiveRules[kOtherHourOtherDay] != 0)
-            week.otherHourOtherDay += otherHourOf(ct, blocks, i, l, days, *tt, nullptr);
-    }
+    forEachTwoPartLesson(
+        db, ct, blocks, severalDays, [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
+            if (between && tt.effectiveRules[kDayBetweenParts] != 0 && twoDaysInARow(days))
+                week.dayBetweenParts += betweenPartsOf(ct, blocks, i, l, days, tt, nullptr);
+            if (otherHour && tt.effectiveRules[kOtherHourOtherDay] != 0)
+                week.otherHourOtherDay += otherHourOf(ct, blocks, i, l, days, tt, nullptr);
+        });
 }
 
 ClassWeek classWeek(const Database& db, const ClassTimetable& ct, const RulesHeld& held) {
