@@ -7,6 +7,7 @@
 #include "rules/slots.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 
 namespace zs::sched {
@@ -273,24 +274,27 @@ int bestCell(Stage& s, PlacementAttempt& a, Affected& affected, bool mayBend) {
     // Measured at the first cell that fits: most blocks pushed aside fit nowhere.
     bool measured = false;
     RuleCounts before;
-    for (int cell = 1; cell <= kSlots && !s.spent(); ++cell) {
-        if (!hardFits(s.run, a, cell)) continue;
-        s.work();
-        if (!measured) {
-            before = affected.measure(s.run, s.held, s.kept).breaks;
-            measured = true;
+    for (int day = 1; day <= kDays && !s.spent(); ++day)
+        for (unsigned hours = hardFitHours(s.run, a, day); hours != 0 && !s.spent();
+             hours &= hours - 1) {
+            const int cell = slotOf(day, std::countr_zero(hours) + 1);
+            if (!hardFits(s.run, a, cell)) continue;
+            s.work();
+            if (!measured) {
+                before = affected.measure(s.run, s.held, s.kept).breaks;
+                measured = true;
+            }
+            const int mark = s.run.journal->count;
+            if (!commitBlock(s.run, a)) continue;
+            const GridScore now = affected.since(s.run, s.held, mark);
+            const int p = now.penalty;
+            const bool keeps = mayBend || !now.breaks.exceeds(before);
+            rollBack(s.run, mark);
+            if (keeps && p < bestPenalty) {
+                bestPenalty = p;
+                best = cell;
+            }
         }
-        const int mark = s.run.journal->count;
-        if (!commitBlock(s.run, a)) continue;
-        const GridScore now = affected.since(s.run, s.held, mark);
-        const int p = now.penalty;
-        const bool keeps = mayBend || !now.breaks.exceeds(before);
-        rollBack(s.run, mark);
-        if (keeps && p < bestPenalty) {
-            bestPenalty = p;
-            best = cell;
-        }
-    }
     return best;
 }
 

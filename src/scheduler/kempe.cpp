@@ -1,9 +1,9 @@
 #include "kempe.h"
 
+#include "fixed_list.h"
 #include "journal_ops.h"
+#include "rules/day_bits.h"
 #include "rules/slots.h"
-
-#include <vector>
 
 namespace zs::sched {
 
@@ -27,6 +27,14 @@ bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
     const int after = hour + a.length;
     return !(after <= kHoursPerDay &&
              occupants[slotIndex(cell + a.length)] == a.firstClassLesson());
+}
+
+unsigned hardFitHours(const AutoRun& run, const PlacementAttempt& a, int day) {
+    const ClassTimetable& own = run.db.classTimetables.rows[a.classRow[0]];
+    const int first = own.firstHour[day - 1], last = own.lastHour[day - 1];
+    if (first < 1 || first > last || last > kHoursPerDay) return 0;
+    const unsigned window = ((1u << last) - 1) & ~((1u << (first - 1)) - 1);
+    return window & ~dayBits(own.planes[kOccupantPlane], day);
 }
 
 namespace {
@@ -58,14 +66,15 @@ bool linkAt(const AutoRun& run, Id classId, int slot, int length, int from, int 
 
 // Adds the block in the way at `slot` (held in the grid as `occupant` of class `classId`)
 // unless the chain has it; false when it cannot move as a whole.
-bool follow(const AutoRun& run, std::vector<Link>& chain, Id classId, int slot, int length,
-            int from, int to) {
+// One link past the longest chain: adding it is what refuses the chain.
+using Chain = FixedList<Link, kMaxChain + 1>;
+
+bool follow(const AutoRun& run, Chain& chain, Id classId, int slot, int length, int from, int to) {
     Link l{};
     if (!linkAt(run, classId, slot, length, from, to, l)) return false;
     for (const Link& c : chain)
         if (c.row == l.row && c.from == l.from) return true;
-    chain.push_back(l);
-    return chain.size() <= kMaxChain;
+    return chain.push_back(l) && chain.size() <= kMaxChain;
 }
 
 } // namespace
@@ -76,7 +85,7 @@ bool kempeSwap(AutoRun& run, int classRow, int from, int to) {
     const ClassTimetable& ct = db.classTimetables.rows[classRow];
     const int length = ct.planes[kBlockLengthPlane][slotIndex(from)];
     if (length < 1 || hourOf(to) + length - 1 > kHoursPerDay) return false;
-    std::vector<Link> chain;
+    Chain chain;
     if (!follow(run, chain, ct.classId, from, length, from, to)) return false;
     for (std::size_t n = 0; n < chain.size(); ++n) {
         const Link link = chain[n];

@@ -11,6 +11,9 @@ namespace zs::sched {
 // every teacher, class and room), and without joining an hour of the same lesson beside
 // it. Sets the attempt's day, hour and cell.
 bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell);
+// The hours of `day`, as bits (hour h at bit h-1), where hardFits can answer yes: the
+// first class's empty hours within its day. A walk over these skips the rest at no cost.
+unsigned hardFitHours(const AutoRun& run, const PlacementAttempt& a, int day);
 
 // Swaps the block that class grid row `classRow` holds at start cell `from` with what
 // stands at `to`: every block of the same length in the way of a moved block (by a

@@ -1,10 +1,10 @@
 #include "kempe.h"
 
+#include "fixed_list.h"
 #include "journal_ops.h"
 #include "rules/slots.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace zs::sched {
 
@@ -18,6 +18,11 @@ struct Moved {
     int length;
     int to;
 };
+
+// One class past the most: adding it is what refuses the swap.
+using Rows = FixedList<int, kMaxClasses + 1>;
+// A block starts at most at every hour of both windows of every class.
+using MovedBlocks = FixedList<Moved, (kMaxClasses + 1) * 2 * kHoursPerDay>;
 
 // Whether the class's blocks lie wholly inside or outside the window, none locked.
 bool aligned(const ClassTimetable& ct, int first, int length) {
@@ -34,7 +39,7 @@ bool aligned(const ClassTimetable& ct, int first, int length) {
 // Adds every class whose hours in the two windows a teacher, member class or room of
 // the class's blocks there also holds; false when the set grows too large or a class
 // added cannot swap its windows whole.
-bool close(const AutoRun& run, std::vector<int>& rows, int from, int to, int length) {
+bool close(const AutoRun& run, Rows& rows, int from, int to, int length) {
     const Database& db = run.db;
     auto add = [&](Id classId) {
         const int row = db.classTimetables.positionOf(classId);
@@ -42,8 +47,7 @@ bool close(const AutoRun& run, std::vector<int>& rows, int from, int to, int len
         if (std::find(rows.begin(), rows.end(), row) != rows.end()) return true;
         const ClassTimetable& ct = db.classTimetables.rows[row];
         if (!aligned(ct, from, length) || !aligned(ct, to, length)) return false;
-        rows.push_back(row);
-        return rows.size() <= kMaxClasses;
+        return rows.push_back(row) && rows.size() <= kMaxClasses;
     };
     for (std::size_t n = 0; n < rows.size(); ++n) {
         const ClassTimetable& ct = db.classTimetables.rows[rows[n]];
@@ -83,9 +87,10 @@ bool windowSwap(AutoRun& run, int classRow, int from, int to, int length) {
     if (dayOf(from) == dayOf(to) && std::abs(hourOf(from) - hourOf(to)) < length) return false;
     const ClassTimetable& first = db.classTimetables.rows[classRow];
     if (!aligned(first, from, length) || !aligned(first, to, length)) return false;
-    std::vector<int> rows{classRow};
+    Rows rows;
+    rows.push_back(classRow);
     if (!close(run, rows, from, to, length)) return false;
-    std::vector<Moved> moved;
+    MovedBlocks moved;
     const int mark = run.journal->count;
     for (int row : rows) {
         const ClassTimetable& ct = db.classTimetables.rows[row];
@@ -99,7 +104,10 @@ bool windowSwap(AutoRun& run, int classRow, int from, int to, int length) {
                     rollBack(run, mark);
                     return false;
                 }
-                moved.push_back({ct.classId, lessonId, blockLength, other + k});
+                if (!moved.push_back({ct.classId, lessonId, blockLength, other + k})) {
+                    rollBack(run, mark);
+                    return false;
+                }
             }
     }
     for (const Moved& m : moved) {
