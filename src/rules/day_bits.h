@@ -23,19 +23,37 @@ inline unsigned nonZeroBytes(std::uint64_t word) {
 
 } // namespace day_bits_detail
 
-inline unsigned dayBits(const Plane& plane, int day) {
+// The day's hours whose byte differs from `value`.
+inline unsigned dayBitsOtherThan(const Plane& plane, int day, u8 value) {
     static_assert(kHoursPerDay == 16);
     const u8* hours = plane.data() + (day - 1) * kHoursPerDay;
     if constexpr (std::endian::native == std::endian::little) {
+        const std::uint64_t pattern = 0x0101010101010101ULL * value;
         std::uint64_t low, high;
         std::memcpy(&low, hours, 8);
         std::memcpy(&high, hours + 8, 8);
-        return day_bits_detail::nonZeroBytes(low) | day_bits_detail::nonZeroBytes(high) << 8;
+        return day_bits_detail::nonZeroBytes(low ^ pattern) |
+               day_bits_detail::nonZeroBytes(high ^ pattern) << 8;
     } else {
         unsigned bits = 0;
-        for (int h = 0; h < kHoursPerDay; ++h) bits |= unsigned(hours[h] != 0) << h;
+        for (int h = 0; h < kHoursPerDay; ++h) bits |= unsigned(hours[h] != value) << h;
         return bits;
     }
+}
+
+inline unsigned dayBits(const Plane& plane, int day) {
+    return dayBitsOtherThan(plane, day, 0);
+}
+
+// The day's hours whose byte is `value`.
+inline unsigned dayBitsOf(const Plane& plane, int day, u8 value) {
+    return ~dayBitsOtherThan(plane, day, value) & 0xFFFFu;
+}
+
+// Hours first..last as bits; none when first is 0 or after last.
+inline unsigned hourBits(int first, int last) {
+    if (first < 1 || first > last || last > kHoursPerDay) return 0;
+    return ((1u << last) - 1) & ~((1u << (first - 1)) - 1);
 }
 
 // The bits strictly between the lowest and the highest set bit of `bits` (not 0).

@@ -1,10 +1,12 @@
 #include "day_rules.h"
 
 #include "rules/daily_hours.h"
+#include "rules/day_bits.h"
 #include "rules/prepare_teacher.h"
 #include "rules/slots.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zs::sched {
 
@@ -30,13 +32,13 @@ struct LessonOnDay {
 LessonOnDay lessonOnDay(const AutoRun& run, const PlacementAttempt& a, int day) {
     LessonOnDay l;
     const DayWindow w = dayWindow(firstClassGrid(run, a), day);
-    const Plane& occupants = classOccupants(run, a);
-    for (int h = w.first; !w.empty() && h <= w.last; ++h)
-        if (at(occupants, day, h) == a.firstClassLesson()) {
-            if (l.count == 0) l.first = h;
-            l.last = h;
-            ++l.count;
-        }
+    if (w.empty()) return l;
+    const unsigned hours =
+        dayBitsOf(classOccupants(run, a), day, a.firstClassLesson()) & hourBits(w.first, w.last);
+    if (hours == 0) return l;
+    l.count = std::popcount(hours);
+    l.first = std::countr_zero(hours) + 1;
+    l.last = std::bit_width(hours);
     return l;
 }
 

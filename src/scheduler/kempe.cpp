@@ -31,10 +31,8 @@ bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
 
 unsigned hardFitHours(const AutoRun& run, const PlacementAttempt& a, int day) {
     const ClassTimetable& own = run.db.classTimetables.rows[a.classRow[0]];
-    const int first = own.firstHour[day - 1], last = own.lastHour[day - 1];
-    if (first < 1 || first > last || last > kHoursPerDay) return 0;
-    const unsigned window = ((1u << last) - 1) & ~((1u << (first - 1)) - 1);
-    return window & ~dayBits(own.planes[kOccupantPlane], day);
+    return hourBits(own.firstHour[day - 1], own.lastHour[day - 1]) &
+           ~dayBits(own.planes[kOccupantPlane], day);
 }
 
 namespace {
