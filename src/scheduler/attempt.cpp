@@ -149,6 +149,17 @@ bool blockFits(const Database& db, const PlacementAttempt& a) {
 BlockState blockState(const Database& db, const PlacementAttempt& a) {
     // One pass: a closed cell anywhere outweighs a taken one, so the walk never stops at
     // the first taken cell.
+    if (a.teachers == 1 && a.classes == 1 && a.rooms == 0) {
+        // Most class lessons: one teacher, one class, no room.
+        const auto& tp = db.teacherTimetables.rows[a.teacherRow[0]].planes;
+        const auto& cp = db.classTimetables.rows[a.classRow[0]].planes;
+        unsigned taken = 0;
+        for (int i = slotIndex(a.cell), end = i + a.length; i < end; ++i) {
+            if (tp[kOpenPlane][i] == 0 || cp[kOpenPlane][i] == 0) return BlockState::Closed;
+            taken |= unsigned(tp[kOccupantPlane][i]) | cp[kOccupantPlane][i];
+        }
+        return taken != 0 ? BlockState::Busy : BlockState::Free;
+    }
     bool busy = false;
     for (int k = 0; k < a.length; ++k) {
         const int i = slotIndex(a.cell + k);

@@ -53,6 +53,12 @@ bool takeOut(AutoRun& run, PlacementAttempt& a, const Found& f,
     a.displacedLength[n] = static_cast<u8>(f.block.length);
     a.displacedClass[n] = f.classId;
     a.displacedLesson[n] = f.lessonId;
+    const RunState& st = run.state;
+    if (st.displacedTotal + displacedUnits(st, a.displacedCount) > st.displaceBudget) {
+        a.displaceOk = false;
+        return false;
+    }
+    // Asked only of a block that is taken out: a chain over its budget goes no further.
     const bool simple =
         f.block.length == 1 || (f.block.length <= a.length && f.block.start == a.cell);
     a.displacedNeedsDay[n] =
@@ -60,11 +66,6 @@ bool takeOut(AutoRun& run, PlacementAttempt& a, const Found& f,
                 holeTest(run, *holeTeacher, a.day, hourOf(f.block.start), f.block.length)
             ? 1
             : 0;
-    const RunState& st = run.state;
-    if (st.displacedTotal + displacedUnits(st, a.displacedCount) > st.displaceBudget) {
-        a.displaceOk = false;
-        return false;
-    }
     return removeBlock(run, f.classRow, f.block.start);
 }
 

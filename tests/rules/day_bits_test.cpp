@@ -26,13 +26,35 @@ TEST(DayBits, EveryByteValueAtEveryHour) {
         }
 }
 
+unsigned equalByByte(const Plane& p, int day, u8 value) {
+    unsigned bits = 0;
+    for (int h = 1; h <= kHoursPerDay; ++h)
+        if (p[std::size_t(slotOf(day, h) - 1)] == value) bits |= 1u << (h - 1);
+    return bits;
+}
+
 TEST(DayBits, MixedDays) {
     std::mt19937 random(7);
     for (int round = 0; round < 2000; ++round) {
         Plane p{};
-        for (u8& b : p) b = random() % 3 == 0 ? u8(0) : u8(random() % 256);
-        for (int day = 1; day <= kDays; ++day) ASSERT_EQ(dayBits(p, day), byteByByte(p, day));
+        // Few values, so that equal bytes are common.
+        for (u8& b : p) b = random() % 3 == 0 ? u8(0) : u8(random() % 4 * 85);
+        const u8 value = u8(random() % 4 * 85);
+        for (int day = 1; day <= kDays; ++day) {
+            ASSERT_EQ(dayBits(p, day), byteByByte(p, day));
+            ASSERT_EQ(dayBitsOf(p, day, value), equalByByte(p, day, value)) << int(value);
+        }
     }
+}
+
+TEST(DayBits, HoursFromFirstToLast) {
+    struct Case {
+        int first, last;
+        unsigned bits;
+    };
+    for (const Case& c : {Case{1, 1, 0b1}, Case{2, 4, 0b1110}, Case{1, 16, 0xFFFF},
+                          Case{16, 16, 0x8000}, Case{0, 5, 0}, Case{5, 4, 0}, Case{3, 17, 0}})
+        EXPECT_EQ(hourBits(c.first, c.last), c.bits) << c.first << ".." << c.last;
 }
 
 TEST(DayBits, BitsBetweenTheFirstAndTheLast) {

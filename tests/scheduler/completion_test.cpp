@@ -153,6 +153,32 @@ TEST(TwoHourSplit, AtMostOncePerRunAndTheSettingStays) {
     EXPECT_TRUE(checkGridConsistency(*db).empty());
 }
 
+// The hours a pushed block's walk tries hold every cell where the block fits, on a
+// school the faithful search has filled, for every class lesson and block length.
+TEST(HardFitHours, HoldEveryCellWhereABlockFits) {
+    auto db = test::sampleDb(8, 3);
+    MemoryRun m(*db);
+    m.run.faithfulOnly = true;
+    sched::runAutomatic(m.run);
+    sched::Stage stage(m.run, 1L << 30);
+    int fits = 0;
+    for (const ClassLesson& cl : db->classLessons)
+        for (int length = 1; length <= 3; ++length) {
+            sched::PlacementAttempt a;
+            if (!sched::fillFor(stage, a, cl.classId, cl.lessonId, length)) continue;
+            for (int day = 1; day <= kDays; ++day) {
+                const unsigned hours = sched::hardFitHours(m.run, a, day);
+                for (int hour = 1; hour <= kHoursPerDay; ++hour) {
+                    if (!sched::hardFits(m.run, a, slotOf(day, hour))) continue;
+                    ++fits;
+                    EXPECT_TRUE(hours >> (hour - 1) & 1)
+                        << int(cl.classId) << "/" << int(cl.lessonId) << " " << day << "." << hour;
+                }
+            }
+        }
+    EXPECT_GT(fits, 50);
+}
+
 // Class 1 has A (teacher 1) at Monday 1-2 and B (teacher 2) at 3-4; teacher 1 also has
 // C in class 2 at 3-4. Swapping A to 3-4 takes B to 1-2 and, through teacher 1, C too.
 TEST(KempeChain, SwapsEveryBlockOfTheChainOrNothing) {
