@@ -1,6 +1,7 @@
 #include "rule_breaks.h"
 
 #include "core/cp1254.h"
+#include "day_bits.h"
 #include "prepare_teacher.h"
 #include "slots.h"
 
@@ -46,6 +47,26 @@ ClassBlocks blocksOf(const ClassTimetable& ct, int firstDay = 1, int lastDay = k
             b.daysOf[l] |= u8(1 << (d - 1));
         }
     }
+    return b;
+}
+
+// The runs of one lesson on an occupant plane, read as bits, and the days it has.
+struct LessonBlocks {
+    int count = 0;
+    std::array<Block, kSlots> at;
+    u8 days = 0;
+};
+
+LessonBlocks lessonBlocksOn(const Plane& occupants, Id l) {
+    LessonBlocks b;
+    for (int d = 1; d <= kDays; ++d)
+        for (unsigned hours = dayBitsOf(occupants, d, l); hours != 0;) {
+            const int first = std::countr_zero(hours);
+            const int length = std::countr_one(hours >> first);
+            hours &= ~(((1u << length) - 1) << first);
+            b.at[std::size_t(b.count++)] = {l, u8(d), u8(first + 1), u8(first + length)};
+            b.days |= u8(1 << (d - 1));
+        }
     return b;
 }
 
@@ -331,7 +352,8 @@ bool severalDays(u8 days) {
 
 // Each day of the lesson that follows a day of it, at its first block; i is the lesson's
 // first block.
-int betweenPartsOf(const ClassTimetable& ct, const ClassBlocks& blocks, int i, Id l, u8 days,
+template <class Blocks>
+int betweenPartsOf(const ClassTimetable& ct, const Blocks& blocks, int i, Id l, u8 days,
                    const TeacherTimetable& tt, BreakList out) {
     int count = 0;
     for (int d = 2; d <= kDays; ++d) {
@@ -346,7 +368,8 @@ int betweenPartsOf(const ClassTimetable& ct, const ClassBlocks& blocks, int i, I
 }
 
 // The pairs of the lesson's blocks on different days sharing an hour.
-int otherHourOf(const ClassTimetable& ct, const ClassBlocks& blocks, int i, Id l, u8 days,
+template <class Blocks>
+int otherHourOf(const ClassTimetable& ct, const Blocks& blocks, int i, Id l, u8 days,
                 const TeacherTimetable& tt, BreakList out) {
     // The lesson's own blocks, in order; none lies beyond its last day.
     const int lastDay = std::bit_width(unsigned(days));
@@ -487,22 +510,55 @@ ClassDay classDay(const Database& db, const ClassTimetable& ct, int day, const R
     return c;
 }
 
-void countAcrossDays(const Database& db, const ClassTimetable& ct, const RulesHeld& held,
-                     ClassWeek& week) {
-    week.dayBetweenParts = week.otherHourOtherDay = 0;
+namespace {
+
+// Both rules in one walk over the lessons of `blocks`: the moves of a run count them for
+// every cell they try. A lesson on one day concerns neither.
+AcrossDays acrossDaysOf(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                        const RulesHeld& held) {
+    AcrossDays out;
     const bool between = held[Rule::DayBetweenParts];
     const bool otherHour = held[Rule::OtherHourOtherDay];
-    if (!between && !otherHour) return;
-    // Both rules in one walk over the lessons: the moves of a run count them for every
-    // cell they try. A lesson on one day concerns neither.
-    const ClassBlocks blocks = blocksOf(ct);
     forEachTwoPartLesson(
         db, ct, blocks, severalDays, [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
             if (between && tt.effectiveRules[kDayBetweenParts] != 0 && twoDaysInARow(days))
-                week.dayBetweenParts += betweenPartsOf(ct, blocks, i, l, days, tt, nullptr);
+                out.dayBetweenParts += betweenPartsOf(ct, blocks, i, l, days, tt, nullptr);
             if (otherHour && tt.effectiveRules[kOtherHourOtherDay] != 0)
-                week.otherHourOtherDay += otherHourOf(ct, blocks, i, l, days, tt, nullptr);
+                out.otherHourOtherDay += otherHourOf(ct, blocks, i, l, days, tt, nullptr);
         });
+    return out;
+}
+
+bool acrossDaysHeld(const RulesHeld& held) {
+    return held[Rule::DayBetweenParts] || held[Rule::OtherHourOtherDay];
+}
+
+} // namespace
+
+void countAcrossDays(const Database& db, const ClassTimetable& ct, const RulesHeld& held,
+                     ClassWeek& week) {
+    week.dayBetweenParts = week.otherHourOtherDay = 0;
+    if (!acrossDaysHeld(held)) return;
+    const AcrossDays a = acrossDaysOf(db, ct, blocksOf(ct), held);
+    week.dayBetweenParts = a.dayBetweenParts;
+    week.otherHourOtherDay = a.otherHourOtherDay;
+}
+
+AcrossDays lessonAcrossDays(const Database& db, const ClassTimetable& ct, const Plane& occupants,
+                            Id lessonId, const RulesHeld& held) {
+    AcrossDays out;
+    if (!acrossDaysHeld(held) || lessonId == 0) return out;
+    const LessonBlocks blocks = lessonBlocksOn(occupants, lessonId);
+    if (!severalDays(blocks.days)) return out;
+    const ClassLesson* cl = nullptr;
+    const TeacherTimetable* tt = judgingTeacher(db, ct, lessonId, &cl);
+    if (!tt || !twoPartLesson(*cl)) return out;
+    if (held[Rule::DayBetweenParts] && tt->effectiveRules[kDayBetweenParts] != 0 &&
+        twoDaysInARow(blocks.days))
+        out.dayBetweenParts = betweenPartsOf(ct, blocks, 0, lessonId, blocks.days, *tt, nullptr);
+    if (held[Rule::OtherHourOtherDay] && tt->effectiveRules[kOtherHourOtherDay] != 0)
+        out.otherHourOtherDay = otherHourOf(ct, blocks, 0, lessonId, blocks.days, *tt, nullptr);
+    return out;
 }
 
 ClassWeek classWeek(const Database& db, const ClassTimetable& ct, const RulesHeld& held) {

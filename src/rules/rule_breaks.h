@@ -116,6 +116,15 @@ struct ClassWeek {
 ClassDay classDay(const Database& db, const ClassTimetable& ct, int day, const RulesHeld& held);
 void countAcrossDays(const Database& db, const ClassTimetable& ct, const RulesHeld& held,
                      ClassWeek& week);
+// The two rules that look across days for one lesson of the class, on `occupants` (the
+// class's plane, or one as it stood before some changes): countAcrossDays is their sum
+// over the class's lessons, so a change to a few lessons is counted by those alone.
+struct AcrossDays {
+    int dayBetweenParts = 0;
+    int otherHourOtherDay = 0;
+};
+AcrossDays lessonAcrossDays(const Database& db, const ClassTimetable& ct, const Plane& occupants,
+                            Id lessonId, const RulesHeld& held);
 ClassWeek classWeek(const Database& db, const ClassTimetable& ct, const RulesHeld& held);
 RuleCounts weekBreaks(const Database& db, const ClassTimetable& ct, const ClassWeek& week);
 

@@ -36,11 +36,36 @@ void recount(const Database& db, const TeacherTimetable& tt, const RulesHeld& he
         if (days >> (d - 1) & 1) week[d - 1] = teacherDay(db, tt, d, held);
 }
 
+// The same for class row `row`, whose week stood as `week` before the journal's entries
+// from `from`: the rules across days are counted again for the lessons those entries
+// changed only, on the plane as it stood and as it stands.
 void recount(const Database& db, const ClassTimetable& ct, const RulesHeld& held, unsigned days,
-             ClassWeek& week) {
+             ClassWeek& week, const UndoJournal& j, int from, int row) {
     for (int d = 1; d <= kDays; ++d)
         if (days >> (d - 1) & 1) week.day[d - 1] = classDay(db, ct, d, held);
-    if (days != 0) countAcrossDays(db, ct, held, week);
+    if (days == 0) return;
+    Plane before = ct.planes[kOccupantPlane];
+    std::array<Id, 256> changed; // the lessons, each once
+    std::size_t count = 0;
+    auto note = [&](Id l) {
+        if (l != 0 &&
+            std::find(changed.begin(), changed.begin() + count, l) == changed.begin() + count)
+            changed[count++] = l;
+    };
+    for (int e = j.count - 1; e >= from; --e) {
+        if (j.grid[e] != GridKind::Class || j.position[e] != row) continue;
+        const std::size_t i = std::size_t(slotIndex(j.cell[e]));
+        note(before[i]);
+        before[i] = j.formerOccupant[e];
+        note(before[i]);
+    }
+    for (std::size_t k = 0; k < count; ++k) {
+        const AcrossDays was = lessonAcrossDays(db, ct, before, changed[k], held);
+        const AcrossDays now =
+            lessonAcrossDays(db, ct, ct.planes[kOccupantPlane], changed[k], held);
+        week.dayBetweenParts += now.dayBetweenParts - was.dayBetweenParts;
+        week.otherHourOtherDay += now.otherHourOtherDay - was.otherHourOtherDay;
+    }
 }
 
 void markDay(std::vector<std::pair<int, unsigned>>& rows, int row, unsigned day) {
@@ -108,7 +133,7 @@ int Scores::delta(const AutoRun& run, int from) {
     for (const auto& [c, days] : touched.classes) {
         const ClassTimetable& ct = db.classTimetables.rows[c];
         ClassWeek week = classWeeks[c];
-        recount(db, ct, held, days, week);
+        recount(db, ct, held, days, week, *run.journal, from, c);
         const RuleCounts now = weekBreaks(db, ct, week);
         d += weigh(now) - klass[c];
         for (int r = 0; r < kRuleCount; ++r) more.n[r] += now.n[r] - classRules[c].n[r];
@@ -223,7 +248,8 @@ GridScore Affected::measure(const AutoRun& run, const RulesHeld& held, const Sco
         ClassWeek& week = classWeeks_[std::size_t(k)];
         if (kept) {
             week = kept->classWeeks[c];
-            recount(db, ct, held, journalDays(*run.journal, GridKind::Class, c), week);
+            recount(db, ct, held, journalDays(*run.journal, GridKind::Class, c), week, *run.journal,
+                    0, c);
         } else {
             week = classWeek(db, ct, held);
         }
@@ -249,9 +275,10 @@ GridScore Affected::since(const AutoRun& run, const RulesHeld& held, int from) {
         sum.breaks += one.breaks;
     }
     for (int k = 0; k < classCount; ++k) {
-        const ClassTimetable& ct = db.classTimetables.rows[classes[std::size_t(k)]];
+        const int row = classes[std::size_t(k)];
+        const ClassTimetable& ct = db.classTimetables.rows[row];
         ClassWeek week = classWeeks_[std::size_t(k)];
-        recount(db, ct, held, days, week);
+        recount(db, ct, held, days, week, j, from, row);
         const RuleCounts one = weekBreaks(db, ct, week);
         sum.penalty += weigh(one);
         sum.breaks += one;

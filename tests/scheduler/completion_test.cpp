@@ -410,8 +410,12 @@ TEST(Improvement, FiguresKeptDayByDayEqualAFreshCount) {
                                 ct.planes[kBlockLengthPlane][slotIndex(slot)]))
                 continue;
             bool moved = false;
-            if (next() % 2 == 0) {
+            // Swaps, moves, and blocks only taken out, so that a lesson also leaves a class.
+            const unsigned kind = next() % 4;
+            if (kind == 0) {
                 moved = sched::kempeSwap(m.run, row, slot, to);
+            } else if (kind == 1) {
+                moved = sched::removeBlock(m.run, row, slot);
             } else if (sched::removeBlock(m.run, row, slot)) {
                 moved = sched::hardFits(m.run, a, to) && sched::commitBlock(m.run, a);
                 if (!moved) sched::rollBack(m.run, 0);
