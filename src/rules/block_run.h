@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/ids.h"
+#include "slots.h"
 
 namespace zs {
 
@@ -16,7 +17,18 @@ struct Run {
 };
 
 // The run of the value held at `slot`, within the slot's day; empty for an empty cell
-// or a slot outside 1..80.
-Run runAt(const Plane& occupants, int slot);
+// or a slot outside 1..80. Inline: every removal and displacement asks it.
+inline Run runAt(const Plane& occupants, int slot) {
+    if (!validSlot(slot)) return {};
+    const u8 value = occupants[std::size_t(slotIndex(slot))];
+    if (value == 0) return {};
+    const int dayStart = firstSlotOfDay(dayOf(slot));
+    const int dayEnd = lastSlotOfDay(dayOf(slot));
+    int start = slot;
+    while (start > dayStart && occupants[std::size_t(slotIndex(start - 1))] == value) --start;
+    int last = slot;
+    while (last < dayEnd && occupants[std::size_t(slotIndex(last + 1))] == value) ++last;
+    return {start, last - start + 1};
+}
 
 } // namespace zs

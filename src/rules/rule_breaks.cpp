@@ -116,20 +116,18 @@ namespace {
 
 // The gaps of one day, and the hours of them beyond `between` in a row.
 void gapsOn(const TeacherTimetable& tt, int d, int between, int& gaps, int& longGaps) {
-    int pending = 0;
-    bool seen = false;
-    for (int h = 1; h <= kHoursPerDay; ++h) {
-        const int i = slotIndex(slotOf(d, h));
-        if (tt.planes[kOccupantPlane][i] != 0) {
-            if (seen) {
-                gaps += pending;
-                if (pending > between) longGaps += pending - between;
-            }
-            seen = true;
-            pending = 0;
-        } else if (seen && tt.planes[kOpenPlane][i] != 0) {
-            ++pending;
-        }
+    // The day as bits: each stretch between two lessons in turn.
+    const unsigned taken = dayBits(tt.planes[kOccupantPlane], d);
+    if (taken == 0) return;
+    const unsigned empty = dayBits(tt.planes[kOpenPlane], d) & ~taken;
+    int previous = std::countr_zero(taken);
+    for (unsigned rest = taken & (taken - 1); rest != 0; rest &= rest - 1) {
+        const int next = std::countr_zero(rest);
+        const unsigned stretch = ((1u << next) - 1) & ~((2u << previous) - 1);
+        const int pending = std::popcount(empty & stretch);
+        gaps += pending;
+        if (pending > between) longGaps += pending - between;
+        previous = next;
     }
 }
 
@@ -178,17 +176,16 @@ namespace {
 int dailyMaximumOn(const TeacherTimetable& tt, int d, BreakList out) {
     const int maxDay = tt.effectiveRules[kMaxHoursPerDay];
     if (maxDay == 0) return 0;
-    int placed = 0, longest = 0, first = 0, last = 0;
-    for (int h = 1; h <= kHoursPerDay; ++h) {
-        const int i = slotIndex(slotOf(d, h));
-        if (tt.planes[kOccupantPlane][i] == 0) continue;
-        ++placed;
-        longest = std::max<int>(longest, tt.planes[kBlockLengthPlane][i]);
-        if (first == 0) first = h;
-        last = h;
-    }
-    if (placed <= std::max(maxDay, longest)) return 0;
-    note(out, {Rule::DailyMaximum, tt.teacherId, 0, 0, d, first, last});
+    const unsigned taken = dayBits(tt.planes[kOccupantPlane], d);
+    const int placed = std::popcount(taken);
+    if (placed <= maxDay) return 0;
+    int longest = 0;
+    for (unsigned rest = taken; rest != 0; rest &= rest - 1)
+        longest = std::max<int>(longest, tt.planes[kBlockLengthPlane][std::size_t(
+                                             slotIndex(slotOf(d, std::countr_zero(rest) + 1)))]);
+    if (placed <= longest) return 0;
+    note(out, {Rule::DailyMaximum, tt.teacherId, 0, 0, d, std::countr_zero(taken) + 1,
+               int(std::bit_width(taken))});
     return 1;
 }
 
