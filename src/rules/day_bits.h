@@ -56,6 +56,14 @@ inline unsigned hourBits(int first, int last) {
     return ((1u << last) - 1) & ~((1u << (first - 1)) - 1);
 }
 
+// The number of bits set: the days hold few, and the baseline processor has no
+// instruction for it, so this beats a library call.
+inline int countBits(unsigned bits) {
+    int n = 0;
+    for (; bits != 0; bits &= bits - 1) ++n;
+    return n;
+}
+
 // The bits strictly between the lowest and the highest set bit of `bits` (not 0).
 inline unsigned bitsBetween(unsigned bits) {
     const unsigned belowHighest = (1u << (std::bit_width(bits) - 1)) - 1;

@@ -124,7 +124,7 @@ void gapsOn(const TeacherTimetable& tt, int d, int between, int& gaps, int& long
     for (unsigned rest = taken & (taken - 1); rest != 0; rest &= rest - 1) {
         const int next = std::countr_zero(rest);
         const unsigned stretch = ((1u << next) - 1) & ~((2u << previous) - 1);
-        const int pending = std::popcount(empty & stretch);
+        const int pending = countBits(empty & stretch);
         gaps += pending;
         if (pending > between) longGaps += pending - between;
         previous = next;
@@ -177,7 +177,7 @@ int dailyMaximumOn(const TeacherTimetable& tt, int d, BreakList out) {
     const int maxDay = tt.effectiveRules[kMaxHoursPerDay];
     if (maxDay == 0) return 0;
     const unsigned taken = dayBits(tt.planes[kOccupantPlane], d);
-    const int placed = std::popcount(taken);
+    const int placed = countBits(taken);
     if (placed <= maxDay) return 0;
     int longest = 0;
     for (unsigned rest = taken; rest != 0; rest &= rest - 1)

@@ -93,8 +93,11 @@ void anneal(Stage& s, Scores& scores, unsigned round) {
             }
             if (gapped.empty()) break;
         }
-        const double temperature =
-            kStartTemperature * std::pow(0.02, double(start - s.workLeft) / double(span));
+        // Worked out only for a move that costs: most are free or refused before.
+        const long done = start - s.workLeft;
+        auto temperature = [&] {
+            return kStartTemperature * std::pow(0.02, double(done) / double(span));
+        };
         const auto& pool = !troubled.empty() && random() % 2 == 0 ? troubled : gapped;
         const auto [row, slot] = pool[random() % pool.size()];
         const int to = 1 + static_cast<int>(random() % kSlots);
@@ -118,7 +121,7 @@ void anneal(Stage& s, Scores& scores, unsigned round) {
         }
         if (!moved) continue;
         const int d = scores.delta(run, 0);
-        if (d <= 0 || chance < std::exp(-d / temperature)) {
+        if (d <= 0 || chance < std::exp(-d / temperature())) {
             scores.accept();
             current += d;
             atBest = false;

@@ -36,7 +36,7 @@ LessonOnDay lessonOnDay(const AutoRun& run, const PlacementAttempt& a, int day) 
     const unsigned hours =
         dayBitsOf(classOccupants(run, a), day, a.firstClassLesson()) & hourBits(w.first, w.last);
     if (hours == 0) return l;
-    l.count = std::popcount(hours);
+    l.count = countBits(hours);
     l.first = std::countr_zero(hours) + 1;
     l.last = std::bit_width(hours);
     return l;

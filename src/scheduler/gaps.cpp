@@ -45,7 +45,7 @@ int teacherGapCount(const TeacherTimetable& tt, int onlyDay, int cap) {
         const unsigned taken = dayBits(tt.planes[kOccupantPlane], day);
         if (taken == 0) continue;
         const unsigned empty = dayBits(tt.planes[kOpenPlane], day) & ~taken;
-        count += std::popcount(empty & bitsBetween(taken));
+        count += countBits(empty & bitsBetween(taken));
         if (count >= cap) return count;
     }
     return count;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
 
 namespace zs {
@@ -45,6 +46,10 @@ TEST(DayBits, MixedDays) {
             ASSERT_EQ(dayBitsOf(p, day, value), equalByByte(p, day, value)) << int(value);
         }
     }
+}
+
+TEST(DayBits, CountBitsOfEveryDay) {
+    for (unsigned bits = 0; bits <= 0xFFFF; ++bits) ASSERT_EQ(countBits(bits), std::popcount(bits));
 }
 
 TEST(DayBits, HoursFromFirstToLast) {
