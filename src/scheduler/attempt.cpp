@@ -244,14 +244,9 @@ const PlacementAttempt* attemptOf(const AutoRun& run, Id classId, Id lessonId) {
         own = PlacementAttempt{};
         return fillAttempt(run.db, own, classId, lessonId) ? &own : nullptr;
     }
-    AttemptCache& cache = *run.attempts;
-    int& k = cache.index[classId * 256 + lessonId];
-    if (k == -1) {
-        PlacementAttempt fresh;
-        k = fillAttempt(run.db, fresh, classId, lessonId) ? int(cache.filled.size()) : -2;
-        if (k >= 0) cache.filled.push_back(fresh);
-    }
-    return k < 0 ? nullptr : &cache.filled[std::size_t(k)];
+    return run.attempts->get(classId, lessonId, [&](PlacementAttempt& fresh) {
+        return fillAttempt(run.db, fresh, classId, lessonId);
+    });
 }
 
 bool fillAttemptOf(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId) {

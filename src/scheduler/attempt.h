@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cell_reason.h"
+#include "class_lesson_cache.h"
 #include "rules/daily_hours.h"
 #include "run.h"
 
@@ -66,10 +67,7 @@ bool runAttempt(AutoRun& run, int targetCell, int length, Id classId, Id lessonI
 bool fillAttempt(const Database& db, PlacementAttempt& a, Id classId, Id lessonId);
 
 // The attempts of the class lessons, each filled once; see AutoRun::attempts.
-struct AttemptCache {
-    std::vector<PlacementAttempt> filled;
-    std::vector<int> index = std::vector<int>(1 << 16, -1); // class * 256 + lesson
-};
+struct AttemptCache : ClassLessonCache<PlacementAttempt> {};
 
 // fillAttempt, through the run's cache while it has one.
 bool fillAttemptOf(const AutoRun& run, PlacementAttempt& a, Id classId, Id lessonId);

@@ -6,7 +6,6 @@
 #include "rules/slots.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace zs::sched {
 

@@ -143,13 +143,10 @@ const GridsConcerned& concernedOf(const AutoRun& run, Id classId, Id lessonId) {
         fresh = gridsConcerned(run.db, classId, lessonId);
         return fresh;
     }
-    ConcernedCache& cache = *run.concerned;
-    int& k = cache.index[std::size_t(classId) * 256 + lessonId];
-    if (k < 0) {
-        k = int(cache.found.size());
-        cache.found.push_back(gridsConcerned(run.db, classId, lessonId));
-    }
-    return cache.found[std::size_t(k)];
+    return *run.concerned->get(classId, lessonId, [&](GridsConcerned& fresh) {
+        fresh = gridsConcerned(run.db, classId, lessonId);
+        return true;
+    });
 }
 
 bool removeBlock(AutoRun& run, int classRow, int slot) {

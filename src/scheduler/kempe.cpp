@@ -62,10 +62,11 @@ bool linkAt(const AutoRun& run, Id classId, int slot, int length, int from, int 
     return true;
 }
 
-// Adds the block in the way at `slot` (held in the grid as `occupant` of class `classId`)
-// unless the chain has it; false when it cannot move as a whole.
 // One link past the longest chain: adding it is what refuses the chain.
 using Chain = FixedList<Link, kMaxChain + 1>;
+
+// Adds the block in the way at `slot` (held in the grid as `occupant` of class `classId`)
+// unless the chain has it; false when it cannot move as a whole.
 
 bool follow(const AutoRun& run, Chain& chain, Id classId, int slot, int length, int from, int to) {
     Link l{};

@@ -2,6 +2,7 @@
 // reports to, where it reloads the settings from, its state and its undo journal.
 #pragma once
 
+#include "class_lesson_cache.h"
 #include "core/database.h"
 #include "observer.h"
 #include "rules/grids_concerned.h"
@@ -10,7 +11,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace zs::sched {
 
@@ -29,10 +29,7 @@ struct AttemptCache;
 
 // The grids of each class lesson, found once while a run is on: a run changes the grids,
 // never the tables they belong to.
-struct ConcernedCache {
-    std::vector<GridsConcerned> found;
-    std::vector<int> index = std::vector<int>(1 << 16, -1); // class * 256 + lesson
-};
+struct ConcernedCache : ClassLessonCache<GridsConcerned> {};
 
 struct AutoRun {
     Database& db;
