@@ -125,7 +125,9 @@ bool replaceDisplaced(AutoRun& run, PlacementAttempt& a) {
 void displace(AutoRun& run, PlacementAttempt& a) {
     RunState& st = run.state;
     a.displacedCount = 0;
-    if (st.displaceBudget <= 0) return;
+    // With no unit of the budget left, the first block in the way ends the displacement,
+    // and a block with none in its way is not a displacement: nothing could come of it.
+    if (st.displacedTotal + displacedUnits(st, 1) > st.displaceBudget) return;
     a.displaceOk = true;
     const int mark = run.journal->count;
     if (!clearTheWay(run, a)) {
