@@ -152,7 +152,7 @@ int annealWhileOverGapLimit(Stage& s, Scores& scores, long work, long roundWork)
     int rounds = 0;
     while (work > 0 && roundWork > 0 && scores.teachersOverGapLimit() > 0 &&
            !scores.dayRulesBroken() && !s.run.state.stopRequested) {
-        const long share = std::min(work, roundWork);
+        const long share = std::min(work, roundWork * (rounds + 1));
         work -= share;
         const long rest = s.workLeft;
         s.workLeft = share;

@@ -19,10 +19,12 @@ inline constexpr long kImproveClassesAtBase = 120;
 long improveWork(long classes);
 
 // More rounds of annealing, each from the best timetable met, while teachers stay over
-// the gap limit: a fresh start from there often finds what one long cooling missed. Up to
-// 40 classes, where a round is quick, there is work for four rounds; beyond, the work
-// shrinks with the square of the size, so a large school still ends in seconds.
-inline constexpr long kGapRounds = 4;
+// the gap limit: a fresh start from there often finds what one long cooling missed, and
+// each round cools longer than the one before (round r gets r rounds' work), since a
+// slower cooling is what the last teachers over the limit need. Up to 40 classes, where a
+// round is quick, there is ten rounds' work in all; beyond, the work shrinks with the
+// square of the size, so a large school still ends in seconds.
+inline constexpr long kGapRounds = 10;
 inline constexpr long kGapRoundsClassesAtBase = 40;
 long gapRoundsWork(long classes);
 

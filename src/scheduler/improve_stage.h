@@ -143,10 +143,10 @@ bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, bo
 // the best timetable met; each `round` draws its moves from its own fixed seed.
 void anneal(Stage& s, Scores& scores, unsigned round = 0);
 
-// Rounds of annealing of `roundWork` each, out of `work` more, while teachers are over the
-// gap limit and the day rules hold: a broken day rule would draw the rounds' moves, each
-// counted across the week, and the run would take several times as long. Answers the
-// rounds run; what they leave of `work` is not spent.
+// Rounds of annealing, round r with r times `roundWork` (the last with what is left), out
+// of `work` more, while teachers are over the gap limit and the day rules hold: a broken day rule
+// would draw the rounds' moves, each counted across the week, and the run would take several times
+// as long. Answers the rounds run; what they leave of `work` is not spent.
 int annealWhileOverGapLimit(Stage& s, Scores& scores, long work, long roundWork);
 
 } // namespace zs::sched
