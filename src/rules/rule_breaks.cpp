@@ -36,9 +36,9 @@ RuleCounts& RuleCounts::operator+=(const RuleCounts& o) {
     return *this;
 }
 
-bool RuleCounts::exceeds(const RuleCounts& o) const {
+bool RuleCounts::exceeds(const RuleCounts& o, RuleSet allowed) const {
     for (int r = 0; r < kRuleCount; ++r)
-        if (n[r] > o.n[r]) return true;
+        if (n[r] > o.n[r] && (allowed & ruleBit(static_cast<Rule>(r))) == 0) return true;
     return false;
 }
 

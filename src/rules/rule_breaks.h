@@ -25,6 +25,13 @@ enum class Rule : int {
 };
 inline constexpr int kRuleCount = 8;
 
+// A set of rules, one bit per rule.
+using RuleSet = unsigned;
+inline constexpr RuleSet ruleBit(Rule r) {
+    return 1u << static_cast<int>(r);
+}
+inline constexpr RuleSet kAllRules = (1u << kRuleCount) - 1;
+
 struct RuleBreak {
     Rule rule = Rule::GapLimit;
     Id teacherId = 0; // the teacher, or the first teacher of the class's lesson
@@ -69,8 +76,8 @@ struct RuleCounts {
     int operator[](Rule r) const { return n[static_cast<int>(r)]; }
     int total() const;
     RuleCounts& operator+=(const RuleCounts& o);
-    // Whether some rule is broken more often here than in `o`.
-    bool exceeds(const RuleCounts& o) const;
+    // Whether some rule outside `allowed` is broken more often here than in `o`.
+    bool exceeds(const RuleCounts& o, RuleSet allowed = 0) const;
 };
 
 // `gaps`, when given, receives the teacher's gaps as the gap rule counted them.

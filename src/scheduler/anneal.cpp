@@ -55,7 +55,7 @@ void anneal(Stage& s, Scores& scores, unsigned round) {
     // The timetable kept never has more teachers over the gap limit than the one met first.
     const int overAtStart = best.over;
     bool atBest = true;
-    scores.gapLimitMayRise = true;
+    scores.mayRise = ruleBit(Rule::GapLimit);
     auto bestTeachers = db.teacherTimetables.rows;
     auto bestClasses = db.classTimetables.rows;
     auto bestRooms = db.roomTimetables.rows;
@@ -144,7 +144,7 @@ void anneal(Stage& s, Scores& scores, unsigned round) {
         db.roomTimetables.rows = std::move(bestRooms);
         scores = Scores(db, scores.held);
     }
-    scores.gapLimitMayRise = false;
+    scores.mayRise = 0;
     run.journal->clear();
 }
 

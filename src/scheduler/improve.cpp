@@ -6,6 +6,7 @@
 #include "rules/patterns.h"
 #include "rules/slots.h"
 #include "scheduler.h"
+#include "swap_completion.h"
 
 #include <algorithm>
 #include <vector>
@@ -14,10 +15,9 @@ namespace zs::sched {
 
 namespace {
 
-// Each class lesson still short of hours, once for a common group, block by block; with
-// `mayBend`, a block may go where it breaks a rule, when it can go nowhere else. Blocks in
-// the way are pushed aside `depth` levels deep. Answers whether every block was placed.
-bool complete(Stage& s, bool mayBend, int depth) {
+// Each class lesson still short of hours, once for a common group, block by block, each
+// block given to `place(classId, lessonId, length)`. Answers whether every block was placed.
+template <class Place> bool complete(Stage& s, Place place) {
     bool all = true;
     const Database& db = s.run.db;
     for (const ClassLesson& cl : db.classLessons) {
@@ -36,7 +36,7 @@ bool complete(Stage& s, bool mayBend, int depth) {
                     break;
                 }
             if (length == 0) break;
-            if (!placeSomewhere(s, cl.classId, cl.lessonId, length, depth, mayBend)) {
+            if (!place(cl.classId, cl.lessonId, length)) {
                 all = false;
                 break;
             }
@@ -45,6 +45,14 @@ bool complete(Stage& s, bool mayBend, int depth) {
         }
     }
     return all;
+}
+
+// A block may go where it breaks the rules in `mayBend` more often, no other. Blocks in
+// the way are pushed aside `depth` levels deep.
+bool complete(Stage& s, RuleSet mayBend, int depth) {
+    return complete(s, [&](Id classId, Id lessonId, int length) {
+        return placeSomewhere(s, classId, lessonId, length, depth, mayBend);
+    });
 }
 
 // Moves the block at `slot` of the class to a cell where the figures are better: a free
@@ -167,16 +175,43 @@ void completeAndImprove(AutoRun& run) {
     run.observer.phaseShown(st.phase);
     const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
     Stage s{run, improveWork(classes)};
-    // Without a new break first, then bending the least; last, for an hour placeable no
-    // other way, pushing blocks where they bend a rule, and then three levels deep with at
-    // most half of the work, so that the improvement keeps the rest.
-    if (!complete(s, false, 2) && !complete(s, true, 2)) {
-        s.pushedMayBend = true;
-        if (!complete(s, true, 2))
-            withShare(s, s.workLeft - s.workLeft / 2, [&] { complete(s, true, 3); });
-        s.pushedMayBend = false;
-    }
+    // Without a new break first: pushing blocks aside, then swapping one elsewhere first,
+    // with at most a quarter of the work. Then bending only the rules the relaxation steps
+    // loosen, the first of them first; last, for an hour placeable no other way, also
+    // pushing blocks where they bend those rules, swapping, and three levels deep with at
+    // most half of the work, so that the improvement keeps the rest. No other rule is
+    // broken to place an hour: it stays unplaced, and is reported.
     Scores scores(run.db, s.held);
+    auto bySwaps = [&](RuleSet mayBend) {
+        bool all = false;
+        scores = Scores(run.db, s.held);
+        scores.mayRise = mayBend;
+        s.kept = &scores;
+        withShare(s, s.workLeft / 4, [&] {
+            all = complete(s, [&](Id classId, Id lessonId, int length) {
+                return placeBySwap(s, scores, classId, lessonId, length);
+            });
+        });
+        s.kept = nullptr;
+        scores.mayRise = 0;
+        return all;
+    };
+    s.checkEjections = true;
+    if (!complete(s, 0, 2) && !bySwaps(0)) {
+        const std::vector<RuleSet> ladder = relaxationLadder(run.db.settings);
+        bool all = false;
+        for (const RuleSet mayBend : ladder)
+            if ((all = complete(s, mayBend, 2))) break;
+        if (!all && !ladder.empty()) {
+            const RuleSet every = ladder.back();
+            s.pushedMayBend = every;
+            if (!complete(s, every, 2) && !bySwaps(every))
+                withShare(s, s.workLeft - s.workLeft / 2, [&] { complete(s, every, 3); });
+            s.pushedMayBend = 0;
+        }
+    }
+    s.checkEjections = false;
+    scores = Scores(run.db, s.held);
     s.kept = &scores;
     // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.

@@ -142,8 +142,7 @@ int Scores::delta(const AutoRun& run, int from) {
     }
     // No rule in force is broken more often to gain on another, nor to close gaps.
     for (int r = 0; r < kRuleCount; ++r)
-        if (more.n[r] > 0 && (static_cast<Rule>(r) != Rule::GapLimit || !gapLimitMayRise))
-            return kNeverWorth;
+        if (more.n[r] > 0 && (mayRise & ruleBit(static_cast<Rule>(r))) == 0) return kNeverWorth;
     return d;
 }
 
@@ -294,9 +293,9 @@ bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length)
 
 namespace {
 
-// The cell where the block costs least, 0 when it fits nowhere. A block that was placed
-// and is only pushed aside goes nowhere it would break a rule the grids kept before.
-int bestCell(Stage& s, PlacementAttempt& a, Affected& affected, bool mayBend) {
+// The cell where the block costs least, 0 when it fits nowhere; a cell where the block
+// breaks a rule outside `mayBend` more often than the grids did before is not taken.
+int bestCell(Stage& s, PlacementAttempt& a, Affected& affected, RuleSet mayBend) {
     int best = 0, bestPenalty = INT_MAX;
     // Measured at the first cell that fits: most blocks pushed aside fit nowhere.
     bool measured = false;
@@ -315,7 +314,7 @@ int bestCell(Stage& s, PlacementAttempt& a, Affected& affected, bool mayBend) {
             if (!commitBlock(s.run, a)) continue;
             const GridScore now = affected.since(s.run, s.held, mark);
             const int p = now.penalty;
-            const bool keeps = mayBend || !now.breaks.exceeds(before);
+            const bool keeps = !now.breaks.exceeds(before, mayBend);
             rollBack(s.run, mark);
             if (keeps && p < bestPenalty) {
                 bestPenalty = p;
@@ -410,7 +409,46 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
     return placed;
 }
 
-bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, bool mayBend) {
+namespace {
+
+// The breaks of every rule on the given teacher and class grids.
+RuleCounts breaksOfRows(const Database& db, const std::vector<std::pair<GridKind, int>>& rows) {
+    RuleCounts sum;
+    for (const auto& [kind, row] : rows)
+        sum += kind == GridKind::Teacher ? teacherBreaks(db, db.teacherTimetables.rows[row])
+                                         : classBreaks(db, db.classTimetables.rows[row]);
+    return sum;
+}
+
+// The block at `cell` by pushing aside what is in its way, kept only when no rule outside
+// `mayBend` is broken more often on the grids the move changed. The grids as they stood
+// are counted once the move is undone, and the move, deterministic, is then made again.
+bool ejectWithinRules(Stage& s, PlacementAttempt& a, int cell, int depth, RuleSet mayBend) {
+    AutoRun& run = s.run;
+    const UndoJournal& j = *run.journal;
+    const int mark = j.count;
+    const long workLeft = s.workLeft;
+    if (!ejectAndPlace(s, a, cell, depth)) return false;
+    if (!s.checkEjections) return true;
+    std::vector<std::pair<GridKind, int>> rows;
+    for (int e = mark; e < j.count; ++e) {
+        const std::pair<GridKind, int> r{j.grid[e], j.position[e]};
+        if (r.first != GridKind::Room && std::find(rows.begin(), rows.end(), r) == rows.end())
+            rows.push_back(r);
+    }
+    const RuleCounts after = breaksOfRows(run.db, rows);
+    rollBack(run, mark);
+    if (after.exceeds(breaksOfRows(run.db, rows), mayBend)) return false;
+    const long spent = workLeft - s.workLeft;
+    s.workLeft = workLeft;
+    const bool again = ejectAndPlace(s, a, cell, depth);
+    s.workLeft = std::min(s.workLeft, workLeft - spent);
+    return again;
+}
+
+} // namespace
+
+bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, RuleSet mayBend) {
     PlacementAttempt a;
     if (length <= 0 || !fillFor(s, a, classId, lessonId, length)) return false;
     Affected affected;
@@ -419,7 +457,7 @@ bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, bo
         return hardFits(s.run, a, cell) && commitBlock(s.run, a);
     if (depth <= 0) return false;
     for (int cell = 1; cell <= kSlots && !s.spent(); ++cell)
-        if (ejectAndPlace(s, a, cell, depth)) return true;
+        if (ejectWithinRules(s, a, cell, depth, mayBend)) return true;
     return false;
 }
 

@@ -37,9 +37,12 @@ struct Stage {
     AutoRun& run;
     long workLeft;
     RulesHeld held;
-    // Whether a block pushed aside to place an hour may go where it breaks a rule: only
-    // when the hour can be placed no other way.
-    bool pushedMayBend = false;
+    // The rules a block pushed aside to place an hour may break more often: only when the
+    // hour can be placed no other way, and only rules the relaxation steps loosen.
+    RuleSet pushedMayBend = 0;
+    // While completing, a block placed by pushing others aside is also held to the rules:
+    // the moves of the improvement are judged whole by `Scores` instead.
+    bool checkEjections = false;
     // The figures kept while moves are judged by them; each move starts from an empty
     // journal, so the grids differ from these only by the journal's entries.
     const Scores* kept = nullptr;
@@ -105,9 +108,10 @@ struct Scores {
     std::vector<TeacherWeek> nowTeacherWeeks;
     std::vector<RuleCounts> nowClasses;
     std::vector<ClassWeek> nowClassWeeks;
-    // While annealing, more teachers over the gap limit are weighed rather than refused;
-    // the timetable it keeps has no more of them than it started with.
-    bool gapLimitMayRise = false;
+    // The rules a move may break more often, weighed rather than refused: while annealing
+    // the gap limit (the timetable it keeps has no more teachers over it than it started
+    // with), and while completing, what the relaxation steps loosen.
+    RuleSet mayRise = 0;
 
     Scores(const Database& db, const RulesHeld& held);
     // The change in the figures since journal entry `mark`; kNeverWorth when a rule is
@@ -135,9 +139,10 @@ bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length)
 // then placed elsewhere, `depth` levels deep. Journalled; false changes nothing.
 bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth);
 
-// The block at its best free cell, or else where blocks in its way can go elsewhere. Only
-// with `mayBend` (a block still to place, not one pushed aside) may it break a rule.
-bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, bool mayBend);
+// The block at its best free cell, or else where blocks in its way can go elsewhere. It may
+// break the rules in `mayBend` more often (a block still to place, and the rules the
+// relaxation steps loosen), no other.
+bool placeSomewhere(Stage& s, Id classId, Id lessonId, int length, int depth, RuleSet mayBend);
 
 // Annealing over the blocks of the teachers with gaps or around a broken rule, keeping
 // the best timetable met; each `round` draws its moves from its own fixed seed.

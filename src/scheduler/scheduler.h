@@ -4,7 +4,10 @@
 // thread; the observer's pump is where the requests come in.
 #pragma once
 
+#include "rules/rule_breaks.h"
 #include "run.h"
+
+#include <vector>
 
 namespace zs::sched {
 
@@ -28,6 +31,10 @@ void placeGuidanceLessons(AutoRun& run);
 
 // One relaxation step of the settings in memory; false when there is none to make.
 bool relaxStep(AutoRun& run);
+// The rules the relaxation steps of `settings` loosen, as the steps reach them: entry k
+// holds the rules of the first k+1 rules reached. Empty when nothing may be loosened
+// (automatic adjustment off, or no box ticked whose rule is in force).
+std::vector<RuleSet> relaxationLadder(const Settings& settings);
 
 // "&Durdur" ends the whole run, every stage; "&Geç" abandons the lesson being placed.
 void requestStop(AutoRun& run);

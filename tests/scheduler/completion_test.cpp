@@ -271,9 +271,14 @@ TEST(Completion, PlacesTheBlocksThatFitBesideOneThatFitsNowhere) {
 
 // Lesson 4 of teacher 3 can only go at Monday 1, where lesson 1 of teacher 1 stands; its
 // only other cell, Tuesday 2, gives teacher 1 a second hour that day (the maximum is 1).
-// Only the last pass, which lets a pushed block bend a rule, places the hour.
+// Only a pass that lets a pushed block bend that very rule places the hour.
 TEST(Completion, ALastPassPushesABlockWhereItBendsARule) {
-    for (const bool pushedMayBend : {false, true}) {
+    struct Case {
+        RuleSet mayBend;
+        bool placed;
+    };
+    for (const Case c : {Case{0, false}, Case{ruleBit(Rule::GapLimit), false},
+                         Case{ruleBit(Rule::DailyMaximum), true}}) {
         School s;
         s.lesson(1, 1).lesson(2, 1).lesson(3, 1).lesson(4, 1).klass(1).klass(2).hours(2, 1, 4);
         s.teacher(1).teacher(3);
@@ -290,11 +295,11 @@ TEST(Completion, ALastPassPushesABlockWhereItBendsARule) {
         for (Id t : {1, 3}) s.tt(t).effectiveRules[kMaxHoursPerDay] = 1;
         MemoryRun m(s.db);
         sched::Stage stage(m.run, 1L << 20);
-        stage.pushedMayBend = pushedMayBend;
-        SCOPED_TRACE(pushedMayBend ? "may bend" : "keeps the rules");
+        stage.pushedMayBend = c.mayBend;
+        SCOPED_TRACE(c.mayBend);
         const Bytes before = test::gridBytes(s.db);
-        EXPECT_EQ(sched::placeSomewhere(stage, 1, 4, 1, 2, true), pushedMayBend);
-        if (!pushedMayBend) {
+        EXPECT_EQ(sched::placeSomewhere(stage, 1, 4, 1, 2, c.mayBend), c.placed);
+        if (!c.placed) {
             m.run.journal->clear();
             EXPECT_EQ(test::gridBytes(s.db), before);
             continue;

@@ -79,6 +79,47 @@ TEST(Relax, StepsInTheirOrder) {
     EXPECT_FALSE(sched::relaxStep(m.run));
 }
 
+// What completion may bend to place an hour: the rules the steps loosen, in the order the
+// steps reach them, each once; never the daily maximum, the buildings or a lesson twice a
+// day, which no step loosens.
+TEST(Relax, TheLadderOfRulesTheStepsLoosen) {
+    const RuleSet group = ruleBit(Rule::LessonGroup), other = ruleBit(Rule::OtherHourOtherDay),
+                  between = ruleBit(Rule::DayBetweenParts), gap = ruleBit(Rule::GapLimit),
+                  same = ruleBit(Rule::SameClassOtherLesson);
+    struct Case {
+        const char* what;
+        std::array<u8, 9> boxes;
+        bool dayRules;
+        u8 autoAdjust;
+        u8 maxGaps;
+        std::vector<RuleSet> ladder;
+    };
+    const std::vector<Case> cases = {
+        {"every box, day rules on",
+         {1, 1, 1, 1, 1, 1, 1, 1, 1},
+         true,
+         1,
+         0,
+         {group, group | other, group | other | between, group | other | between | gap,
+          group | other | between | gap | same}},
+        {"every box, day rules off", {1, 1, 1, 1, 1, 1, 1, 1, 1}, false, 1, 0, {gap, gap | same}},
+        {"gap limit already three", {1, 1, 1, 1, 1, 1, 1, 1, 1}, false, 1, 3, {same}},
+        {"only the gap box", {1, 0, 0, 0, 0, 0, 0, 0, 0}, true, 1, 0, {gap}},
+        {"adjusting off", {1, 1, 1, 1, 1, 1, 1, 1, 1}, true, 0, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Settings set;
+        set.autoOptions = c.boxes;
+        set.autoAdjust = c.autoAdjust;
+        set.maxGapsPerWeek = c.maxGaps;
+        set.maxGapBetween = c.maxGaps;
+        set.sameClassOtherDay = 1;
+        set.groupOtherDay = set.otherHourOtherDay = set.dayBetweenParts = c.dayRules ? 1 : 0;
+        EXPECT_EQ(sched::relaxationLadder(set), c.ladder);
+    }
+}
+
 TEST(Relax, ARunPairsItsStepsAndEndsWithTheStoredSettings) {
     School s = hopeless();
     MemoryRun m(s.db);
