@@ -113,14 +113,17 @@ void forEachTwoPartLesson(const Database& db, const ClassTimetable& ct, const Cl
     }
 }
 
-// The same for the lessons whose judging teacher holds `rule`.
-template <class Wanted, class Judge>
-void forEachJudgedLesson(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
-                         int rule, Wanted wanted, Judge judge) {
+// The sum of count(i, lesson, days, teacher) over the same lessons whose judging teacher
+// holds `rule`.
+template <class Wanted, class Count>
+int sumOverJudgedLessons(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
+                         int rule, Wanted wanted, Count count) {
+    int sum = 0;
     forEachTwoPartLesson(db, ct, blocks, wanted,
                          [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
-                             if (tt.effectiveRules[rule] != 0) judge(i, l, days, tt);
+                             if (tt.effectiveRules[rule] != 0) sum += count(i, l, days, tt);
                          });
+    return sum;
 }
 
 bool twoDaysInARow(u8 days) {
@@ -172,22 +175,18 @@ int otherHourOf(const ClassTimetable& ct, const Blocks& blocks, int i, Id l, u8 
 
 int dayBetweenParts(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
                     BreakList out) {
-    int count = 0;
-    forEachJudgedLesson(db, ct, blocks, kDayBetweenParts, twoDaysInARow,
-                        [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
-                            count += betweenPartsOf(ct, blocks, i, l, days, tt, out);
-                        });
-    return count;
+    return sumOverJudgedLessons(db, ct, blocks, kDayBetweenParts, twoDaysInARow,
+                                [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
+                                    return betweenPartsOf(ct, blocks, i, l, days, tt, out);
+                                });
 }
 
 int otherHourOtherDay(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,
                       BreakList out) {
-    int count = 0;
-    forEachJudgedLesson(db, ct, blocks, kOtherHourOtherDay, severalDays,
-                        [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
-                            count += otherHourOf(ct, blocks, i, l, days, tt, out);
-                        });
-    return count;
+    return sumOverJudgedLessons(db, ct, blocks, kOtherHourOtherDay, severalDays,
+                                [&](int i, Id l, u8 days, const TeacherTimetable& tt) {
+                                    return otherHourOf(ct, blocks, i, l, days, tt, out);
+                                });
 }
 
 int lessonGroup(const Database& db, const ClassTimetable& ct, const ClassBlocks& blocks,

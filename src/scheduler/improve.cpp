@@ -181,19 +181,17 @@ void completeAndImprove(AutoRun& run) {
     // pushing blocks where they bend those rules, swapping, and three levels deep with at
     // most half of the work, so that the improvement keeps the rest. No other rule is
     // broken to place an hour: it stays unplaced, and is reported.
-    Scores scores(run.db, s.held);
     auto bySwaps = [&](RuleSet mayBend) {
         bool all = false;
-        scores = Scores(run.db, s.held);
-        scores.mayRise = mayBend;
-        s.kept = &scores;
+        Scores counted(run.db, s.held);
+        counted.mayRise = mayBend;
+        s.kept = &counted;
         withShare(s, s.workLeft / 4, [&] {
             all = complete(s, [&](Id classId, Id lessonId, int length) {
-                return placeBySwap(s, scores, classId, lessonId, length);
+                return placeBySwap(s, counted, classId, lessonId, length);
             });
         });
         s.kept = nullptr;
-        scores.mayRise = 0;
         return all;
     };
     s.checkEjections = true;
@@ -211,7 +209,7 @@ void completeAndImprove(AutoRun& run) {
         }
     }
     s.checkEjections = false;
-    scores = Scores(run.db, s.held);
+    Scores scores(run.db, s.held);
     s.kept = &scores;
     // An eighth of the work for the first descent, the rest mostly for the annealing,
     // which gains more for its work once the plain moves are used up.

@@ -439,11 +439,8 @@ bool ejectWithinRules(Stage& s, PlacementAttempt& a, int cell, int depth, RuleSe
     const RuleCounts after = breaksOfRows(run.db, rows);
     rollBack(run, mark);
     if (after.exceeds(breaksOfRows(run.db, rows), mayBend)) return false;
-    const long spent = workLeft - s.workLeft;
     s.workLeft = workLeft;
-    const bool again = ejectAndPlace(s, a, cell, depth);
-    s.workLeft = std::min(s.workLeft, workLeft - spent);
-    return again;
+    return ejectAndPlace(s, a, cell, depth);
 }
 
 } // namespace
