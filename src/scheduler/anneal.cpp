@@ -56,9 +56,8 @@ void anneal(Stage& s, Scores& scores, unsigned round) {
     const int overAtStart = best.over;
     bool atBest = true;
     scores.mayRise = ruleBit(Rule::GapLimit);
-    auto bestTeachers = db.teacherTimetables.rows;
-    auto bestClasses = db.classTimetables.rows;
-    auto bestRooms = db.roomTimetables.rows;
+    GridCopy bestGrids;
+    bestGrids.save(db);
     // The temperature falls with the work done; a tenth is left for the last descent.
     const long start = s.workLeft;
     const long span = std::max(1L, start - start / 10);
@@ -130,18 +129,14 @@ void anneal(Stage& s, Scores& scores, unsigned round) {
                 best = now;
                 atBest = true;
                 lastGain = start - s.workLeft;
-                bestTeachers = db.teacherTimetables.rows;
-                bestClasses = db.classTimetables.rows;
-                bestRooms = db.roomTimetables.rows;
+                bestGrids.save(db);
             }
         } else {
             rollBack(run, 0);
         }
     }
     if (!atBest) {
-        db.teacherTimetables.rows = std::move(bestTeachers);
-        db.classTimetables.rows = std::move(bestClasses);
-        db.roomTimetables.rows = std::move(bestRooms);
+        bestGrids.restore(db);
         scores = Scores(db, scores.held);
     }
     scores.mayRise = 0;

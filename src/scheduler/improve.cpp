@@ -1,5 +1,6 @@
 #include "improve.h"
 
+#include "chain_completion.h"
 #include "improve_stage.h"
 #include "journal_ops.h"
 #include "kempe.h"
@@ -176,26 +177,33 @@ void completeAndImprove(AutoRun& run) {
     const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
     Stage s{run, improveWork(classes)};
     // Without a new break first: pushing blocks aside, then swapping one elsewhere first,
-    // with at most a quarter of the work. Then bending only the rules the relaxation steps
-    // loosen, the first of them first; last, for an hour placeable no other way, also
-    // pushing blocks where they bend those rules, swapping, and three levels deep with at
-    // most half of the work, so that the improvement keeps the rest. No other rule is
-    // broken to place an hour: it stays unplaced, and is reported.
-    auto bySwaps = [&](RuleSet mayBend) {
+    // then chains of blocks pushed out, each with at most a quarter of the work left. Then
+    // bending only the rules the relaxation steps loosen, the first of them first; last,
+    // for an hour placeable no other way, also pushing blocks where they bend those rules,
+    // swapping, chains, and three levels deep with at most half of the work, so that the
+    // improvement keeps the rest. No other rule is broken to place an hour: it stays
+    // unplaced, and is reported.
+    auto withFigures = [&](RuleSet mayBend, auto pass) {
         bool all = false;
         Scores counted(run.db, s.held);
         counted.mayRise = mayBend;
         s.kept = &counted;
-        withShare(s, s.workLeft / 4, [&] {
-            all = complete(s, [&](Id classId, Id lessonId, int length) {
-                return placeBySwap(s, counted, classId, lessonId, length);
-            });
-        });
+        withShare(s, s.workLeft / 4, [&] { all = pass(counted); });
         s.kept = nullptr;
         return all;
     };
+    auto bySwaps = [&](RuleSet mayBend) {
+        return withFigures(mayBend, [&](Scores& counted) {
+            return complete(s, [&](Id classId, Id lessonId, int length) {
+                return placeBySwap(s, counted, classId, lessonId, length);
+            });
+        });
+    };
+    auto byChains = [&](RuleSet mayBend) {
+        return withFigures(mayBend, [&](Scores& counted) { return completeByChains(s, counted); });
+    };
     s.checkEjections = true;
-    if (!complete(s, 0, 2) && !bySwaps(0)) {
+    if (!complete(s, 0, 2) && !bySwaps(0) && !byChains(0)) {
         const std::vector<RuleSet> ladder = relaxationLadder(run.db.settings);
         bool all = false;
         for (const RuleSet mayBend : ladder)
@@ -203,7 +211,7 @@ void completeAndImprove(AutoRun& run) {
         if (!all && !ladder.empty()) {
             const RuleSet every = ladder.back();
             s.pushedMayBend = every;
-            if (!complete(s, every, 2) && !bySwaps(every))
+            if (!complete(s, every, 2) && !bySwaps(every) && !byChains(every))
                 withShare(s, s.workLeft - s.workLeft / 2, [&] { complete(s, every, 3); });
             s.pushedMayBend = 0;
         }

@@ -27,6 +27,24 @@ struct GridScore {
 
 struct Scores;
 
+// The grids of the teachers, classes and rooms as a copy to go back to: the best
+// timetable a search met.
+struct GridCopy {
+    std::vector<TeacherTimetable> teachers;
+    std::vector<ClassTimetable> classes;
+    std::vector<RoomTimetable> rooms;
+    void save(const Database& db) {
+        teachers = db.teacherTimetables.rows;
+        classes = db.classTimetables.rows;
+        rooms = db.roomTimetables.rows;
+    }
+    void restore(Database& db) const {
+        db.teacherTimetables.rows = teachers;
+        db.classTimetables.rows = classes;
+        db.roomTimetables.rows = rooms;
+    }
+};
+
 struct Stage {
     Stage(AutoRun& r, long work) : run(r), workLeft(work), held(rulesHeld(r.db)) {
         run.attempts = &attempts;

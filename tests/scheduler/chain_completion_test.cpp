@@ -1,0 +1,90 @@
+// Completion by chains: an hour whose only cell is held by a block that can move only where
+// another stands, and so on five deep, is placed once every block of the chain has moved up
+// by one; a school where nothing can move loses no hour to the search.
+#include "rules/grid_check.h"
+#include "rules/prepare_teacher.h"
+#include "rules/rule_breaks.h"
+#include "rules/school.h"
+#include "rules/slots.h"
+#include "run_support.h"
+#include "scheduler/chain_completion.h"
+#include "scheduler/improve_stage.h"
+#include "scheduler/swap_completion.h"
+#include "scheduler/unplaced_report.h"
+
+#include <gtest/gtest.h>
+
+namespace zs {
+namespace {
+
+using test::at;
+using test::MemoryRun;
+using test::School;
+
+// Teacher 1 teaches lesson k of class k, one hour, for classes 1 to 6, all on Monday.
+// Class 1 is open at hour 1 only; class k (2 to 6) at hours k-1 and k and stands at k-1.
+// With `freeEnd`, class 6 may also take hour 6, the free cell at the chain's end; without,
+// nothing can move.
+School ladder(bool freeEnd) {
+    School s;
+    s.teacher(1);
+    for (Id k = 1; k <= 6; ++k) {
+        s.lesson(k, 1).klass(k).classLesson(k, k, {1});
+        const u8 first = k == 1 ? 1 : u8(k - 1);
+        const u8 last = k == 1 ? 1 : (k == 6 && !freeEnd ? 5 : u8(k));
+        s.ct(k).firstHour = {first, 0, 0, 0, 0};
+        s.ct(k).lastHour = {last, 0, 0, 0, 0};
+    }
+    for (Id k = 2; k <= 6; ++k) EXPECT_TRUE(Place(s.db, slotOf(1, int(k) - 1), k, k));
+    for (RuleBytes* rules : {&s.tt(1).effectiveRules, &s.tt(1).teacherRules}) {
+        (*rules)[kMaxHoursPerDay] = 8;
+        (*rules)[kAllowGaps] = 1;
+    }
+    s.db.settings.maxHoursPerDay = 8;
+    s.db.settings.allowGaps = 1;
+    test::openScreenTotals(s.db);
+    return s;
+}
+
+TEST(ChainCompletion, PlacesAnHourOnceEveryBlockOfAChainFiveDeepMovesUp) {
+    School s = ladder(true);
+    MemoryRun m(s.db);
+    sched::Stage stage(m.run, 1L << 20);
+    sched::Scores scores(s.db, stage.held);
+    stage.kept = &scores;
+    const Bytes before = test::gridBytes(s.db);
+    // Pushing aside three levels deep and a swap first find nothing.
+    EXPECT_FALSE(sched::placeSomewhere(stage, 1, 1, 1, 3, kAllRules));
+    EXPECT_FALSE(sched::placeBySwap(stage, scores, 1, 1, 1));
+    m.run.journal->clear();
+    ASSERT_EQ(test::gridBytes(s.db), before);
+
+    EXPECT_TRUE(sched::completeByChains(stage, scores));
+    for (Id k = 1; k <= 6; ++k) EXPECT_EQ(at(s.ct(k), kOccupantPlane, 1, int(k)), k) << k;
+    EXPECT_EQ(sched::unplacedClassHours(s.db), 0);
+    EXPECT_EQ(m.run.state.placedTotal, 6);
+    EXPECT_EQ(schoolBreaks(s.db).total(), 0);
+    EXPECT_TRUE(checkGridConsistency(s.db).empty());
+    const sched::Scores fresh(s.db, stage.held);
+    EXPECT_EQ(fresh.total(), scores.total());
+    EXPECT_FALSE(fresh.school.exceeds(scores.school) || scores.school.exceeds(fresh.school));
+}
+
+// The chain ends at class 6, which cannot move: the search may take every block out on the
+// way, but the timetable it keeps is the one it started from.
+TEST(ChainCompletion, ASchoolWhereNothingCanMoveKeepsEveryHour) {
+    School s = ladder(false);
+    MemoryRun m(s.db);
+    sched::Stage stage(m.run, 1L << 16);
+    sched::Scores scores(s.db, stage.held);
+    stage.kept = &scores;
+    const Bytes before = test::gridBytes(s.db);
+    EXPECT_FALSE(sched::completeByChains(stage, scores));
+    EXPECT_EQ(test::gridBytes(s.db), before);
+    EXPECT_EQ(sched::unplacedClassHours(s.db), 1);
+    EXPECT_EQ(m.run.journal->count, 0);
+    EXPECT_LE(stage.workLeft, 0);
+}
+
+} // namespace
+} // namespace zs
