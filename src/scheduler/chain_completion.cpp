@@ -46,8 +46,8 @@ constexpr int kRecentWeight = 50;
 // Steps without fewer hours unplaced before the search goes back to the best timetable
 // met and goes on from there by other ways; after a few such returns in a row it ends,
 // leaving the work to the improvement: what is left is then seldom within its reach.
-constexpr long kPatience = 600;
-constexpr int kReturns = 3;
+constexpr long kPatience = 400;
+constexpr int kReturns = 2;
 // The journal is emptied now and then: the best timetable is kept as a copy instead.
 constexpr int kJournalKept = 2000;
 
@@ -311,31 +311,38 @@ bool Chains::place(int key, int length) {
              --k)
             std::swap(targets[k], targets[k - 1]);
     }
-    // The first the rules let stand is taken.
+    // Of those the rules let stand, the one that costs the figures least is taken: a cell
+    // that bends an allowed rule loses to one that does not.
     const int mark = run_.journal->count;
+    const Target* chosen = nullptr;
+    int least = 0;
     for (const Target& target : targets) {
-        FixedList<int, 17> keys; // the class lessons whose hours to place change, each once
-        keys.push_back(key);
-        for (const Out& o : target.outs)
-            if (std::find(keys.begin(), keys.end(), o.key) == keys.end()) keys.push_back(o.key);
-        int before = 0;
-        for (int k : keys) before += missingHours(k);
         for (int k = 0; k < 4; ++k) s_.work();
         if (!apply(a, target)) continue;
-        if (scores_.delta(run_, mark) == kNeverWorth) {
-            rollBack(run_, mark);
-            continue;
+        const int d = scores_.delta(run_, mark);
+        rollBack(run_, mark);
+        if (d != kNeverWorth && (!chosen || d < least)) {
+            chosen = &target;
+            least = d;
         }
-        scores_.accept();
-        placedAt_[std::size_t(key)] = step_;
-        for (int k : keys) {
-            unplaced_ += missingHours(k);
-            refresh(k);
-        }
-        unplaced_ -= before;
-        return true;
     }
-    return false;
+    if (!chosen) return false;
+    FixedList<int, 17> keys; // the class lessons whose hours to place change, each once
+    keys.push_back(key);
+    for (const Out& o : chosen->outs)
+        if (std::find(keys.begin(), keys.end(), o.key) == keys.end()) keys.push_back(o.key);
+    int before = 0;
+    for (int k : keys) before += missingHours(k);
+    if (!apply(a, *chosen)) return false;
+    unplaced_ -= before;
+    scores_.delta(run_, mark);
+    scores_.accept();
+    placedAt_[std::size_t(key)] = step_;
+    for (int k : keys) {
+        unplaced_ += missingHours(k);
+        refresh(k);
+    }
+    return true;
 }
 
 bool Chains::run() {
