@@ -208,22 +208,8 @@ bool Chains::makeRoomUnderMaximum(const PlacementAttempt& a, Outs& outs) const {
 // The blocks to take out for the attempt's block at `cell`, and what that costs. False
 // when the cell is not open to it or something in the way must stay.
 bool Chains::targetAt(PlacementAttempt& a, int cell, Target& t) const {
-    const int day = dayOf(cell), hour = hourOf(cell);
-    const ClassTimetable& own = db_.classTimetables.rows[std::size_t(a.classRow[0])];
-    if (hour < own.firstHour[day - 1] || hour + a.length - 1 > own.lastHour[day - 1]) return false;
-    const DayWindow w = attemptWindow(db_, a, day);
-    if (!w.contains(hour) || hour + a.length - 1 > w.last) return false;
-    if (a.lesson->notAtHour != 0 && a.length >= 2 && hour == a.lesson->notAtHour) return false;
-    a.day = day;
-    a.hour = hour;
-    a.cell = cell;
-    if (pairsRefuse(run_, a) || blockState(db_, a) == BlockState::Closed) return false;
-    // An hour of the same lesson beside the block would join it into a longer run.
-    const auto& occupants = own.planes[kOccupantPlane];
-    if (hour > 1 && occupants[slotIndex(cell - 1)] == a.firstClassLesson()) return false;
-    if (hour + a.length <= kHoursPerDay &&
-        occupants[slotIndex(cell + a.length)] == a.firstClassLesson())
-        return false;
+    if (!dayAllows(run_, a, cell) || blockState(db_, a) == BlockState::Closed) return false;
+    const int day = a.day, hour = a.hour;
     // A lesson the class already has that day would stand twice on it.
     for (int c = 0; c < a.classes; ++c)
         if (dayBitsOf(db_.classTimetables.rows[std::size_t(a.classRow[c])].planes[kOccupantPlane],

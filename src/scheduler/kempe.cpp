@@ -7,12 +7,11 @@
 
 namespace zs::sched {
 
-bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
+bool dayAllows(const AutoRun& run, PlacementAttempt& a, int cell) {
     const Database& db = run.db;
-    // The first class's own cell and hours rule out most cells at once; its day window,
-    // when valid, is these hours, and holds the common lesson's window.
+    // The first class's own hours rule out most cells at once; its day window, when valid,
+    // is these hours, and holds the common lesson's window.
     const ClassTimetable& own = db.classTimetables.rows[a.classRow[0]];
-    if (own.planes[kOccupantPlane][slotIndex(cell)] != 0) return false;
     const int day = dayOf(cell), hour = hourOf(cell);
     if (hour < own.firstHour[day - 1] || hour + a.length - 1 > own.lastHour[day - 1]) return false;
     const DayWindow w = attemptWindow(db, a, day);
@@ -21,12 +20,19 @@ bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
     a.day = day;
     a.hour = hour;
     a.cell = cell;
-    if (pairsRefuse(run, a) || !blockFits(db, a)) return false;
-    const auto& occupants = db.classTimetables.rows[a.classRow[0]].planes[kOccupantPlane];
+    if (pairsRefuse(run, a)) return false;
+    const auto& occupants = own.planes[kOccupantPlane];
     if (hour > 1 && occupants[slotIndex(cell - 1)] == a.firstClassLesson()) return false;
     const int after = hour + a.length;
     return !(after <= kHoursPerDay &&
              occupants[slotIndex(cell + a.length)] == a.firstClassLesson());
+}
+
+bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell) {
+    // The first class's own cell rules out most cells before anything else is looked at.
+    const ClassTimetable& own = run.db.classTimetables.rows[a.classRow[0]];
+    if (own.planes[kOccupantPlane][slotIndex(cell)] != 0) return false;
+    return dayAllows(run, a, cell) && blockFits(run.db, a);
 }
 
 unsigned hardFitHours(const AutoRun& run, const PlacementAttempt& a, int day) {

@@ -11,6 +11,10 @@ namespace zs::sched {
 // every teacher, class and room), and without joining an hour of the same lesson beside
 // it. Sets the attempt's day, hour and cell.
 bool hardFits(const AutoRun& run, PlacementAttempt& a, int cell);
+// The tests of hardFits that do not look at what stands in the block's cells: the day of
+// every class, the not-at-hour, blocks on pairs, and no hour of the same lesson beside it.
+// Sets the attempt's day, hour and cell.
+bool dayAllows(const AutoRun& run, PlacementAttempt& a, int cell);
 // The hours of `day`, as bits (hour h at bit h-1), where hardFits can answer yes: the
 // first class's empty hours within its day. A walk over these skips the rest at no cost.
 unsigned hardFitHours(const AutoRun& run, const PlacementAttempt& a, int day);
