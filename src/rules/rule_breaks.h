@@ -53,9 +53,6 @@ struct TeacherGaps {
     bool over() const { return gapsOverLimit > 0 || longGaps > 0; }
 };
 TeacherGaps teacherGaps(const Database& db, const TeacherTimetable& tt);
-// The same judged at `allowed` gaps a week (a day, with the per-day setting) and `between`
-// in a row, in place of the teacher's own limits.
-TeacherGaps teacherGapsAt(const Database& db, const TeacherTimetable& tt, int allowed, int between);
 // The empty open hours between two lessons, whether or not the teacher may have them.
 int plainGaps(const TeacherTimetable& tt);
 

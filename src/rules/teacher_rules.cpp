@@ -59,12 +59,12 @@ void gapsOn(const TeacherTimetable& tt, int d, int between, int& gaps, int& long
     }
 }
 
-// The gap figures of the week from those of its days, `allowed` gaps a week (or a day).
-TeacherGaps weekGaps(const Database& db, const TeacherTimetable& tt, const TeacherWeek& week,
-                     int allowed) {
+// The gap figures of the week from those of its days.
+TeacherGaps weekGaps(const Database& db, const TeacherTimetable& tt, const TeacherWeek& week) {
     TeacherGaps g;
     g.limited = tt.effectiveRules[kAllowGaps] != 1;
     if (!g.limited) return g;
+    const int allowed = tt.effectiveRules[kMaxGapsPerWeek];
     const bool perDay = db.settings.gapLimitPerDay == 1;
     for (const TeacherDay& day : week) {
         g.gaps += day.gaps;
@@ -77,17 +77,12 @@ TeacherGaps weekGaps(const Database& db, const TeacherTimetable& tt, const Teach
 
 } // namespace
 
-TeacherGaps teacherGapsAt(const Database& db, const TeacherTimetable& tt, int allowed,
-                          int between) {
+TeacherGaps teacherGaps(const Database& db, const TeacherTimetable& tt) {
     if (tt.effectiveRules[kAllowGaps] == 1) return {};
     TeacherWeek week{};
-    for (int d = 1; d <= kDays; ++d) gapsOn(tt, d, between, week[d - 1].gaps, week[d - 1].longGaps);
-    return weekGaps(db, tt, week, allowed);
-}
-
-TeacherGaps teacherGaps(const Database& db, const TeacherTimetable& tt) {
-    return teacherGapsAt(db, tt, tt.effectiveRules[kMaxGapsPerWeek],
-                         tt.effectiveRules[kMaxGapBetween]);
+    for (int d = 1; d <= kDays; ++d)
+        gapsOn(tt, d, tt.effectiveRules[kMaxGapBetween], week[d - 1].gaps, week[d - 1].longGaps);
+    return weekGaps(db, tt, week);
 }
 
 namespace {
@@ -232,7 +227,7 @@ RuleCounts weekBreaks(const Database& db, const TeacherTimetable& tt, const Teac
                       TeacherGaps* gaps) {
     RuleCounts c;
     if (!db.teachers.contains(tt.teacherId)) return c;
-    const TeacherGaps g = weekGaps(db, tt, week, tt.effectiveRules[kMaxGapsPerWeek]);
+    const TeacherGaps g = weekGaps(db, tt, week);
     if (gaps) *gaps = g;
     c[Rule::GapLimit] = g.over() ? 1 : 0;
     for (const TeacherDay& d : week) {

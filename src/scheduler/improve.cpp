@@ -176,7 +176,6 @@ void completeAndImprove(AutoRun& run) {
     run.observer.phaseShown(st.phase);
     const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
     Stage s{run, improveWork(classes)};
-    s.gapCeiling = relaxedGapLimits(run.db.settings);
     // Without a new break first: pushing blocks aside, then swapping one elsewhere first,
     // then chains of blocks pushed out, each with at most a quarter of the work left. Then
     // bending only the rules the relaxation steps loosen, the first of them first; last,
@@ -188,7 +187,6 @@ void completeAndImprove(AutoRun& run) {
         bool all = false;
         Scores counted(run.db, s.held);
         counted.mayRise = mayBend;
-        if ((mayBend & ruleBit(Rule::GapLimit)) != 0) counted.holdGapCeiling(run.db, s.gapCeiling);
         s.kept = &counted;
         withShare(s, s.workLeft / 4, [&] { all = pass(counted); });
         s.kept = nullptr;

@@ -119,15 +119,8 @@ int Scores::delta(const AutoRun& run, int from) {
     nowTeacherWeeks.clear();
     nowClasses.clear();
     nowClassWeeks.clear();
-    nowOverCeiling.clear();
-    const bool capped = ceiling && (mayRise & ruleBit(Rule::GapLimit)) != 0;
     for (const auto& [t, days] : touched.teachers) {
         const TeacherTimetable& tt = db.teacherTimetables.rows[t];
-        if (capped) {
-            const bool over = overGapCeiling(db, tt, *ceiling);
-            if (over && !overCeiling[std::size_t(t)]) return kNeverWorth;
-            nowOverCeiling.push_back(over ? 1 : 0);
-        }
         TeacherWeek week = teacherWeeks[t];
         recount(db, tt, held, days, week);
         const GridScore now = teacherScore(db, tt, week);
@@ -171,7 +164,6 @@ void Scores::accept() {
     };
     for (std::size_t k = 0; k < touched.teachers.size(); ++k) {
         const int t = touched.teachers[k].first;
-        if (k < nowOverCeiling.size()) overCeiling[std::size_t(t)] = nowOverCeiling[k];
         teacher[t] = nowTeacherPenalty[k];
         keep(teacherRules[t], nowTeachers[k]);
         teacherWeeks[t] = nowTeacherWeeks[k];
@@ -182,22 +174,6 @@ void Scores::accept() {
         klass[c] = weigh(nowClasses[k]);
         classWeeks[c] = nowClassWeeks[k];
     }
-}
-
-void Scores::holdGapCeiling(const Database& db, const GapCeiling& c) {
-    ceiling = &c;
-    overCeiling.clear();
-    for (const TeacherTimetable& tt : db.teacherTimetables)
-        overCeiling.push_back(overGapCeiling(db, tt, c) ? 1 : 0);
-}
-
-bool overGapCeiling(const Database& db, const TeacherTimetable& tt, const GapCeiling& c) {
-    if (!db.teachers.contains(tt.teacherId)) return false;
-    // Teaching in both buildings earns two gaps more, at any setting.
-    const int bonus = run_values::mixedBuildings(tt) == 1 ? 2 : 0;
-    const int allowed = std::max<int>(c.perWeek + bonus, tt.effectiveRules[kMaxGapsPerWeek]);
-    const int between = std::max<int>(c.between, tt.effectiveRules[kMaxGapBetween]);
-    return teacherGapsAt(db, tt, allowed, between).over();
 }
 
 // Every count is zero or more, so the sums tell whether one is broken anywhere.
@@ -324,17 +300,6 @@ int bestCell(Stage& s, PlacementAttempt& a, Affected& affected, RuleSet mayBend)
     // Measured at the first cell that fits: most blocks pushed aside fit nowhere.
     bool measured = false;
     RuleCounts before;
-    // Bending the gap limit takes no teacher past its ceiling.
-    const bool capped = (mayBend & ruleBit(Rule::GapLimit)) != 0;
-    unsigned overBefore = 0;
-    auto overNow = [&] {
-        unsigned over = 0;
-        for (int t = 0; t < a.teachers; ++t)
-            if (overGapCeiling(s.run.db, s.run.db.teacherTimetables.rows[a.teacherRow[t]],
-                               s.gapCeiling))
-                over |= 1u << t;
-        return over;
-    };
     for (int day = 1; day <= kDays && !s.spent(); ++day)
         for (unsigned hours = hardFitHours(s.run, a, day); hours != 0 && !s.spent();
              hours &= hours - 1) {
@@ -343,15 +308,13 @@ int bestCell(Stage& s, PlacementAttempt& a, Affected& affected, RuleSet mayBend)
             s.work();
             if (!measured) {
                 before = affected.measure(s.run, s.held, s.kept).breaks;
-                if (capped) overBefore = overNow();
                 measured = true;
             }
             const int mark = s.run.journal->count;
             if (!commitBlock(s.run, a)) continue;
             const GridScore now = affected.since(s.run, s.held, mark);
             const int p = now.penalty;
-            const bool keeps =
-                !now.breaks.exceeds(before, mayBend) && (!capped || (overNow() & ~overBefore) == 0);
+            const bool keeps = !now.breaks.exceeds(before, mayBend);
             rollBack(s.run, mark);
             if (keeps && p < bestPenalty) {
                 bestPenalty = p;
@@ -448,24 +411,12 @@ bool ejectAndPlace(Stage& s, PlacementAttempt& a, int cell, int depth) {
 
 namespace {
 
-// The breaks of every rule on the given teacher and class grids, and the teachers past the
-// gap ceiling among them.
-struct RowBreaks {
-    RuleCounts breaks;
-    int overCeiling = 0;
-};
-RowBreaks breaksOfRows(const Database& db, const std::vector<std::pair<GridKind, int>>& rows,
-                       const GapCeiling& ceiling) {
-    RowBreaks sum;
-    for (const auto& [kind, row] : rows) {
-        if (kind == GridKind::Class) {
-            sum.breaks += classBreaks(db, db.classTimetables.rows[row]);
-            continue;
-        }
-        const TeacherTimetable& tt = db.teacherTimetables.rows[row];
-        sum.breaks += teacherBreaks(db, tt);
-        if (overGapCeiling(db, tt, ceiling)) ++sum.overCeiling;
-    }
+// The breaks of every rule on the given teacher and class grids.
+RuleCounts breaksOfRows(const Database& db, const std::vector<std::pair<GridKind, int>>& rows) {
+    RuleCounts sum;
+    for (const auto& [kind, row] : rows)
+        sum += kind == GridKind::Teacher ? teacherBreaks(db, db.teacherTimetables.rows[row])
+                                         : classBreaks(db, db.classTimetables.rows[row]);
     return sum;
 }
 
@@ -485,12 +436,9 @@ bool ejectWithinRules(Stage& s, PlacementAttempt& a, int cell, int depth, RuleSe
         if (r.first != GridKind::Room && std::find(rows.begin(), rows.end(), r) == rows.end())
             rows.push_back(r);
     }
-    const RowBreaks after = breaksOfRows(run.db, rows, s.gapCeiling);
+    const RuleCounts after = breaksOfRows(run.db, rows);
     rollBack(run, mark);
-    const RowBreaks before = breaksOfRows(run.db, rows, s.gapCeiling);
-    if (after.breaks.exceeds(before.breaks, mayBend) ||
-        ((mayBend & ruleBit(Rule::GapLimit)) != 0 && after.overCeiling > before.overCeiling))
-        return false;
+    if (after.exceeds(breaksOfRows(run.db, rows), mayBend)) return false;
     s.workLeft = workLeft;
     return ejectAndPlace(s, a, cell, depth);
 }

@@ -4,7 +4,6 @@
 
 #include "attempt.h"
 #include "rules/rule_breaks.h"
-#include "scheduler.h"
 
 #include <array>
 #include <vector>
@@ -59,8 +58,6 @@ struct Stage {
     // The rules a block pushed aside to place an hour may break more often: only when the
     // hour can be placed no other way, and only rules the relaxation steps loosen.
     RuleSet pushedMayBend = 0;
-    // Where completion bends the gap limit, no teacher goes past these.
-    GapCeiling gapCeiling;
     // While completing, a block placed by pushing others aside is also held to the rules:
     // the moves of the improvement are judged whole by `Scores` instead.
     bool checkEjections = false;
@@ -133,10 +130,6 @@ struct Scores {
     // the gap limit (the timetable it keeps has no more teachers over it than it started
     // with), and while completing, what the relaxation steps loosen.
     RuleSet mayRise = 0;
-    // While completing with the gap limit bent, no teacher is taken past this ceiling.
-    const GapCeiling* ceiling = nullptr;
-    std::vector<char> overCeiling; // per teacher row, kept with the figures
-    std::vector<char> nowOverCeiling;
 
     Scores(const Database& db, const RulesHeld& held);
     // The change in the figures since journal entry `mark`; kNeverWorth when a rule is
@@ -148,8 +141,6 @@ struct Scores {
     int firmBreaks() const;
     // The move just judged by delta stays.
     void accept();
-    // Refuse from now on a move that takes a teacher past `c` when the gap limit may rise.
-    void holdGapCeiling(const Database& db, const GapCeiling& c);
     // Whether a rule in force is broken anywhere.
     bool anyBroken() const;
     // Whether one of the three day rules (a free day between the parts, other hours on
@@ -158,10 +149,6 @@ struct Scores {
     // Whether a rule in force is broken around the attempt's teachers and classes.
     bool troubled(const PlacementAttempt& a) const;
 };
-
-// Whether the teacher's gaps go past the ceiling: the widest gap limits of the relaxation
-// steps, as the teacher's own limits would be at those settings.
-bool overGapCeiling(const Database& db, const TeacherTimetable& tt, const GapCeiling& c);
 
 // The attempt for a block of `length` hours of the class lesson.
 bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length);

@@ -77,12 +77,4 @@ std::vector<RuleSet> relaxationLadder(const Settings& settings) {
     return ladder;
 }
 
-GapCeiling relaxedGapLimits(const Settings& settings) {
-    Settings s = settings;
-    int groupLevel = 0;
-    while (relaxOnce(s, groupLevel)) {
-    }
-    return {s.maxGapsPerWeek, s.maxGapBetween};
-}
-
 } // namespace zs::sched

@@ -35,13 +35,6 @@ bool relaxStep(AutoRun& run);
 // holds the rules of the first k+1 rules reached. Empty when nothing may be loosened
 // (automatic adjustment off, or no box ticked whose rule is in force).
 std::vector<RuleSet> relaxationLadder(const Settings& settings);
-// The widest gap limits the relaxation steps of `settings` reach: as far as completion may
-// bend the gap limit.
-struct GapCeiling {
-    int perWeek = 0;
-    int between = 0;
-};
-GapCeiling relaxedGapLimits(const Settings& settings);
 
 // "&Durdur" ends the whole run, every stage; "&Geç" abandons the lesson being placed.
 void requestStop(AutoRun& run);

@@ -9,7 +9,6 @@
 #include "rules/school.h"
 #include "rules/slots.h"
 #include "run_support.h"
-#include "scheduler/chain_completion.h"
 #include "scheduler/explain.h"
 #include "scheduler/feasibility.h"
 #include "scheduler/improve_stage.h"
@@ -309,51 +308,6 @@ TEST(Completion, ALastPassPushesABlockWhereItBendsARule) {
         EXPECT_EQ(at(s.ct(1), kOccupantPlane, 2, 2), 1);
         EXPECT_EQ(dailyMaximumBreaks(s.tt(1)), 1);
         EXPECT_TRUE(checkGridConsistency(s.db).empty());
-    }
-}
-
-// Teacher 1, allowed no gap, teaches class 1 at Monday 1; class 2 is open at one Monday
-// hour only. Bending the gap limit places its hour at hour 4 (two gaps in a row, as far as
-// the relaxation steps go from none) but not at hour 5, three gaps in a row: by pushing
-// aside, judged by the counts of the grids, and by a chain, judged by the kept figures.
-TEST(Completion, BendingTheGapLimitStopsAtTheWidestLimitsTheStepsReach) {
-    struct Case {
-        int hour;
-        bool byChain;
-        bool placed;
-    };
-    for (const Case c :
-         {Case{4, false, true}, Case{5, false, false}, Case{4, true, true}, Case{5, true, false}}) {
-        const int hour = c.hour;
-        const bool placed = c.placed;
-        SCOPED_TRACE(testing::Message() << hour << (c.byChain ? " by chain" : ""));
-        School s;
-        s.lesson(1, 1).lesson(2, 1).klass(1).klass(2).teacher(1);
-        s.ct(1).firstHour = {1, 0, 0, 0, 0};
-        s.ct(1).lastHour = {1, 0, 0, 0, 0};
-        s.ct(2).firstHour = {u8(hour), 0, 0, 0, 0};
-        s.ct(2).lastHour = {u8(hour), 0, 0, 0, 0};
-        s.classLesson(1, 1, {1}).classLesson(2, 2, {1});
-        ASSERT_TRUE(Place(s.db, slotOf(1, 1), 1, 1));
-        s.db.settings.maxGapsPerWeek = s.db.settings.maxGapBetween = 0;
-        s.db.settings.allowGaps = 0;
-        s.db.settings.autoOptions = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-        for (RuleBytes* rules : {&s.tt(1).effectiveRules, &s.tt(1).teacherRules}) {
-            (*rules)[kAllowGaps] = (*rules)[kMaxGapsPerWeek] = (*rules)[kMaxGapBetween] = 0;
-            (*rules)[kMaxHoursPerDay] = 8;
-        }
-        MemoryRun m(s.db);
-        sched::Stage stage(m.run, 1L << 20);
-        stage.gapCeiling = sched::relaxedGapLimits(s.db.settings);
-        sched::Scores scores(s.db, stage.held);
-        scores.mayRise = ruleBit(Rule::GapLimit);
-        scores.holdGapCeiling(s.db, stage.gapCeiling);
-        stage.kept = &scores;
-        EXPECT_EQ(c.byChain ? sched::completeByChains(stage, scores)
-                            : sched::placeSomewhere(stage, 2, 2, 1, 0, ruleBit(Rule::GapLimit)),
-                  placed);
-        EXPECT_EQ(at(s.ct(2), kOccupantPlane, 1, hour), placed ? 2 : 0);
-        EXPECT_EQ(gapLimitBreaks(s.db, s.tt(1)), placed ? 1 : 0);
     }
 }
 
