@@ -176,31 +176,42 @@ void completeAndImprove(AutoRun& run) {
     run.observer.phaseShown(st.phase);
     const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
     Stage s{run, improveWork(classes)};
-    // Without a new break first: pushing blocks aside, then swapping one elsewhere first,
-    // then chains of blocks pushed out, each with at most a quarter of the work left. Then
+    // Without a new break first: pushing blocks aside, then swapping one elsewhere first
+    // with at most a quarter of the work left, then chains of blocks pushed out. Then
     // bending only the rules the relaxation steps loosen, the first of them first; last,
     // for an hour placeable no other way, also pushing blocks where they bend those rules,
     // swapping, chains, and three levels deep with at most half of the work, so that the
     // improvement keeps the rest. No other rule is broken to place an hour: it stays
     // unplaced, and is reported.
     auto withFigures = [&](RuleSet mayBend, auto pass) {
-        bool all = false;
         Scores counted(run.db, s.held);
         counted.mayRise = mayBend;
         s.kept = &counted;
-        withShare(s, s.workLeft / 4, [&] { all = pass(counted); });
+        const bool all = pass(counted);
         s.kept = nullptr;
         return all;
     };
     auto bySwaps = [&](RuleSet mayBend) {
-        return withFigures(mayBend, [&](Scores& counted) {
-            return complete(s, [&](Id classId, Id lessonId, int length) {
-                return placeBySwap(s, counted, classId, lessonId, length);
+        bool all = false;
+        withShare(s, s.workLeft / 4, [&] {
+            all = withFigures(mayBend, [&](Scores& counted) {
+                return complete(s, [&](Id classId, Id lessonId, int length) {
+                    return placeBySwap(s, counted, classId, lessonId, length);
+                });
             });
         });
+        return all;
     };
+    // The chains have work of their own, an eighth of the stage's: where they place
+    // nothing, they leave the grids as they found them, and what follows runs as it
+    // would without them.
     auto byChains = [&](RuleSet mayBend) {
-        return withFigures(mayBend, [&](Scores& counted) { return completeByChains(s, counted); });
+        const long left = s.workLeft;
+        s.workLeft = improveWork(classes) / 8;
+        const bool all =
+            withFigures(mayBend, [&](Scores& counted) { return completeByChains(s, counted); });
+        s.workLeft = left;
+        return all;
     };
     s.checkEjections = true;
     if (!complete(s, 0, 2) && !bySwaps(0) && !byChains(0)) {
