@@ -47,11 +47,19 @@ School ladder(bool freeEnd) {
 }
 
 // With a free cell at the chain's end, every block of it moves up by one and the hour is
-// placed; without, the search ends by itself and keeps the timetable it started from.
+// placed; without, the search ends by itself, or when its work is spent on the way, and
+// keeps the timetable it started from either way.
 TEST(ChainCompletion, PlacesAnHourOnceEveryBlockOfAChainFiveDeepMovesUp) {
-    for (const bool freeEnd : {true, false}) {
-        SCOPED_TRACE(freeEnd ? "a free cell at the end" : "nothing can move");
-        School s = ladder(freeEnd);
+    struct Case {
+        const char* what;
+        bool freeEnd;
+        long work;
+    };
+    for (const Case c :
+         {Case{"a free cell at the end", true, 1L << 20}, Case{"nothing can move", false, 1L << 20},
+          Case{"nothing can move, little work", false, 500}}) {
+        SCOPED_TRACE(c.what);
+        School s = ladder(c.freeEnd);
         MemoryRun m(s.db);
         sched::Stage stage(m.run, 1L << 20);
         sched::Scores scores(s.db, stage.held);
@@ -63,12 +71,14 @@ TEST(ChainCompletion, PlacesAnHourOnceEveryBlockOfAChainFiveDeepMovesUp) {
         m.run.journal->clear();
         ASSERT_EQ(test::gridBytes(s.db), before);
 
-        EXPECT_EQ(sched::completeByChains(stage, scores), freeEnd);
+        stage.workLeft = c.work;
+        EXPECT_EQ(sched::completeByChains(stage, scores), c.freeEnd);
         EXPECT_EQ(m.run.journal->count, 0);
-        EXPECT_GT(stage.workLeft, 0);
-        EXPECT_EQ(sched::unplacedClassHours(s.db), freeEnd ? 0 : 1);
-        EXPECT_EQ(m.run.state.placedTotal, freeEnd ? 6 : 5);
-        if (!freeEnd) {
+        // A search that ends by itself leaves work; a little work is spent on the way.
+        EXPECT_EQ(stage.workLeft > 0, c.work > 1000);
+        EXPECT_EQ(sched::unplacedClassHours(s.db), c.freeEnd ? 0 : 1);
+        EXPECT_EQ(m.run.state.placedTotal, c.freeEnd ? 6 : 5);
+        if (!c.freeEnd) {
             EXPECT_EQ(test::gridBytes(s.db), before);
             continue;
         }
