@@ -29,13 +29,13 @@ struct Out {
 };
 using Outs = FixedList<Out, 16>;
 
-// The cells tried for the block chosen, those with the fewest hours in the way first; the
-// first the rules let stand is taken.
+// A cell tried for the block chosen: what must go out for it, and what that costs.
 struct Target {
     int cost;
     int cell;
     Outs outs;
 };
+// The cells with the fewest hours in the way that are judged by the figures, each step.
 constexpr std::size_t kTargets = 6;
 
 // A block placed this few steps ago weighs as many hours more in the way of another, so
@@ -45,7 +45,7 @@ constexpr int kRecentWeight = 50;
 
 // Steps without fewer hours unplaced before the search goes back to the best timetable
 // met and goes on from there by other ways; after a few such returns in a row it ends,
-// leaving the work to the improvement: what is left is then seldom within its reach.
+// its work unspent: what is left is then seldom within its reach.
 constexpr long kPatience = 400;
 constexpr int kReturns = 2;
 // The journal is emptied now and then: the best timetable is kept as a copy instead.

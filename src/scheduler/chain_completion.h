@@ -11,9 +11,9 @@
 namespace zs::sched {
 
 // Places what is still unplaced, each step kept only when no rule outside
-// `scores.mayRise` is broken more often than `scores` counts (kept up to date), with the
-// stage's work. Answers whether every placeable block was placed; the run's placed total
-// is counted again.
+// `scores.mayRise` is broken more often than `scores` counts (kept up to date), spending
+// the stage's work left. Where it places nothing, the grids end as they began. Answers
+// whether every placeable block was placed; the run's placed total is counted again.
 bool completeByChains(Stage& s, Scores& scores);
 
 } // namespace zs::sched
