@@ -5,7 +5,6 @@
 #include "kempe.h"
 #include "rules/block_run.h"
 #include "rules/day_bits.h"
-#include "rules/patterns.h"
 #include "rules/prepare_teacher.h"
 #include "rules/slots.h"
 #include "scheduler.h"
@@ -106,19 +105,15 @@ private:
 
 int Chains::missingHours(int key) const {
     const ClassLesson& cl = db_.classLessons.rows[std::size_t(key)];
-    const int longest = run_.state.longestPlaceable(cl.classId, cl.lessonId);
     int hours = 0;
-    for (int b : missingBlocks(db_, cl.classId, cl.lessonId))
-        if (b <= longest) hours += b;
+    for (int b : placeableBlocks(run_, cl.classId, cl.lessonId)) hours += b;
     return hours * cl.teacherCount;
 }
 
 int Chains::nextLength(int key) const {
     const ClassLesson& cl = db_.classLessons.rows[std::size_t(key)];
-    const int longest = run_.state.longestPlaceable(cl.classId, cl.lessonId);
-    for (int b : missingBlocks(db_, cl.classId, cl.lessonId))
-        if (b <= longest) return b;
-    return 0;
+    const std::vector<int> blocks = placeableBlocks(run_, cl.classId, cl.lessonId);
+    return blocks.empty() ? 0 : blocks.front();
 }
 
 // Into the pool or out of it, by what is left to place.

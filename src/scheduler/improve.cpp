@@ -4,7 +4,6 @@
 #include "improve_stage.h"
 #include "journal_ops.h"
 #include "kempe.h"
-#include "rules/patterns.h"
 #include "rules/slots.h"
 #include "scheduler.h"
 #include "swap_completion.h"
@@ -26,17 +25,11 @@ template <class Place> bool complete(Stage& s, Place place) {
         if (cl.teacherCount == 0) continue;
         if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
             if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
-        // A block too long for every open run of the classes leaves the others to place.
-        const int longest = s.run.state.longestPlaceable(cl.classId, cl.lessonId);
         for (int guard = 0; guard < kPatternSize * 4 && !s.spent(); ++guard) {
             s.run.journal->clear();
-            int length = 0;
-            for (int b : missingBlocks(db, cl.classId, cl.lessonId))
-                if (b <= longest) {
-                    length = b;
-                    break;
-                }
-            if (length == 0) break;
+            const std::vector<int> blocks = placeableBlocks(s.run, cl.classId, cl.lessonId);
+            if (blocks.empty()) break;
+            const int length = blocks.front();
             if (!place(cl.classId, cl.lessonId, length)) {
                 all = false;
                 break;

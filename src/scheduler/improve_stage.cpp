@@ -3,6 +3,7 @@
 #include "journal_ops.h"
 #include "kempe.h"
 #include "rules/block_run.h"
+#include "rules/patterns.h"
 #include "rules/prepare_teacher.h"
 #include "rules/slots.h"
 
@@ -283,6 +284,13 @@ GridScore Affected::since(const AutoRun& run, const RulesHeld& held, int from) {
         sum.breaks += one;
     }
     return sum;
+}
+
+std::vector<int> placeableBlocks(const AutoRun& run, Id classId, Id lessonId) {
+    std::vector<int> blocks = missingBlocks(run.db, classId, lessonId);
+    const int longest = run.state.longestPlaceable(classId, lessonId);
+    std::erase_if(blocks, [&](int b) { return b > longest; });
+    return blocks;
 }
 
 bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length) {

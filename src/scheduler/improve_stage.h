@@ -150,6 +150,10 @@ struct Scores {
     bool troubled(const PlacementAttempt& a) const;
 };
 
+// The blocks of the class lesson still to place, in pattern order, but those too long for
+// every open run of its classes: a block that fits nowhere leaves the others to place.
+std::vector<int> placeableBlocks(const AutoRun& run, Id classId, Id lessonId);
+
 // The attempt for a block of `length` hours of the class lesson.
 bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length);
 
