@@ -7,6 +7,7 @@
 #include "rules/slots.h"
 #include "scheduler.h"
 #include "swap_completion.h"
+#include "teacher_week.h"
 
 #include <algorithm>
 #include <vector>
@@ -170,12 +171,13 @@ void completeAndImprove(AutoRun& run) {
     const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
     Stage s{run, improveWork(classes)};
     // Without a new break first: pushing blocks aside, then swapping one elsewhere first
-    // with at most a quarter of the work left, then chains of blocks pushed out. Then
+    // with at most a quarter of the work left, then chains of blocks pushed out, then the
+    // week of the teacher laid out again. Then
     // bending only the rules the relaxation steps loosen, the first of them first; last,
     // for an hour placeable no other way, also pushing blocks where they bend those rules,
-    // swapping, chains, and three levels deep with at most half of the work, so that the
-    // improvement keeps the rest. No other rule is broken to place an hour: it stays
-    // unplaced, and is reported.
+    // swapping, chains, week layouts, and three levels deep with at most half of the work, so that
+    // the improvement keeps the rest. No other rule is broken to place an hour: it stays unplaced,
+    // and is reported.
     auto withFigures = [&](RuleSet mayBend, auto pass) {
         Scores counted(run.db, s.held);
         counted.mayRise = mayBend;
@@ -195,19 +197,20 @@ void completeAndImprove(AutoRun& run) {
         });
         return all;
     };
-    // The chains have work of their own, an eighth of the stage's: where they place
-    // nothing, they leave the grids as they found them, and what follows runs as it
-    // would without them.
-    auto byChains = [&](RuleSet mayBend) {
+    // The chains and the week layouts have work of their own, an eighth of the stage's
+    // each: where they place nothing, they leave the grids as they found them, and what
+    // follows runs as it would without them.
+    auto withOwnWork = [&](RuleSet mayBend, bool (*pass)(Stage&, Scores&)) {
         const long left = s.workLeft;
         s.workLeft = improveWork(classes) / 8;
-        const bool all =
-            withFigures(mayBend, [&](Scores& counted) { return completeByChains(s, counted); });
+        const bool all = withFigures(mayBend, [&](Scores& counted) { return pass(s, counted); });
         s.workLeft = left;
         return all;
     };
+    auto byChains = [&](RuleSet mayBend) { return withOwnWork(mayBend, completeByChains); };
+    auto byWeeks = [&](RuleSet mayBend) { return withOwnWork(mayBend, completeByTeacherWeeks); };
     s.checkEjections = true;
-    if (!complete(s, 0, 2) && !bySwaps(0) && !byChains(0)) {
+    if (!complete(s, 0, 2) && !bySwaps(0) && !byChains(0) && !byWeeks(0)) {
         const std::vector<RuleSet> ladder = relaxationLadder(run.db.settings);
         bool all = false;
         for (const RuleSet mayBend : ladder)
@@ -215,7 +218,7 @@ void completeAndImprove(AutoRun& run) {
         if (!all && !ladder.empty()) {
             const RuleSet every = ladder.back();
             s.pushedMayBend = every;
-            if (!complete(s, every, 2) && !bySwaps(every) && !byChains(every))
+            if (!complete(s, every, 2) && !bySwaps(every) && !byChains(every) && !byWeeks(every))
                 withShare(s, s.workLeft - s.workLeft / 2, [&] { complete(s, every, 3); });
             s.pushedMayBend = 0;
         }

@@ -1,6 +1,7 @@
-// Completion by chains: an hour whose only cell is held by a block that can move only where
-// another stands, and so on five deep, is placed once every block of the chain has moved up
-// by one; where nothing can move, no hour is lost to the search.
+// Completion by chains, and by laying out a teacher's week again: an hour whose only cell is
+// held by a block that can move only where another stands, and so on five deep, is placed
+// once every block of the chain has moved up by one; where nothing can move, no hour is lost
+// to the search.
 #include "rules/grid_check.h"
 #include "rules/prepare_teacher.h"
 #include "rules/rule_breaks.h"
@@ -10,6 +11,7 @@
 #include "scheduler/chain_completion.h"
 #include "scheduler/improve_stage.h"
 #include "scheduler/swap_completion.h"
+#include "scheduler/teacher_week.h"
 #include "scheduler/unplaced_report.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +90,35 @@ TEST(ChainCompletion, PlacesAnHourOnceEveryBlockOfAChainFiveDeepMovesUp) {
         const sched::Scores fresh(s.db, stage.held);
         EXPECT_EQ(fresh.total(), scores.total());
         EXPECT_FALSE(fresh.school.exceeds(scores.school) || scores.school.exceeds(fresh.school));
+    }
+}
+
+// Every block of the ladder is the one teacher's: laid out again as a whole, the week takes
+// the missing hour where the cell at the end is free, and is proven to have no room where
+// it is not, the grids then as they were.
+TEST(TeacherWeekLayout, PlacesTheLastHourOfATeacherByLayingOutTheWeekAgain) {
+    for (const bool freeEnd : {true, false}) {
+        SCOPED_TRACE(freeEnd ? "a free cell at the end" : "nothing can move");
+        School s = ladder(freeEnd);
+        MemoryRun m(s.db);
+        sched::Stage stage(m.run, 1L << 20);
+        sched::Scores scores(s.db, stage.held);
+        stage.kept = &scores;
+        const Bytes before = test::gridBytes(s.db);
+        EXPECT_EQ(sched::completeByTeacherWeeks(stage, scores), freeEnd);
+        EXPECT_EQ(m.run.journal->count, 0);
+        EXPECT_GT(stage.workLeft, 0);
+        EXPECT_EQ(sched::unplacedClassHours(s.db), freeEnd ? 0 : 1);
+        EXPECT_EQ(m.run.state.placedTotal, freeEnd ? 6 : 5);
+        EXPECT_TRUE(checkGridConsistency(s.db).empty());
+        if (!freeEnd) {
+            EXPECT_EQ(test::gridBytes(s.db), before);
+            continue;
+        }
+        for (Id k = 1; k <= 6; ++k) EXPECT_EQ(at(s.ct(k), kOccupantPlane, 1, int(k)), k) << k;
+        EXPECT_EQ(schoolBreaks(s.db).total(), 0);
+        const sched::Scores fresh(s.db, stage.held);
+        EXPECT_EQ(fresh.total(), scores.total());
     }
 }
 
