@@ -95,28 +95,39 @@ TEST(ChainCompletion, PlacesAnHourOnceEveryBlockOfAChainFiveDeepMovesUp) {
 
 // Every block of the ladder is the one teacher's: laid out again as a whole, the week takes
 // the missing hour where the cell at the end is free, and is proven to have no room where
-// it is not, the grids then as they were.
+// it is not; nor where the only layout takes the teacher from the annex straight to the
+// main building. The grids are then as they were.
 TEST(TeacherWeekLayout, PlacesTheLastHourOfATeacherByLayingOutTheWeekAgain) {
-    for (const bool freeEnd : {true, false}) {
-        SCOPED_TRACE(freeEnd ? "a free cell at the end" : "nothing can move");
-        School s = ladder(freeEnd);
+    struct Case {
+        const char* what;
+        bool freeEnd;
+        bool annexFirst; // class 1, the one short of its hour, in the annex
+        bool placed;
+    };
+    for (const Case c :
+         {Case{"a free cell at the end", true, false, true},
+          Case{"nothing can move", false, false, false},
+          Case{"the only layout changes building straight after", true, true, false}}) {
+        SCOPED_TRACE(c.what);
+        School s = ladder(c.freeEnd);
+        if (c.annexFirst) s.db.annexFlags[1] = 1;
         MemoryRun m(s.db);
         sched::Stage stage(m.run, 1L << 20);
         sched::Scores scores(s.db, stage.held);
         stage.kept = &scores;
         const Bytes before = test::gridBytes(s.db);
-        EXPECT_EQ(sched::completeByTeacherWeeks(stage, scores), freeEnd);
+        EXPECT_EQ(sched::completeByTeacherWeeks(stage, scores), c.placed);
         EXPECT_EQ(m.run.journal->count, 0);
         EXPECT_GT(stage.workLeft, 0);
-        EXPECT_EQ(sched::unplacedClassHours(s.db), freeEnd ? 0 : 1);
-        EXPECT_EQ(m.run.state.placedTotal, freeEnd ? 6 : 5);
+        EXPECT_EQ(sched::unplacedClassHours(s.db), c.placed ? 0 : 1);
+        EXPECT_EQ(m.run.state.placedTotal, c.placed ? 6 : 5);
         EXPECT_TRUE(checkGridConsistency(s.db).empty());
-        if (!freeEnd) {
+        EXPECT_EQ(schoolBreaks(s.db).total(), 0);
+        if (!c.placed) {
             EXPECT_EQ(test::gridBytes(s.db), before);
             continue;
         }
         for (Id k = 1; k <= 6; ++k) EXPECT_EQ(at(s.ct(k), kOccupantPlane, 1, int(k)), k) << k;
-        EXPECT_EQ(schoolBreaks(s.db).total(), 0);
         const sched::Scores fresh(s.db, stage.held);
         EXPECT_EQ(fresh.total(), scores.total());
     }
