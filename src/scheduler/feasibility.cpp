@@ -2,7 +2,9 @@
 
 #include "core/cp1254.h"
 #include "rules/daily_hours.h"
+#include "rules/placement.h"
 #include "rules/prepare_teacher.h"
+#include "rules/rule_breaks.h"
 #include "rules/slots.h"
 #include "rules/totals.h"
 
@@ -136,48 +138,99 @@ void checkClasses(const Database& db, Feasibility& f) {
     }
 }
 
-// What one day can hold of the teacher's hours: its own fixed hours, and of the open runs
-// where some class of the teacher may have a lesson, what the blocks can use, within the
-// daily maximum in force.
-int dayCapacity(const TeacherTimetable& tt, int day,
-                const std::vector<const ClassTimetable*>& classes, const Blocks& b) {
-    int fixed = 0;
+// The hours of a day the teacher's lessons may take: all, or where every class the
+// teacher teaches is in one building and fixed hours of the other building stand that
+// day, one side of them only, a free hour away. More lessons there would change building
+// twice or straight after a fixed hour, which no run does to place an hour.
+struct Side {
+    int first = 1;
+    int last = kHoursPerDay;
+};
+
+bool guidancePlaced(const Database& db, const TeacherLesson& tl) {
+    const Lesson* l = db.lessons.find(tl.lessonId);
+    return l && placedCount(db, tl.classId, tl.lessonId) >= int(l->weeklyHours);
+}
+
+// Whether the teacher's hour stands where it is: closed, or the guidance hour, which no
+// run moves.
+bool pinned(const Database& db, const TeacherTimetable& tt, int i) {
+    const Id c = tt.planes[kOccupantPlane][i];
+    if (c == 0) return false;
+    if (tt.planes[kOpenPlane][i] == 0) return true;
+    const ClassTimetable* ct = db.classTimetables.find(c);
+    return ct && ct->planes[kOccupantPlane][i] == db.settings.guidanceLessonId &&
+           db.settings.guidanceLessonId != 0;
+}
+
+std::vector<Side> sidesOf(const Database& db, const TeacherTimetable& tt, int day, int building) {
+    if (building < 0) return {Side{}};
+    int otherFirst = 0, otherLast = 0, ownFirst = 0, ownLast = 0;
     for (int h = 1; h <= kHoursPerDay; ++h) {
         const int i = slotIndex(slotOf(day, h));
-        if (tt.planes[kOccupantPlane][i] != 0 && tt.planes[kOpenPlane][i] == 0) ++fixed;
+        if (!pinned(db, tt, i)) continue;
+        const bool own = (db.annexFlags[tt.planes[kOccupantPlane][i]] != 0) == (building != 0);
+        int& first = own ? ownFirst : otherFirst;
+        int& last = own ? ownLast : otherLast;
+        if (first == 0) first = h;
+        last = h;
     }
+    if (otherFirst == 0) return {Side{}};
+    std::vector<Side> sides;
+    if (ownLast == 0 || ownLast < otherFirst - 1) sides.push_back({1, otherFirst - 2});
+    if (ownFirst == 0 || ownFirst > otherLast + 1) sides.push_back({otherLast + 2, kHoursPerDay});
+    // Fixed hours that already change building as the rule forbids are not judged here.
+    if (sides.empty()) return {Side{}};
+    return sides;
+}
+
+// What one day can hold of the teacher's hours: its own fixed hours, and of the open runs
+// where some class of the teacher may have a lesson, what the blocks can use, within the
+// daily maximum in force and the building rule (`building`: that of every class the
+// teacher teaches, -1 when they differ or the rule is not in force).
+int dayCapacity(const Database& db, const TeacherTimetable& tt, int day,
+                const std::vector<const ClassTimetable*>& classes, const Blocks& b, int building) {
+    int fixed = 0;
+    for (int h = 1; h <= kHoursPerDay; ++h)
+        if (pinned(db, tt, slotIndex(slotOf(day, h)))) ++fixed;
     const int first = rv::dayFirstHour(tt, day), last = rv::dayLastHour(tt, day);
     auto usableRun = [&](int run) {
         if (run < b.shortest) return 0;
         return b.allEven ? run - run % 2 : run;
     };
-    int runs = 0, run = 0;
-    for (int h = first; first != 0 && h <= last && validHour(h); ++h) {
-        const int i = slotIndex(slotOf(day, h));
-        bool usable = tt.planes[kOpenPlane][i] != 0;
-        if (usable && tt.planes[kOccupantPlane][i] == 0) {
-            usable = std::any_of(classes.begin(), classes.end(), [&](const ClassTimetable* ct) {
-                return dayWindow(*ct, day).contains(h) && ct->planes[kOpenPlane][i] != 0;
-            });
-        }
-        if (usable) {
-            ++run;
-        } else {
-            runs += usableRun(run);
-            run = 0;
-        }
-    }
-    runs += usableRun(run);
     // A block longer than the daily maximum may stand alone on a day.
     const int maxDay = tt.effectiveRules[kMaxHoursPerDay] == 0
                            ? kHoursPerDay
                            : std::max<int>(tt.effectiveRules[kMaxHoursPerDay], b.longest);
     int free = std::max(0, maxDay - fixed);
     if (b.allEven) free -= free % 2;
-    return fixed + std::min(free, runs);
+    int best = 0;
+    for (const Side& side : sidesOf(db, tt, day, building)) {
+        int runs = 0, run = 0;
+        for (int h = std::max(first, side.first);
+             first != 0 && h <= std::min(last, side.last) && validHour(h); ++h) {
+            const int i = slotIndex(slotOf(day, h));
+            bool usable = tt.planes[kOpenPlane][i] != 0 && !pinned(db, tt, i);
+            if (usable && tt.planes[kOccupantPlane][i] == 0) {
+                usable = std::any_of(classes.begin(), classes.end(), [&](const ClassTimetable* ct) {
+                    return dayWindow(*ct, day).contains(h) && ct->planes[kOpenPlane][i] != 0;
+                });
+            }
+            if (usable) {
+                ++run;
+            } else {
+                runs += usableRun(run);
+                run = 0;
+            }
+        }
+        runs += usableRun(run);
+        best = std::max(best, std::min(free, runs));
+    }
+    return fixed + best;
 }
 
 void checkTeachers(const Database& db, Feasibility& f) {
+    const bool buildingRule = ruleInForce(db, Rule::Buildings);
     for (const Teacher& t : db.teachers) {
         const TeacherTimetable* tt = db.teacherTimetables.find(t.id);
         if (!tt || tt->totalHours == 0) continue;
@@ -191,6 +244,8 @@ void checkTeachers(const Database& db, Feasibility& f) {
                     classes.push_back(ct);
             const ClassLesson* cl = db.classLessons.find(tl.classId, tl.lessonId);
             if (!cl) continue;
+            // Guidance hours all placed stand fixed: the day counts them, not the blocks.
+            if (tl.lessonId == db.settings.guidanceLessonId && guidancePlaced(db, tl)) continue;
             const Blocks b = blocksOf(*cl);
             if (b.count == 0) {
                 all.shortest = 1;
@@ -201,10 +256,26 @@ void checkTeachers(const Database& db, Feasibility& f) {
             all.longest = std::max(all.longest, b.longest);
             all.allEven = all.allEven && b.allEven;
         }
+        // The building of every class taught but for guidance, whose hours stand fixed,
+        // where the building rule holds and they share one.
+        int building = -1;
+        if (buildingRule) {
+            bool first = true;
+            for (const TeacherLesson& tl : db.teacherLessons) {
+                if (tl.teacherId != t.id || tl.lessonId == db.settings.guidanceLessonId) continue;
+                const int b = db.annexFlags[tl.classId] != 0;
+                if (first) building = b;
+                if (building != b) building = -1;
+                first = false;
+                if (building < 0) break;
+            }
+        }
         int capacity = 0;
+        bool byBuildings = false; // a day holds fewer hours for the building rule
         std::string sum;
         for (int d = 1; d <= kDays; ++d) {
-            const int c = dayCapacity(*tt, d, classes, all);
+            const int c = dayCapacity(db, *tt, d, classes, all, building);
+            byBuildings = byBuildings || c < dayCapacity(db, *tt, d, classes, all, -1);
             capacity += c;
             if (d > 1) sum += '+';
             sum += std::to_string(c);
@@ -216,7 +287,8 @@ void checkTeachers(const Database& db, Feasibility& f) {
                                   lit(" saat, en çok ") + std::to_string(capacity) +
                                   lit(" saat yerleşebilir (") + sum + lit("; günde en çok ") +
                                   std::to_string(int(tt->effectiveRules[kMaxHoursPerDay])) +
-                                  lit(" saat, açık ve sabit alanlarla).")});
+                                  lit(" saat, açık ve sabit alanlarla") +
+                                  (byBuildings ? lit(", bina değişimi kuralıyla).") : lit(")."))});
     }
 }
 

@@ -521,6 +521,56 @@ TEST(Feasibility, NamesTheTeacherWithItsArithmeticAndTheBlockThatFitsNowhere) {
     EXPECT_FALSE(f.impossibleBlock(1, 1));
 }
 
+// Thirty-eight hours in two-hour blocks in four classes of the main building, eight a day at
+// most, and the teacher's guidance hour placed on Friday hour 7 in class 5. Where class 5
+// is in the annex, Friday's blocks must end a free hour before it (hours 1-5, so 4 hours),
+// and the week holds 37 of the 39; in the main building Friday holds 7, and the week all.
+// A guidance hour not yet placed is one more hour to place, which the blocks cannot count
+// on: the check then calls nothing impossible either.
+TEST(Feasibility, CountsTheBuildingRuleAroundAFixedGuidanceHourOfTheOtherBuilding) {
+    struct Case {
+        const char* name;
+        bool annex;
+        bool guidancePlaced;
+        int capacity; // -1: the week holds every hour
+    };
+    for (const Case& c : {Case{"guidance in the annex", true, true, 37},
+                          Case{"guidance in the main building", false, true, -1},
+                          Case{"guidance in the annex, not yet placed", true, false, -1}}) {
+        SCOPED_TRACE(c.name);
+        School s;
+        addLesson(s.db, 1, 0, 10, {2, 2, 2, 2, 2}, "L1", "LESSON 1", 1);
+        addLesson(s.db, 2, 0, 8, {2, 2, 2, 2, 0}, "L2", "LESSON 2", 2);
+        s.lesson(3, 1).teacher(1);
+        for (Id k : {1, 2, 3}) s.klass(k).hours(k, 1, 8).classLesson(k, 1, {1});
+        s.klass(4).hours(4, 1, 8).classLesson(4, 2, {1});
+        s.klass(5).hours(5, 1, 8).classLesson(5, 3, {1});
+        for (Id k : {1, 2, 3, 4}) {
+            ClassLesson& cl = *s.db.classLessons.find(k, k == 4 ? 2 : 1);
+            cl.pattern = s.db.lessons.find(cl.lessonId)->pattern;
+            cl.blockCount = k == 4 ? 4 : 5;
+        }
+        s.db.settings.guidanceLessonId = 3;
+        s.db.settings.maxHoursPerDay = 8;
+        s.db.annexFlags[5] = c.annex ? 1 : 0;
+        if (c.guidancePlaced) {
+            ASSERT_TRUE(Place(s.db, slotOf(5, 7), 5, 3));
+        }
+        test::openScreenTotals(s.db);
+        PrepareTeacher(s.db, 1);
+        const sched::Feasibility f = sched::checkFeasibility(s.db);
+        EXPECT_EQ(f.teacherCapacity[1], c.capacity);
+        if (c.capacity < 0) {
+            EXPECT_TRUE(f.findings.empty());
+            continue;
+        }
+        ASSERT_EQ(f.findings.size(), 1u);
+        EXPECT_EQ(f.findings[0].text,
+                  cp1254::lit("TEACHER 1: 39 saat, en çok 37 saat yerleşebilir (8+8+8+8+5; günde "
+                              "en çok 8 saat, açık ve sabit alanlarla, bina değişimi kuralıyla)."));
+    }
+}
+
 // A block longer than the daily maximum alone on a day, and single hours joined on one day
 // where the settings merge them, are no reason to call a school impossible.
 TEST(Feasibility, CountsLongBlocksAloneAndMergedSingleHours) {
