@@ -167,7 +167,10 @@ bool completeByTeacherWeeks(Stage& s, Scores& scores) {
     std::vector<Id> tried;
     bool all = true;
     for (const ClassLesson& cl : db.classLessons) {
-        if (s.spent()) return false;
+        if (s.spent()) {
+            all = false;
+            break;
+        }
         if (cl.teacherCount == 0 || placeableBlocks(s.run, cl.classId, cl.lessonId).empty())
             continue;
         const Id teacherId = cl.teachers[0];
