@@ -108,6 +108,11 @@ HourSums teacherHourSums(const Database& db) {
     return s;
 }
 
+void countPlacedAgain(AutoRun& run) {
+    run.state.placedTotal = teacherHourSums(run.db).placed;
+    run.observer.schoolHours(run.state.totalHours, run.state.placedTotal);
+}
+
 std::string closingMessage(int unplacedHours) {
     if (unplacedHours <= 0) return cp1254::lit("Yerleşmeyen ders kalmadı.");
     return cp1254::lit("Yerleşmeyen ") + std::to_string(unplacedHours) +

@@ -378,8 +378,7 @@ bool Chains::run() {
         recount();
     }
     run_.journal->clear();
-    run_.state.placedTotal = teacherHourSums(db_).placed;
-    run_.observer.schoolHours(run_.state.totalHours, run_.state.placedTotal);
+    countPlacedAgain(run_);
     return bestUnplaced == 0;
 }
 

@@ -275,7 +275,8 @@ void checkTeachers(const Database& db, Feasibility& f) {
         std::string sum;
         for (int d = 1; d <= kDays; ++d) {
             const int c = dayCapacity(db, *tt, d, classes, all, building);
-            byBuildings = byBuildings || c < dayCapacity(db, *tt, d, classes, all, -1);
+            byBuildings =
+                byBuildings || (building >= 0 && c < dayCapacity(db, *tt, d, classes, all, -1));
             capacity += c;
             if (d > 1) sum += '+';
             sum += std::to_string(c);

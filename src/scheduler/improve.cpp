@@ -172,12 +172,11 @@ void completeAndImprove(AutoRun& run) {
     Stage s{run, improveWork(classes)};
     // Without a new break first: pushing blocks aside, then swapping one elsewhere first
     // with at most a quarter of the work left, then chains of blocks pushed out, then the
-    // week of the teacher laid out again. Then
-    // bending only the rules the relaxation steps loosen, the first of them first; last,
-    // for an hour placeable no other way, also pushing blocks where they bend those rules,
-    // swapping, chains, week layouts, and three levels deep with at most half of the work, so that
-    // the improvement keeps the rest. No other rule is broken to place an hour: it stays unplaced,
-    // and is reported.
+    // teacher's week laid out again. Then bending only the rules the relaxation steps
+    // loosen, the first of them first; last, for an hour placeable no other way, also
+    // pushing blocks where they bend those rules, swapping, chains, week layouts, and three
+    // levels deep with at most half of the work, so that the improvement keeps the rest. No
+    // other rule is broken to place an hour: it stays unplaced, and is reported.
     auto withFigures = [&](RuleSet mayBend, auto pass) {
         Scores counted(run.db, s.held);
         counted.mayRise = mayBend;
@@ -233,9 +232,7 @@ void completeAndImprove(AutoRun& run) {
     annealWhileOverGapLimit(s, scores, gapRoundsWork(classes), improveWork(classes));
     improve(s, scores);
     run.journal->clear();
-    const HourSums sums = teacherHourSums(run.db);
-    st.placedTotal = sums.placed;
-    run.observer.schoolHours(st.totalHours, st.placedTotal);
+    countPlacedAgain(run);
     run.observer.gridChanged();
 }
 

@@ -49,6 +49,9 @@ struct HourSums {
     int placed = 0;
 };
 HourSums teacherHourSums(const Database& db);
+// The run's placed total counted again from the teachers' grids, and shown: after a pass
+// that moved blocks without counting them one by one.
+void countPlacedAgain(AutoRun& run);
 
 // The first line of a run's closing message, Windows-1254: the hours of class lessons
 // still to place, as YERLEŞMEYEN DERSLER totals them.

@@ -42,7 +42,6 @@ private:
     Scores& scores_;
     std::vector<Piece> pieces_;
     int teacherRow_ = 0;
-    TeacherWeek was_{}; // the teacher's days before the week was taken out
     long nodes_ = 0;
     std::mt19937 random_{20261208u};
 };
@@ -108,7 +107,8 @@ int WeekLayout::candidates(Piece& p, std::array<int, kSlots>& cells) {
 bool WeekLayout::keepsDay(int day) const {
     const TeacherDay now =
         teacherDay(db_, db_.teacherTimetables.rows[std::size_t(teacherRow_)], day, scores_.held);
-    const TeacherDay& was = was_[std::size_t(day - 1)];
+    // The kept figures are the week before it was taken out until a whole week is kept.
+    const TeacherDay& was = scores_.teacherWeeks[std::size_t(teacherRow_)][std::size_t(day - 1)];
     return now.buildings <= was.buildings && now.overMaximum <= was.overMaximum;
 }
 
@@ -147,7 +147,6 @@ bool WeekLayout::placeFrom(std::size_t k) {
 bool WeekLayout::relayOut(int teacherRow) {
     if (!collect(teacherRow)) return false;
     teacherRow_ = teacherRow;
-    was_ = scores_.teacherWeeks[std::size_t(teacherRow)];
     run_.journal->clear();
     std::erase_if(pieces_, [&](const Piece& p) {
         return p.start != 0 && !removeBlock(run_, p.a.classRow[0], p.start);
@@ -183,8 +182,7 @@ bool completeByTeacherWeeks(Stage& s, Scores& scores) {
         if (!week.relayOut(row)) all = false;
     }
     s.run.journal->clear();
-    s.run.state.placedTotal = teacherHourSums(db).placed;
-    s.run.observer.schoolHours(s.run.state.totalHours, s.run.state.placedTotal);
+    countPlacedAgain(s.run);
     return all;
 }
 

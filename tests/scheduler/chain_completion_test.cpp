@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace zs {
 namespace {
 
@@ -26,9 +28,10 @@ using test::School;
 // Teacher 1 teaches lesson k of class k, one hour, for classes 1 to 6, all on Monday.
 // Class 1 is open at hour 1 only; class k (2 to 6) at hours k-1 and k and stands at k-1.
 // With `freeEnd`, class 6 may also take hour 6, the free cell at the chain's end; without,
-// nothing can move.
-School ladder(bool freeEnd) {
+// nothing can move. With `annexFirst`, class 1 is in the annex.
+School ladder(bool freeEnd, bool annexFirst = false) {
     School s;
+    if (annexFirst) s.db.annexFlags[1] = 1;
     s.teacher(1);
     for (Id k = 1; k <= 6; ++k) {
         s.lesson(k, 1).klass(k).classLesson(k, k, {1});
@@ -48,6 +51,23 @@ School ladder(bool freeEnd) {
     return s;
 }
 
+// The ladder with a stage to complete it, its figures kept, and its grids as they began.
+struct LadderStage {
+    School s;
+    MemoryRun m{s.db};
+    sched::Stage stage{m.run, 1L << 20};
+    sched::Scores scores{s.db, stage.held};
+    Bytes before = test::gridBytes(s.db);
+    explicit LadderStage(School school) : s(std::move(school)) { stage.kept = &scores; }
+};
+
+// Every class of the ladder at its own hour, and the kept figures those of a fresh count.
+void expectEveryClassMovedUp(LadderStage& l) {
+    for (Id k = 1; k <= 6; ++k) EXPECT_EQ(at(l.s.ct(k), kOccupantPlane, 1, int(k)), k) << k;
+    const sched::Scores fresh(l.s.db, l.stage.held);
+    EXPECT_EQ(fresh.total(), l.scores.total());
+}
+
 // With a free cell at the chain's end, every block of it moves up by one and the hour is
 // placed; without, the search ends by itself, or when its work is spent on the way, and
 // keeps the timetable it started from either way.
@@ -61,12 +81,8 @@ TEST(ChainCompletion, PlacesAnHourOnceEveryBlockOfAChainFiveDeepMovesUp) {
          {Case{"a free cell at the end", true, 1L << 20}, Case{"nothing can move", false, 1L << 20},
           Case{"nothing can move, little work", false, 500}}) {
         SCOPED_TRACE(c.what);
-        School s = ladder(c.freeEnd);
-        MemoryRun m(s.db);
-        sched::Stage stage(m.run, 1L << 20);
-        sched::Scores scores(s.db, stage.held);
-        stage.kept = &scores;
-        const Bytes before = test::gridBytes(s.db);
+        LadderStage l(ladder(c.freeEnd));
+        auto& [s, m, stage, scores, before] = l;
         // Pushing aside three levels deep and a swap find nothing.
         EXPECT_FALSE(sched::placeSomewhere(stage, 1, 1, 1, 3, kAllRules));
         EXPECT_FALSE(sched::placeBySwap(stage, scores, 1, 1, 1));
@@ -84,11 +100,10 @@ TEST(ChainCompletion, PlacesAnHourOnceEveryBlockOfAChainFiveDeepMovesUp) {
             EXPECT_EQ(test::gridBytes(s.db), before);
             continue;
         }
-        for (Id k = 1; k <= 6; ++k) EXPECT_EQ(at(s.ct(k), kOccupantPlane, 1, int(k)), k) << k;
+        expectEveryClassMovedUp(l);
         EXPECT_EQ(schoolBreaks(s.db).total(), 0);
         EXPECT_TRUE(checkGridConsistency(s.db).empty());
         const sched::Scores fresh(s.db, stage.held);
-        EXPECT_EQ(fresh.total(), scores.total());
         EXPECT_FALSE(fresh.school.exceeds(scores.school) || scores.school.exceeds(fresh.school));
     }
 }
@@ -109,13 +124,8 @@ TEST(TeacherWeekLayout, PlacesTheLastHourOfATeacherByLayingOutTheWeekAgain) {
           Case{"nothing can move", false, false, false},
           Case{"the only layout changes building straight after", true, true, false}}) {
         SCOPED_TRACE(c.what);
-        School s = ladder(c.freeEnd);
-        if (c.annexFirst) s.db.annexFlags[1] = 1;
-        MemoryRun m(s.db);
-        sched::Stage stage(m.run, 1L << 20);
-        sched::Scores scores(s.db, stage.held);
-        stage.kept = &scores;
-        const Bytes before = test::gridBytes(s.db);
+        LadderStage l(ladder(c.freeEnd, c.annexFirst));
+        auto& [s, m, stage, scores, before] = l;
         EXPECT_EQ(sched::completeByTeacherWeeks(stage, scores), c.placed);
         EXPECT_EQ(m.run.journal->count, 0);
         EXPECT_GT(stage.workLeft, 0);
@@ -127,9 +137,7 @@ TEST(TeacherWeekLayout, PlacesTheLastHourOfATeacherByLayingOutTheWeekAgain) {
             EXPECT_EQ(test::gridBytes(s.db), before);
             continue;
         }
-        for (Id k = 1; k <= 6; ++k) EXPECT_EQ(at(s.ct(k), kOccupantPlane, 1, int(k)), k) << k;
-        const sched::Scores fresh(s.db, stage.held);
-        EXPECT_EQ(fresh.total(), scores.total());
+        expectEveryClassMovedUp(l);
     }
 }
 
