@@ -1,6 +1,7 @@
 #include "attempt.h"
 #include "feasibility.h"
 #include "improve.h"
+#include "improve_stage.h"
 #include "passes.h"
 #include "quality.h"
 #include "rules/guidance.h"
@@ -14,6 +15,7 @@
 #include "core/cp1254.h"
 
 #include <algorithm>
+#include <random>
 
 namespace zs::sched {
 
@@ -99,6 +101,22 @@ void endRun(AutoRun& run, bool withFigures) {
 
 } // namespace
 
+std::vector<Id> shuffledOrder(const std::vector<Id>& order, unsigned attempt) {
+    std::mt19937 random(20261210u + attempt);
+    const double spread = kOrderSpread * double(order.size());
+    std::vector<std::pair<double, Id>> keyed;
+    keyed.reserve(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        keyed.emplace_back(double(k) + spread * double(random()) / double(std::mt19937::max()),
+                           order[k]);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Id> out;
+    out.reserve(order.size());
+    for (const auto& k : keyed) out.push_back(k.second);
+    return out;
+}
+
 HourSums teacherHourSums(const Database& db) {
     HourSums s;
     for (const TeacherTimetable& tt : db.teacherTimetables) {
@@ -134,14 +152,11 @@ void placeGuidanceLessons(AutoRun& run) {
     });
 }
 
-void runAutomatic(AutoRun& run) {
+// The main pass, then again after each relaxation step; the teachers are left prepared
+// with the stored settings, by which the timetable is completed and judged.
+void searchFaithfully(AutoRun& run) {
     RunState& st = run.state;
-    run.reloadSettings();
-    prepareTeachers(run, teachersInListOrder(run.db));
-    beginRun(run);
-    checkBeforeSearch(run);
     st.stopCode = 0;
-    st.teacherOrder = teacherRunOrder(run.db, teachersInListOrder(run.db));
     st.groupLevel = 0;
     mainPass(run);
     while (!st.stopRequested) {
@@ -149,10 +164,32 @@ void runAutomatic(AutoRun& run) {
         if (relaxStep(run)) mainPass(run);
         if (!relaxStep(run)) break;
     }
-    // The timetable is completed and judged by the stored settings, not the relaxed ones.
     run.reloadSettings();
     prepareTeachers(run, teachersInListOrder(run.db));
-    if (!run.faithfulOnly) completeAndImprove(run);
+}
+
+void runAutomatic(AutoRun& run) {
+    RunState& st = run.state;
+    run.reloadSettings();
+    prepareTeachers(run, teachersInListOrder(run.db));
+    beginRun(run);
+    checkBeforeSearch(run);
+    const std::vector<Id> order = teacherRunOrder(run.db, teachersInListOrder(run.db));
+    st.teacherOrder = order;
+    GridCopy start;
+    if (!run.faithfulOnly) start.save(run.db);
+    searchFaithfully(run);
+    // Searching again from the start, in another order, is for hours the completion left.
+    auto searchAgain = [&](unsigned attempt) {
+        start.restore(run.db);
+        run.reloadSettings();
+        countPlacedAgain(run);
+        st.teacherOrder = shuffledOrder(order, attempt);
+        st.phase = RunPhase::Faithful;
+        run.observer.phaseShown(st.phase);
+        searchFaithfully(run);
+    };
+    if (!run.faithfulOnly) completeAndImprove(run, searchAgain);
     endRun(run, true);
     run.reloadSettings();
     run.observer.gridChanged();

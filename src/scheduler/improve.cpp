@@ -4,12 +4,14 @@
 #include "improve_stage.h"
 #include "journal_ops.h"
 #include "kempe.h"
+#include "quality.h"
 #include "rules/slots.h"
 #include "scheduler.h"
 #include "swap_completion.h"
 #include "teacher_week.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace zs::sched {
@@ -162,14 +164,12 @@ long improveWork(long classes) {
            kImproveClassesAtBase;
 }
 
-void completeAndImprove(AutoRun& run) {
-    RunState& st = run.state;
-    // Without any pattern block there is nothing a run places, so nothing to complete.
-    if (st.stopRequested || st.blockLengths.count == 0) return;
-    st.phase = RunPhase::Completion;
-    run.observer.phaseShown(st.phase);
-    const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
-    Stage s{run, improveWork(classes)};
+namespace {
+
+// The completion passes, in a stage of their own; answers the work they left, which the
+// improvement takes.
+long completeRun(AutoRun& run, long work) {
+    Stage s{run, work};
     // Without a new break first: pushing blocks aside, then swapping one elsewhere first
     // with at most a quarter of the work left, then chains of blocks pushed out, then the
     // teacher's week laid out again. Then bending only the rules the relaxation steps
@@ -201,7 +201,7 @@ void completeAndImprove(AutoRun& run) {
     // follows runs as it would without them.
     auto withOwnWork = [&](RuleSet mayBend, bool (*pass)(Stage&, Scores&)) {
         const long left = s.workLeft;
-        s.workLeft = improveWork(classes) / 8;
+        s.workLeft = work / 8;
         const bool all = withFigures(mayBend, [&](Scores& counted) { return pass(s, counted); });
         s.workLeft = left;
         return all;
@@ -222,7 +222,14 @@ void completeAndImprove(AutoRun& run) {
             s.pushedMayBend = 0;
         }
     }
-    s.checkEjections = false;
+    run.journal->clear();
+    countPlacedAgain(run);
+    return s.workLeft;
+}
+
+void improveRun(AutoRun& run, long work) {
+    const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
+    Stage s{run, work};
     Scores scores(run.db, s.held);
     s.kept = &scores;
     // An eighth of the work for the first descent, the rest mostly for the annealing,
@@ -234,6 +241,57 @@ void completeAndImprove(AutoRun& run) {
     run.journal->clear();
     countPlacedAgain(run);
     run.observer.gridChanged();
+}
+
+} // namespace
+
+int searchesAgain(long classes) {
+    return int(std::clamp(kSearchAgainClasses / std::max(1L, classes), 1L, kMostSearchesAgain));
+}
+
+void completeAndImprove(AutoRun& run, const std::function<void(unsigned)>& searchAgain) {
+    RunState& st = run.state;
+    // Without any pattern block there is nothing a run places, so nothing to complete.
+    if (st.stopRequested || st.blockLengths.count == 0) return;
+    const long classes = std::max<long>(1, long(run.db.classes.rows.size()));
+    auto completion = [&] {
+        st.phase = RunPhase::Completion;
+        run.observer.phaseShown(st.phase);
+        return completeRun(run, improveWork(classes));
+    };
+    const long work = completion();
+    // Hours the check did not prove impossible and the completion could not place are
+    // often a matter of the order the search filled the week in: it searches again from
+    // the start in other orders, each completed and improved, and the timetable with the
+    // fewest such hours stays. Each is held, like the first, to its own faithful search's
+    // figures: the completion and improvement break no rule more often than that search.
+    int left = hoursLeftToPlace(run);
+    if (left == 0 || !searchAgain) {
+        improveRun(run, work);
+        return;
+    }
+    GridCopy first, best;
+    first.save(run.db);
+    bool found = false;
+    const int tries = searchesAgain(classes);
+    for (int k = 1; k <= tries && left > 0 && !st.stopRequested; ++k) {
+        searchAgain(unsigned(k));
+        const RuleCounts faithful = measureQuality(run.db).breaks;
+        const long w = completion();
+        const int now = hoursLeftToPlace(run);
+        if (now >= left) continue;
+        improveRun(run, w);
+        if (st.stopRequested || measureQuality(run.db).breaks.exceeds(faithful, 0)) continue;
+        left = now;
+        best.save(run.db);
+        found = true;
+    }
+    (found ? best : first).restore(run.db);
+    countPlacedAgain(run);
+    if (found)
+        run.observer.gridChanged();
+    else
+        improveRun(run, work);
 }
 
 } // namespace zs::sched

@@ -9,6 +9,8 @@
 
 #include "run.h"
 
+#include <functional>
+
 namespace zs::sched {
 
 // Cells tried, per class of the school, before the stage gives up. Beyond the base the
@@ -28,8 +30,18 @@ inline constexpr long kGapRounds = 10;
 inline constexpr long kGapRoundsClassesAtBase = 40;
 long gapRoundsWork(long classes);
 
-// The teachers must be prepared with the settings the timetable is judged by. Ends when
-// nothing is left to gain, the work is spent, or "&Durdur" was pressed.
-void completeAndImprove(AutoRun& run);
+// Searches again from the start, in other orders of the teachers, while the completion
+// leaves hours the check did not prove impossible: as many times as this many classes
+// go into the school's, at least once and at most kMostSearchesAgain times, so that a
+// large school, whose search takes longest, searches again only once.
+inline constexpr long kSearchAgainClasses = 200;
+inline constexpr long kMostSearchesAgain = 6;
+int searchesAgain(long classes);
+
+// The teachers must be prepared with the settings the timetable is judged by.
+// `searchAgain(k)`, where given, puts the grids back as they were before the faithful
+// search and searches again in the k-th other order. Ends when nothing is left to gain,
+// the work is spent, or "&Durdur" was pressed.
+void completeAndImprove(AutoRun& run, const std::function<void(unsigned)>& searchAgain = {});
 
 } // namespace zs::sched

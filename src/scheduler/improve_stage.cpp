@@ -293,6 +293,26 @@ std::vector<int> placeableBlocks(const AutoRun& run, Id classId, Id lessonId) {
     return blocks;
 }
 
+int hoursLeftToPlace(const AutoRun& run) {
+    const Database& db = run.db;
+    int hours = 0;
+    for (const ClassLesson& cl : db.classLessons) {
+        if (cl.teacherCount == 0) continue;
+        // A common lesson is counted once, through its first member.
+        if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
+            if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
+        const bool full = std::any_of(
+            cl.teachers.begin(), cl.teachers.begin() + cl.teacherCount, [&](Id t) {
+                const TeacherTimetable* tt = db.teacherTimetables.find(t);
+                const int capacity = run.state.teacherCapacity[t];
+                return tt && capacity >= 0 && tt->placedHours >= capacity;
+            });
+        if (full) continue;
+        for (int b : placeableBlocks(run, cl.classId, cl.lessonId)) hours += b;
+    }
+    return hours;
+}
+
 bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length) {
     if (!fillAttemptOf(s.run, a, classId, lessonId)) return false;
     a.length = length;

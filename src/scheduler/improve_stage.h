@@ -154,6 +154,10 @@ struct Scores {
 // every open run of its classes: a block that fits nowhere leaves the others to place.
 std::vector<int> placeableBlocks(const AutoRun& run, Id classId, Id lessonId);
 
+// The hours of the blocks still to place that the feasibility check did not prove
+// impossible: placeable blocks, of class lessons whose teachers have room left.
+int hoursLeftToPlace(const AutoRun& run);
+
 // The attempt for a block of `length` hours of the class lesson.
 bool fillFor(Stage& s, PlacementAttempt& a, Id classId, Id lessonId, int length);
 

@@ -43,6 +43,13 @@ void requestSkip(AutoRun& run);
 // The one-second timer: counts and answers the elapsed time as shown.
 std::string timerTick(AutoRun& run);
 
+// The faithful search's order of the teachers, each moved by up to this share of the
+// teachers, at random from a seed of its own for each `attempt`: another search from the
+// start then fills the week in another order, but the teachers with the least room still
+// come early.
+inline constexpr double kOrderSpread = 0.3;
+std::vector<Id> shuffledOrder(const std::vector<Id>& order, unsigned attempt);
+
 // Sums of totalHours and placedHours over the teachers.
 struct HourSums {
     int total = 0;
