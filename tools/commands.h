@@ -11,7 +11,8 @@ namespace zs::tool {
 // writes the folder.
 int runCheck(const std::vector<std::string>& args);
 
-// sample DIR --classes N [--seed S]: write a generated school; the same arguments give the
+// sample DIR --classes N [--seed S] [--free-days]: write a generated school (with
+// --free-days, every teacher of at most 24 hours keeps a weekday free); the same arguments give the
 // same bytes. 0 written, 2 bad arguments or a file error.
 int runSample(const std::vector<std::string>& args);
 

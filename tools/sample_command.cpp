@@ -22,7 +22,8 @@ bool readNumber(const std::string& text, unsigned long long max, unsigned long l
 }
 
 int usage() {
-    std::fputs("Kullanım: zamanseri-tool sample DİZİN --classes N [--seed S]\n", stderr);
+    std::fputs("Kullanım: zamanseri-tool sample DİZİN --classes N [--seed S] [--free-days]\n",
+               stderr);
     return 2;
 }
 
@@ -32,6 +33,7 @@ int runSample(const std::vector<std::string>& args) {
     std::string folder;
     unsigned long long classes = 0;
     unsigned long long seed = 1;
+    bool freeDays = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -39,6 +41,8 @@ int runSample(const std::vector<std::string>& args) {
             if (!readNumber(args[++i], 255, classes) || classes == 0) return usage();
         } else if (a == "--seed" && hasValue) {
             if (!readNumber(args[++i], ~0ull, seed)) return usage();
+        } else if (a == "--free-days") {
+            freeDays = true;
         } else if (folder.empty() && !a.starts_with("--")) {
             folder = a;
         } else {
@@ -57,7 +61,7 @@ int runSample(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s\n", lock.error().message.c_str());
         return 2;
     }
-    const sched::SampleOptions options{static_cast<int>(classes), seed};
+    const sched::SampleOptions options{static_cast<int>(classes), seed, freeDays};
     if (auto s = sched::writeSampleSchool(DataDir{folder}, options); !s) {
         std::fprintf(stderr, "%s\n", ioErrorMessage(s.error()).c_str());
         return 2;

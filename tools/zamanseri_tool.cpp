@@ -20,8 +20,10 @@ const Command kCommands[] = {
      "çalışma dizinini açılıştaki gibi yükler, kayıtları sayar, hataları listeler\n"
      "      (çıkış: 0 sağlam, 1 hata var, 2 dosya okunamadı)",
      zs::tool::runCheck},
-    {"sample", "DİZİN --classes N [--seed S]",
-     "N sınıflı örnek bir okul yazar; aynı değerler aynı dosyaları verir", zs::tool::runSample},
+    {"sample", "DİZİN --classes N [--seed S] [--free-days]",
+     "N sınıflı örnek bir okul yazar; aynı değerler aynı dosyaları verir\n"
+     "      (--free-days: 24 saate kadar dersi olan her öğretmenin haftada bir boş günü olur)",
+     zs::tool::runSample},
     {"schedule", "DİZİN [--teacher NO] [--level N] [--quiet]",
      "otomatik dağıtımı yapar ve programları yazar\n"
      "      (çıkış: 0 bitti, 1 dağıtılacak ders yok, 2 dosya hatası)",

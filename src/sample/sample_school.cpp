@@ -249,6 +249,15 @@ void addDuties(Database& db) {
                            db.teachers.rows[next++ % staff].id);
 }
 
+void keepFreeDays(Database& db) {
+    for (TeacherTimetable& tt : db.teacherTimetables) {
+        if (tt.totalHours == 0 || tt.totalHours > 24) continue;
+        const int day = 1 + tt.teacherId % kDays;
+        for (int hour = 1; hour <= kHoursPerDay; ++hour)
+            tt.planes[kOpenPlane][slotOf(day, hour) - 1] = 0;
+    }
+}
+
 } // namespace
 
 void buildSampleSchool(Database& db, const SampleOptions& options) {
@@ -270,6 +279,10 @@ void buildSampleSchool(Database& db, const SampleOptions& options) {
     updateClassWeeklyHours(db);
     updateRoomWeeklyHours(db);
     updateAllTeacherWeeklyTotals(db);
+    if (options.freeDays) {
+        keepFreeDays(db);
+        updateAllTeacherWeeklyTotals(db);
+    }
 }
 
 Status writeSampleSchool(const DataDir& dir, const SampleOptions& options) {

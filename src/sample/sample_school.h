@@ -14,6 +14,9 @@ namespace zs::sched {
 struct SampleOptions {
     int classes = 8; // 1..255
     std::uint64_t seed = 1;
+    // Every teacher of at most 24 hours keeps one weekday free, as many schools grant: the
+    // day after the teacher's number modulo five. The week of their classes gets tight.
+    bool freeDays = false;
 };
 
 // Replaces the tables, the settings and the annex flags of `db` with the sample school.

@@ -4,7 +4,6 @@
 #include "improve_stage.h"
 #include "journal_ops.h"
 #include "kempe.h"
-#include "quality.h"
 #include "rules/slots.h"
 #include "scheduler.h"
 #include "swap_completion.h"
@@ -259,39 +258,30 @@ void completeAndImprove(AutoRun& run, const std::function<void(unsigned)>& searc
         run.observer.phaseShown(st.phase);
         return completeRun(run, improveWork(classes));
     };
-    const long work = completion();
+    long work = completion();
     // Hours the check did not prove impossible and the completion could not place are
     // often a matter of the order the search filled the week in: it searches again from
-    // the start in other orders, each completed and improved, and the timetable with the
-    // fewest such hours stays. Each is held, like the first, to its own faithful search's
-    // figures: the completion and improvement break no rule more often than that search.
+    // the start in other orders, each completed the same way (bending, like the first,
+    // only what the relaxation steps allow), and the timetable with the fewest such hours
+    // is the one improved.
     int left = hoursLeftToPlace(run);
-    if (left == 0 || !searchAgain) {
-        improveRun(run, work);
-        return;
-    }
-    GridCopy first, best;
-    first.save(run.db);
-    bool found = false;
-    const int tries = searchesAgain(classes);
-    for (int k = 1; k <= tries && left > 0 && !st.stopRequested; ++k) {
-        searchAgain(unsigned(k));
-        const RuleCounts faithful = measureQuality(run.db).breaks;
-        const long w = completion();
-        const int now = hoursLeftToPlace(run);
-        if (now >= left) continue;
-        improveRun(run, w);
-        if (st.stopRequested || measureQuality(run.db).breaks.exceeds(faithful, 0)) continue;
-        left = now;
+    if (left > 0 && searchAgain) {
+        GridCopy best;
         best.save(run.db);
-        found = true;
+        const int tries = searchesAgain(classes);
+        for (int k = 1; k <= tries && left > 0 && !st.stopRequested; ++k) {
+            searchAgain(unsigned(k));
+            const long w = completion();
+            if (const int now = hoursLeftToPlace(run); now < left) {
+                left = now;
+                work = w;
+                best.save(run.db);
+            }
+        }
+        best.restore(run.db);
+        countPlacedAgain(run);
     }
-    (found ? best : first).restore(run.db);
-    countPlacedAgain(run);
-    if (found)
-        run.observer.gridChanged();
-    else
-        improveRun(run, work);
+    improveRun(run, work);
 }
 
 } // namespace zs::sched

@@ -301,8 +301,8 @@ int hoursLeftToPlace(const AutoRun& run) {
         // A common lesson is counted once, through its first member.
         if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
             if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
-        const bool full = std::any_of(
-            cl.teachers.begin(), cl.teachers.begin() + cl.teacherCount, [&](Id t) {
+        const bool full =
+            std::any_of(cl.teachers.begin(), cl.teachers.begin() + cl.teacherCount, [&](Id t) {
                 const TeacherTimetable* tt = db.teacherTimetables.find(t);
                 const int capacity = run.state.teacherCapacity[t];
                 return tt && capacity >= 0 && tt->placedHours >= capacity;

@@ -62,6 +62,8 @@ struct RecordingObserver : sched::RunObserver {
         if (onPump) onPump();
     }
     void levelShown(int level) override { levels.push_back(level); }
+    std::vector<sched::RunPhase> phases;
+    void phaseShown(sched::RunPhase phase) override { phases.push_back(phase); }
     void lessonShown(Id c, Id l, int) override {
         lessons.emplace_back(c, l);
         if (onLesson) onLesson(c, l);

@@ -1,0 +1,57 @@
+// Searching again from the start in another order of the teachers, where the completion
+// left hours the check did not prove impossible.
+#include "core/cp1254.h"
+#include "rules/grid_check.h"
+#include "run_support.h"
+#include "scheduler/improve_stage.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zs {
+namespace {
+
+using test::MemoryRun;
+
+// How often the run showed the faithful search starting, after the first time.
+int searchesAgain(const test::RecordingObserver& o) {
+    return int(std::count(o.phases.begin(), o.phases.end(), sched::RunPhase::Faithful)) - 1;
+}
+
+TEST(SearchAgain, PlacesInAnotherOrderWhatTheFirstOrderLeftAndOnlyThen) {
+    struct Case {
+        int classes;
+        std::uint64_t seed;
+        bool freeDays;
+        bool again; // whether the first order leaves an hour the check did not prove
+    };
+    for (const Case c : {Case{8, 39, true, true}, Case{8, 39, false, false}}) {
+        SCOPED_TRACE(c.seed);
+        auto db = std::make_unique<Database>();
+        sched::buildSampleSchool(*db, {c.classes, c.seed, c.freeDays});
+        test::openScreenTotals(*db);
+        MemoryRun m(*db);
+        sched::runAutomatic(m.run);
+        EXPECT_EQ(m.observer.closing, cp1254::lit("Yerleşmeyen ders kalmadı."));
+        EXPECT_EQ(sched::hoursLeftToPlace(m.run), 0);
+        EXPECT_EQ(searchesAgain(m.observer) > 0, c.again);
+        EXPECT_TRUE(checkGridConsistency(*db).empty());
+    }
+}
+
+TEST(SearchAgain, OtherOrdersHoldEveryTeacherOnceAndComeFromTheirSeed) {
+    std::vector<Id> order(40);
+    for (std::size_t k = 0; k < order.size(); ++k) order[k] = Id(k + 1);
+    const std::vector<Id> first = sched::shuffledOrder(order, 1);
+    EXPECT_TRUE(std::is_permutation(first.begin(), first.end(), order.begin()));
+    EXPECT_NE(first, order);
+    EXPECT_EQ(sched::shuffledOrder(order, 1), first);
+    EXPECT_NE(sched::shuffledOrder(order, 2), first);
+    // A teacher moves by less than the spread: the least room still comes early.
+    for (std::size_t k = 0; k < first.size(); ++k)
+        EXPECT_LT(std::abs(int(k) - int(first[k] - 1)), int(sched::kOrderSpread * 40) + 1);
+}
+
+} // namespace
+} // namespace zs
