@@ -262,18 +262,21 @@ void completeAndImprove(AutoRun& run, const std::function<void(unsigned)>& searc
     // Hours the check did not prove impossible and the completion could not place are
     // often a matter of the order the search filled the week in: it searches again from
     // the start in other orders, each completed the same way (bending, like the first,
-    // only what the relaxation steps allow), and the timetable with the fewest such hours
+    // only what the relaxation steps allow), and the timetable with the fewest hours left
     // is the one improved.
-    int left = hoursLeftToPlace(run);
-    if (left > 0 && searchAgain) {
+    int unproven = hoursLeftToPlace(run);
+    if (unproven > 0 && searchAgain) {
+        auto hoursLeft = [&] { return st.totalHours - st.placedTotal; };
+        int fewest = hoursLeft();
         GridCopy best;
         best.save(run.db);
         const int tries = searchesAgain(classes);
-        for (int k = 1; k <= tries && left > 0 && !st.stopRequested; ++k) {
+        for (int k = 1; k <= tries && unproven > 0 && !st.stopRequested; ++k) {
             searchAgain(unsigned(k));
             const long w = completion();
-            if (const int now = hoursLeftToPlace(run); now < left) {
-                left = now;
+            if (hoursLeft() < fewest) {
+                fewest = hoursLeft();
+                unproven = hoursLeftToPlace(run);
                 work = w;
                 best.save(run.db);
             }
