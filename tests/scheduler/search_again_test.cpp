@@ -2,6 +2,7 @@
 // left hours the check did not prove impossible.
 #include "core/cp1254.h"
 #include "rules/grid_check.h"
+#include "rules/slots.h"
 #include "run_support.h"
 #include "scheduler/improve_stage.h"
 
@@ -39,6 +40,29 @@ TEST(SearchAgain, PlacesInAnotherOrderWhatTheFirstOrderLeftAndOnlyThen) {
         EXPECT_EQ(searchesAgain(m.observer) > 0, c.again);
         EXPECT_TRUE(checkGridConsistency(*db).empty());
     }
+}
+
+// The sample's free days: the day after the teacher's number modulo five, closed whole,
+// only for a teacher of at most 24 hours; every other cell as in the same school without.
+TEST(SampleFreeDays, OnlyTheLightTeachersKeepTheirDayFree) {
+    Database plain, free;
+    sched::buildSampleSchool(plain, {16, 1, false});
+    sched::buildSampleSchool(free, {16, 1, true});
+    int light = 0;
+    for (const TeacherTimetable& was : plain.teacherTimetables) {
+        SCOPED_TRACE(int(was.teacherId));
+        const TeacherTimetable* now = free.teacherTimetables.find(was.teacherId);
+        ASSERT_NE(now, nullptr);
+        const bool keeps = was.totalHours > 0 && was.totalHours <= 24;
+        light += keeps;
+        for (int day = 1; day <= kDays; ++day)
+            for (int hour = 1; hour <= kHoursPerDay; ++hour) {
+                const int i = slotIndex(slotOf(day, hour));
+                const bool freeDay = keeps && day == 1 + was.teacherId % kDays;
+                EXPECT_EQ(now->planes[kOpenPlane][i], freeDay ? 0 : was.planes[kOpenPlane][i]);
+            }
+    }
+    EXPECT_GT(light, 0);
 }
 
 TEST(SearchAgain, OtherOrdersHoldEveryTeacherOnceAndComeFromTheirSeed) {
