@@ -152,6 +152,8 @@ void placeGuidanceLessons(AutoRun& run) {
     });
 }
 
+namespace {
+
 // The main pass, then again after each relaxation step; the teachers are left prepared
 // with the stored settings, by which the timetable is completed and judged.
 void searchFaithfully(AutoRun& run) {
@@ -167,6 +169,8 @@ void searchFaithfully(AutoRun& run) {
     run.reloadSettings();
     prepareTeachers(run, teachersInListOrder(run.db));
 }
+
+} // namespace
 
 void runAutomatic(AutoRun& run) {
     RunState& st = run.state;
