@@ -123,6 +123,8 @@ TEST(Relax, TheLadderOfRulesTheStepsLoosen) {
 TEST(Relax, ARunPairsItsStepsAndEndsWithTheStoredSettings) {
     School s = hopeless();
     MemoryRun m(s.db);
+    // The faithful search alone: the run would search again for the hours it cannot place.
+    m.run.faithfulOnly = true;
     using P = std::pair<int, int>;
     std::vector<P> perPass;
     m.observer.onLesson = [&](Id, Id) {
