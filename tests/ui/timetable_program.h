@@ -18,9 +18,9 @@ struct TimetableProgram {
     UiFolder folder;
     std::unique_ptr<ui::AppSession> session;
 
-    TimetableProgram() {
+    explicit TimetableProgram(const sched::SampleOptions& school = {4, 3}) {
         std::filesystem::create_directories(folder.mainFolder());
-        const auto written = sched::writeSampleSchool(DataDir(folder.mainFolder()), {4, 3});
+        const auto written = sched::writeSampleSchool(DataDir(folder.mainFolder()), school);
         Q_ASSERT(written.ok());
         session = std::make_unique<ui::AppSession>(folder.currentDir(), folder.drives());
         const auto started = session->start();
