@@ -1,4 +1,5 @@
 #include "feasibility.h"
+#include "unplaced_report.h"
 
 #include "core/cp1254.h"
 #include "rules/daily_hours.h"
@@ -104,9 +105,7 @@ int daysNeeded(const Settings& s, const ClassLesson& cl, const Lesson& lesson) {
 
 void checkClassLessons(const Database& db, Feasibility& f) {
     for (const ClassLesson& cl : db.classLessons) {
-        if (cl.teacherCount == 0) continue;
-        if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
-            if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
+        if (!placedAsUnit(db, cl)) continue;
         const Lesson* lesson = db.lessons.find(cl.lessonId);
         if (!lesson) continue;
         const Blocks b = blocksOf(cl);

@@ -8,6 +8,7 @@
 #include "scheduler.h"
 #include "swap_completion.h"
 #include "teacher_week.h"
+#include "unplaced_report.h"
 
 #include <algorithm>
 #include <functional>
@@ -24,9 +25,7 @@ template <class Place> bool complete(Stage& s, Place place) {
     const Database& db = s.run.db;
     for (const ClassLesson& cl : db.classLessons) {
         if (s.spent()) return false;
-        if (cl.teacherCount == 0) continue;
-        if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
-            if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
+        if (!placedAsUnit(db, cl)) continue;
         for (int guard = 0; guard < kPatternSize * 4 && !s.spent(); ++guard) {
             s.run.journal->clear();
             const std::vector<int> blocks = placeableBlocks(s.run, cl.classId, cl.lessonId);

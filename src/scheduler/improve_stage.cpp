@@ -6,6 +6,7 @@
 #include "rules/patterns.h"
 #include "rules/prepare_teacher.h"
 #include "rules/slots.h"
+#include "unplaced_report.h"
 
 #include <algorithm>
 #include <bit>
@@ -297,15 +298,11 @@ int hoursLeftToPlace(const AutoRun& run) {
     const Database& db = run.db;
     int hours = 0;
     for (const ClassLesson& cl : db.classLessons) {
-        if (cl.teacherCount == 0) continue;
-        // A common lesson is counted once, through its first member.
-        if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
-            if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
+        if (!placedAsUnit(db, cl)) continue;
         const bool full =
             std::any_of(cl.teachers.begin(), cl.teachers.begin() + cl.teacherCount, [&](Id t) {
                 const TeacherTimetable* tt = db.teacherTimetables.find(t);
-                const int capacity = run.state.teacherCapacity[t];
-                return tt && capacity >= 0 && tt->placedHours >= capacity;
+                return tt && run.state.atCapacity(t, tt->placedHours);
             });
         if (full) continue;
         for (int b : placeableBlocks(run, cl.classId, cl.lessonId)) hours += b;

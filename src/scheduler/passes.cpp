@@ -13,9 +13,8 @@ namespace {
 // Complete, or holding all the hours the feasibility check found room for.
 bool teacherComplete(const AutoRun& run, Id teacherId) {
     const TeacherTimetable* tt = run.db.teacherTimetables.find(teacherId);
-    if (!tt || tt->placedHours == tt->totalHours) return true;
-    const int capacity = run.state.teacherCapacity[teacherId];
-    return capacity >= 0 && tt->placedHours >= capacity;
+    return !tt || tt->placedHours == tt->totalHours ||
+           run.state.atCapacity(teacherId, tt->placedHours);
 }
 
 bool skippedAsImpossible(const RunState& st, Id classId, Id lessonId) {

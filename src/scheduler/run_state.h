@@ -81,6 +81,10 @@ struct RunState {
         a.fill(-1);
         return a;
     }();
+    // Whether the teacher holds every hour the check found room for.
+    bool atCapacity(Id teacherId, int placedHours) const {
+        return teacherCapacity[teacherId] >= 0 && placedHours >= teacherCapacity[teacherId];
+    }
 
     // Measured, not used by the search: the deepest nesting of attempts reached and how
     // often each repair move was tried.

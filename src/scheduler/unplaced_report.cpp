@@ -50,12 +50,16 @@ UnplacedReport unplacedReport(const Database& db) {
     return report;
 }
 
+bool placedAsUnit(const Database& db, const ClassLesson& cl) {
+    if (cl.teacherCount == 0) return false;
+    const CommonGroup* g = db.commonGroups.find(cl.commonGroupId);
+    return !g || g->memberCount == 0 || g->memberClass[0] == cl.classId;
+}
+
 int unplacedClassHours(const Database& db) {
     int hours = 0;
     for (const ClassLesson& cl : db.classLessons) {
-        if (cl.teacherCount == 0) continue;
-        if (const CommonGroup* g = db.commonGroups.find(cl.commonGroupId))
-            if (g->memberCount > 0 && g->memberClass[0] != cl.classId) continue;
+        if (!placedAsUnit(db, cl)) continue;
         hours += std::max(0, lessonRemaining(db, cl.classId, cl.lessonId));
     }
     return hours;

@@ -28,8 +28,11 @@ struct UnplacedReport {
     std::vector<std::string> impossible;
 };
 
-// Weekly hours less the hours placed, over the class lessons that have a teacher, a
-// common group counted at its first member only.
+// Whether a run places the class lesson as it stands: it has a teacher, and it is not a
+// common lesson's later member, which is placed (and counted) with the first.
+bool placedAsUnit(const Database& db, const ClassLesson& cl);
+
+// Weekly hours less the hours placed, over the class lessons placed as a unit.
 int unplacedClassHours(const Database& db);
 
 // Teachers in list order, each one's lessons in list order; a row per teacher lesson
