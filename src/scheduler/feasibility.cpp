@@ -3,6 +3,7 @@
 
 #include "core/cp1254.h"
 #include "rules/daily_hours.h"
+#include "rules/grids_concerned.h"
 #include "rules/placement.h"
 #include "rules/prepare_teacher.h"
 #include "rules/rule_breaks.h"
@@ -59,13 +60,18 @@ Blocks blocksOf(const ClassLesson& cl) {
     return b;
 }
 
-// The days a class lesson may take and its longest run of hours open in every class.
+// The days a class lesson may take and its longest run of hours open in every class, and
+// the same where its teachers' and rooms' cells must be open too: a teacher who keeps a day
+// free, or a room closed for the term, takes those hours from the lesson.
 struct Room {
-    int days = 0;
-    int longestRun = 0;
+    int days = 0;       // days with a run of the classes' open hours that the shortest block fits
+    int longestRun = 0; // of the classes' open hours
+    int daysOpen = 0;   // as `days`, every teacher and room open as well
+    int longestOpenRun = 0; // as `longestRun`, every teacher and room open as well
 };
 
-Room roomFor(const std::vector<const ClassTimetable*>& grids) {
+Room roomFor(const std::vector<const ClassTimetable*>& grids,
+             const std::vector<const Plane*>& others, int shortest) {
     Room r;
     if (grids.empty()) return r;
     for (int d = 1; d <= kDays; ++d) {
@@ -77,17 +83,35 @@ Room roomFor(const std::vector<const ClassTimetable*>& grids) {
             if (w.empty() || w.first > w.last) break;
         }
         if (w.empty() || w.first > w.last) continue;
-        ++r.days;
-        int run = 0;
+        int run = 0, openRun = 0, dayRun = 0, dayOpenRun = 0;
         for (int h = w.first; h <= w.last; ++h) {
+            const int i = slotIndex(slotOf(d, h));
             bool open = true;
-            for (const ClassTimetable* g : grids)
-                open = open && g->planes[kOpenPlane][slotIndex(slotOf(d, h))] != 0;
+            for (const ClassTimetable* g : grids) open = open && g->planes[kOpenPlane][i] != 0;
+            bool allOpen = open;
+            for (const Plane* p : others) allOpen = allOpen && (*p)[i] != 0;
             run = open ? run + 1 : 0;
-            r.longestRun = std::max(r.longestRun, run);
+            openRun = allOpen ? openRun + 1 : 0;
+            dayRun = std::max(dayRun, run);
+            dayOpenRun = std::max(dayOpenRun, openRun);
         }
+        r.longestRun = std::max(r.longestRun, dayRun);
+        r.longestOpenRun = std::max(r.longestOpenRun, dayOpenRun);
+        if (dayRun >= shortest) ++r.days;
+        if (dayOpenRun >= shortest) ++r.daysOpen;
     }
     return r;
+}
+
+// The open planes of the teachers' and rooms' grids a block of the class lesson takes.
+std::vector<const Plane*> otherOpenPlanes(const Database& db, const ClassLesson& cl) {
+    const GridsConcerned g = gridsConcerned(db, cl.classId, cl.lessonId);
+    std::vector<const Plane*> planes;
+    for (int t = 0; t < g.teacherCount; ++t)
+        planes.push_back(&db.teacherTimetables.rows[g.teachers[t]].planes[kOpenPlane]);
+    for (int k = 0; k < g.roomCount; ++k)
+        planes.push_back(&db.roomTimetables.rows[g.rooms[k]].planes[kOpenPlane]);
+    return planes;
 }
 
 // The fewest days the pattern's blocks can take. A lesson of up to seven hours takes one
@@ -104,22 +128,29 @@ int daysNeeded(const Settings& s, const ClassLesson& cl, const Lesson& lesson) {
 }
 
 void checkClassLessons(const Database& db, Feasibility& f) {
+    // Said where the teachers' or rooms' closed hours, not the classes', decide it.
+    const std::string byOthers = lit(" (öğretmen ve derslik alanlarıyla)");
     for (const ClassLesson& cl : db.classLessons) {
         if (!placedAsUnit(db, cl)) continue;
         const Lesson* lesson = db.lessons.find(cl.lessonId);
         if (!lesson) continue;
         const Blocks b = blocksOf(cl);
-        const Room r = roomFor(memberGrids(db, cl));
+        // A two-hour block the settings may split takes single hours on two days.
+        const int fewest = db.settings.splitBlock == 1 ? std::min(b.shortest, 1) : b.shortest;
+        const Room r = roomFor(memberGrids(db, cl), otherOpenPlanes(db, cl), fewest);
         const std::string who = className(db, cl.classId) + " " + lesson->name + ": ";
-        if (b.longest > r.longestRun) {
+        const int needed = daysNeeded(db.settings, cl, *lesson);
+        if (b.longest > r.longestOpenRun) {
             f.findings.push_back(
-                {Infeasible::Kind::BlockLength, 0, cl.classId, cl.lessonId, r.longestRun,
+                {Infeasible::Kind::BlockLength, 0, cl.classId, cl.lessonId, r.longestOpenRun,
                  who + std::to_string(b.longest) + lit(" saatlik blok, en uzun açık alan ") +
-                     std::to_string(r.longestRun) + lit(" saat.")});
-        } else if (daysNeeded(db.settings, cl, *lesson) > r.days) {
+                     std::to_string(r.longestOpenRun) + lit(" saat") +
+                     (b.longest > r.longestRun ? "" : byOthers) + "."});
+        } else if (needed > r.daysOpen) {
             f.findings.push_back({Infeasible::Kind::LessonBlocks, 0, cl.classId, cl.lessonId, 0,
                                   who + std::to_string(b.count) + lit(" blok, sınıfların ortak ") +
-                                      std::to_string(r.days) + lit(" ders günü var.")});
+                                      std::to_string(r.daysOpen) + lit(" ders günü var") +
+                                      (needed > r.days ? "" : byOthers) + "."});
         }
     }
 }

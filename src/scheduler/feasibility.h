@@ -1,8 +1,8 @@
 // What no search can place, found before a run: a teacher whose hours exceed what the
 // open cells, the daily maximum and the fixed hours of the classes leave; a class whose
 // hours exceed its open cells; a lesson with more blocks than the days it may take; a
-// block longer than any open run of its classes. Each finding names who and gives the
-// arithmetic.
+// block longer than any run of hours open in its classes, teachers and rooms at once. Each
+// finding names who and gives the arithmetic.
 #pragma once
 
 #include "core/database.h"
@@ -18,7 +18,7 @@ struct Infeasible {
     Id teacherId = 0;
     Id classId = 0;
     Id lessonId = 0;
-    int longestRun = 0; // of a block too long: the longest open run the classes share
+    int longestRun = 0; // of a block too long: the longest run open in all its grids
     std::string text;   // Windows-1254, one line
 };
 
