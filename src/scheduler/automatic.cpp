@@ -55,6 +55,7 @@ void beginRun(AutoRun& run) {
     st.impossible.clear();
     st.impossibleBlocks.clear();
     st.teacherCapacity.fill(-1);
+    st.roomCapacity.fill(-1);
     st.running = true;
     run.concerned = std::make_unique<ConcernedCache>();
     st.blockLengths = blockLengthTable(db);
@@ -79,6 +80,7 @@ void checkBeforeSearch(AutoRun& run) {
             st.impossibleBlocks.push_back({i.classId, i.lessonId, i.longestRun});
     }
     st.teacherCapacity = f.teacherCapacity;
+    st.roomCapacity = f.roomCapacity;
     if (!st.impossible.empty()) run.observer.impossibleFound(st.impossible);
 }
 

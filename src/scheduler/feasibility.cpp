@@ -1,4 +1,5 @@
 #include "feasibility.h"
+#include "room_capacity.h"
 #include "unplaced_report.h"
 
 #include "core/cp1254.h"
@@ -323,6 +324,21 @@ void checkTeachers(const Database& db, Feasibility& f) {
     }
 }
 
+void checkRooms(const Database& db, Feasibility& f) {
+    for (const RoomTimetable& rt : db.roomTimetables.rows) {
+        const zs::Room* room = db.rooms.find(rt.roomId);
+        if (!room) continue;
+        const RoomLoad load = roomLoad(db, rt);
+        if (load.capacity >= load.hours) continue;
+        f.roomCapacity[rt.roomId] = load.capacity;
+        f.findings.push_back({Infeasible::Kind::RoomHours, 0, 0, 0, 0,
+                              room->name + ": " + std::to_string(load.hours) +
+                                  lit(" saat, en çok ") + std::to_string(load.capacity) +
+                                  lit(" saat yerleşebilir (sınıfların ders saatleri ve açık "
+                                      "alanlarla).")});
+    }
+}
+
 } // namespace
 
 bool Feasibility::impossibleBlock(Id classId, Id lessonId) const {
@@ -336,8 +352,10 @@ bool Feasibility::impossibleBlock(Id classId, Id lessonId) const {
 Feasibility checkFeasibility(const Database& db) {
     Feasibility f;
     f.teacherCapacity.fill(-1);
+    f.roomCapacity.fill(-1);
     checkTeachers(db, f);
     checkClasses(db, f);
+    checkRooms(db, f);
     checkClassLessons(db, f);
     return f;
 }

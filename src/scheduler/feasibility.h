@@ -1,6 +1,7 @@
 // What no search can place, found before a run: a teacher whose hours exceed what the
 // open cells, the daily maximum and the fixed hours of the classes leave; a class whose
-// hours exceed its open cells; a lesson with more blocks than the days it may take; a
+// hours exceed its open cells; a room needed for more hours than its open cells can take
+// within its classes' days; a lesson with more blocks than the days it may take; a
 // block longer than any run of hours open in its classes, teachers and rooms at once. Each
 // finding names who and gives the arithmetic.
 #pragma once
@@ -14,7 +15,7 @@
 namespace zs::sched {
 
 struct Infeasible {
-    enum class Kind { TeacherHours, ClassHours, LessonBlocks, BlockLength } kind{};
+    enum class Kind { TeacherHours, ClassHours, LessonBlocks, BlockLength, RoomHours } kind{};
     Id teacherId = 0;
     Id classId = 0;
     Id lessonId = 0;
@@ -26,6 +27,8 @@ struct Feasibility {
     std::vector<Infeasible> findings;
     // The most hours each teacher can hold (-1: not limited below its hours).
     std::array<int, 256> teacherCapacity{};
+    // The most hours each room can hold of the lessons that need it (-1: not limited below).
+    std::array<int, 256> roomCapacity{};
     bool impossibleBlock(Id classId, Id lessonId) const;
 };
 

@@ -304,7 +304,18 @@ int hoursLeftToPlace(const AutoRun& run) {
                 const TeacherTimetable* tt = db.teacherTimetables.find(t);
                 return tt && run.state.atCapacity(t, tt->placedHours);
             });
-        if (full) continue;
+        // Likewise a room holding every hour the check found cells for, its locked ones apart.
+        const bool roomFull = std::any_of(
+            cl.rooms.begin(),
+            cl.rooms.begin() + std::min<int>(cl.roomCount, kMaxRoomsPerClassLesson), [&](Id r) {
+                const RoomTimetable* rt = db.roomTimetables.find(r);
+                if (!rt || run.state.roomCapacity[r] < 0) return false;
+                int placed = 0;
+                for (int i = 0; i < kSlots; ++i)
+                    placed += rt->planes[kOccupantPlane][i] != 0 && rt->planes[kOpenPlane][i] != 0;
+                return placed >= run.state.roomCapacity[r];
+            });
+        if (full || roomFull) continue;
         for (int b : placeableBlocks(run, cl.classId, cl.lessonId)) hours += b;
     }
     return hours;

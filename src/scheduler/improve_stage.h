@@ -155,7 +155,7 @@ struct Scores {
 std::vector<int> placeableBlocks(const AutoRun& run, Id classId, Id lessonId);
 
 // The hours of the blocks still to place that the feasibility check did not prove
-// impossible: placeable blocks, of class lessons whose teachers have room left.
+// impossible: placeable blocks, of class lessons whose teachers and rooms have room left.
 int hoursLeftToPlace(const AutoRun& run);
 
 // The attempt for a block of `length` hours of the class lesson.

@@ -64,8 +64,8 @@ struct RunState {
 
     // What the feasibility check found no search can place: its lines (Windows-1254),
     // the class lessons with a block that fits nowhere (and their longest open run, which
-    // the shorter blocks still fit), and the most hours a teacher can hold (-1 where its
-    // hours fit).
+    // the shorter blocks still fit), and the most hours a teacher or a room can hold (-1
+    // where its hours fit).
     std::vector<std::string> impossible;
     struct TooLong {
         Id classId = 0;
@@ -77,6 +77,11 @@ struct RunState {
     // The longest block that can go for the class lesson, kHoursPerDay where none is too long.
     int longestPlaceable(Id classId, Id lessonId) const;
     std::array<int, 256> teacherCapacity = [] {
+        std::array<int, 256> a{};
+        a.fill(-1);
+        return a;
+    }();
+    std::array<int, 256> roomCapacity = [] {
         std::array<int, 256> a{};
         a.fill(-1);
         return a;

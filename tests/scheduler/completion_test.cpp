@@ -635,7 +635,9 @@ TEST(Feasibility, CountsTheTeachersAndRoomsClosedHoursOfABlock) {
         {"nothing closed", Closed::Nothing, {}},
         {"room closed all week",
          Closed::Room,
-         {"1 A LESSON 1: 2 saatlik blok, en uzun açık alan 0 saat (öğretmen ve derslik "
+         {"ROOM 1: 4 saat, en çok 0 saat yerleşebilir (sınıfların ders saatleri ve açık "
+          "alanlarla).",
+          "1 A LESSON 1: 2 saatlik blok, en uzun açık alan 0 saat (öğretmen ve derslik "
           "alanlarıyla)."}},
         {"teacher at odd hours only",
          Closed::TeacherOddHours,
@@ -677,6 +679,73 @@ TEST(Feasibility, CountsTheTeachersAndRoomsClosedHoursOfABlock) {
         MemoryRun m(s.db);
         sched::runAutomatic(m.run);
         EXPECT_EQ(m.observer.closing, cp1254::lit("Yerleşmeyen 4 ders saati kaldı."));
+        EXPECT_LE(std::count(m.observer.phases.begin(), m.observer.phases.end(),
+                             sched::RunPhase::Faithful),
+                  1);
+    }
+}
+
+// A room holds one hour a cell, and only within the days of the classes that need it: a
+// sports hall every class needs at hour 1 holds five hours a week, however long it is open.
+// An hour locked in it keeps its cell. A lesson that may use two cells gives up the one
+// another lesson can only have.
+TEST(Feasibility, CountsTheHoursARoomCanHoldWithinItsClassesDays) {
+    enum class Shape { ThreeClasses, OneClass, ALockedHour, ClassesAtOtherHours, GivesWay };
+    struct Case {
+        const char* name;
+        Shape shape;
+        const char* finding; // "" when none
+    };
+    const Case cases[] = {
+        {"three classes at hour 1", Shape::ThreeClasses,
+         "ROOM 1: 12 saat, en çok 5 saat yerleşebilir (sınıfların ders saatleri ve açık "
+         "alanlarla)."},
+        {"one class", Shape::OneClass, ""},
+        {"an hour locked in the room", Shape::ALockedHour,
+         "ROOM 1: 11 saat, en çok 4 saat yerleşebilir (sınıfların ders saatleri ve açık "
+         "alanlarla)."},
+        {"classes at other hours", Shape::ClassesAtOtherHours, ""},
+        {"a lesson gives way", Shape::GivesWay, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        School s;
+        addLesson(s.db, 1, 0, 4, {1, 1, 1, 1, 0}, "L1", "LESSON 1", 1);
+        addLesson(s.db, 2, 0, 1, {1, 0, 0, 0, 0}, "L2", "LESSON 2", 1);
+        s.room(1);
+        const int classes = c.shape == Shape::OneClass ? 1 : c.shape == Shape::GivesWay ? 2 : 3;
+        for (Id k = 1; k <= Id(classes); ++k) {
+            const u8 hour = c.shape == Shape::ClassesAtOtherHours ? u8(k) : 1;
+            s.klass(k).hours(k, hour, hour).teacher(k);
+            s.classLesson(k, c.shape == Shape::GivesWay ? 2 : 1, {k}, {1});
+        }
+        if (c.shape == Shape::GivesWay) {
+            // Class 1 may take Monday or Tuesday; class 2 Monday only.
+            s.ct(1).firstHour = {1, 1, 0, 0, 0};
+            s.ct(1).lastHour = {1, 1, 0, 0, 0};
+            s.ct(2).firstHour = {1, 0, 0, 0, 0};
+            s.ct(2).lastHour = {1, 0, 0, 0, 0};
+        }
+        if (c.shape == Shape::ALockedHour) {
+            ASSERT_TRUE(Place(s.db, slotOf(1, 1), 1, 1));
+            ASSERT_TRUE(ToggleLock(s.db, CellOf::Class, 1, slotOf(1, 1)));
+        }
+        quiet(s, 3);
+        test::openScreenTotals(s.db);
+        for (Id k = 1; k <= Id(classes); ++k) PrepareTeacher(s.db, k);
+        const sched::Feasibility f = sched::checkFeasibility(s.db);
+        std::vector<std::string> texts;
+        for (const auto& i : f.findings) texts.push_back(i.text);
+        std::vector<std::string> expected;
+        if (*c.finding) expected.push_back(cp1254::lit(c.finding));
+        EXPECT_EQ(texts, expected);
+        if (c.shape != Shape::ThreeClasses) continue;
+        EXPECT_EQ(f.roomCapacity[1], 5);
+        // The run fills the hall and never searches again for the hours it cannot hold.
+        MemoryRun m(s.db);
+        sched::runAutomatic(m.run);
+        EXPECT_EQ(m.observer.closing, cp1254::lit("Yerleşmeyen 7 ders saati kaldı."));
+        EXPECT_EQ(sched::hoursLeftToPlace(m.run), 0);
         EXPECT_LE(std::count(m.observer.phases.begin(), m.observer.phases.end(),
                              sched::RunPhase::Faithful),
                   1);

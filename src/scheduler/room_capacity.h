@@ -1,0 +1,18 @@
+// How many hours a room can hold of the lessons that need it: each hour needs an open cell
+// of the room within the day of its classes and where they and its teachers are open, and
+// one cell holds one hour. A sports hall or a laboratory shared by more lessons than its
+// open hours leaves some of them unplaced whatever the search does.
+#pragma once
+
+#include "core/database.h"
+
+namespace zs::sched {
+
+struct RoomLoad {
+    int hours = 0;    // of the lessons that need the room, less those locked in it
+    int capacity = 0; // the most of those hours its free cells can take at once
+};
+
+RoomLoad roomLoad(const Database& db, const RoomTimetable& room);
+
+} // namespace zs::sched
