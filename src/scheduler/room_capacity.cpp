@@ -34,6 +34,29 @@ bool mayStand(const Database& db, const GridsConcerned& g, int slot) {
     return true;
 }
 
+// The shortest block the lesson's hours come in: single hours where the settings may split
+// a two-hour block.
+int shortestBlock(const Database& db, const ClassLesson& cl) {
+    int shortest = kHoursPerDay;
+    for (int k = 0; k < std::min<int>(cl.blockCount, kPatternSize); ++k)
+        if (cl.pattern[k] > 0) shortest = std::min<int>(shortest, cl.pattern[k]);
+    return db.settings.splitBlock == 1 ? std::min(shortest, 1) : shortest;
+}
+
+// A cell in a run of the day shorter than every block holds none of the lesson's hours.
+void dropShortRuns(std::array<bool, kSlots>& cells, int shortest) {
+    for (int day = 1; day <= kDays; ++day) {
+        int start = 1;
+        for (int hour = 1; hour <= kHoursPerDay + 1; ++hour) {
+            if (hour <= kHoursPerDay && cells[std::size_t(slotIndex(slotOf(day, hour)))]) continue;
+            if (hour - start < shortest)
+                for (int h = start; h < hour; ++h)
+                    cells[std::size_t(slotIndex(slotOf(day, h)))] = false;
+            start = hour + 1;
+        }
+    }
+}
+
 } // namespace
 
 RoomLoad roomLoad(const Database& db, const RoomTimetable& room) {
@@ -48,6 +71,7 @@ RoomLoad roomLoad(const Database& db, const RoomTimetable& room) {
         Need n;
         for (int k = 0; k < std::min<int>(cl.blockCount, kPatternSize); ++k)
             n.hours += cl.pattern[k];
+        const int weekly = n.hours;
         // An hour locked in the room stays where it is: neither it nor its cell is counted.
         for (int s = 1; s <= kSlots; ++s) {
             const int i = slotIndex(s);
@@ -60,6 +84,9 @@ RoomLoad roomLoad(const Database& db, const RoomTimetable& room) {
             }
             n.cells[std::size_t(i)] = mayStand(db, g, s);
         }
+        // A block may still join an hour locked beside it, so only an unlocked lesson's
+        // short runs are left out.
+        if (n.hours == weekly) dropShortRuns(n.cells, shortestBlock(db, cl));
         if (n.hours > 0) needs.push_back(n);
     }
     RoomLoad load;

@@ -1,7 +1,8 @@
 // How many hours a room can hold of the lessons that need it: each hour needs an open cell
-// of the room within the day of its classes and where they and its teachers are open, and
-// one cell holds one hour. A sports hall or a laboratory shared by more lessons than its
-// open hours leaves some of them unplaced whatever the search does.
+// of the room within the day of its classes and where they and its teachers are open, in a
+// run of such cells its shortest block fits, and one cell holds one hour. A sports hall or a
+// laboratory shared by more lessons than its open hours leaves some of them unplaced whatever the
+// search does.
 #pragma once
 
 #include "core/database.h"

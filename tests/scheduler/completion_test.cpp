@@ -628,28 +628,30 @@ TEST(Feasibility, CountsTheTeachersAndRoomsClosedHoursOfABlock) {
         Closed closed;
         std::vector<const char*> findings;
     };
-    // Two-hour blocks in single open hours also leave the teacher no room.
+    // Two-hour blocks in single open hours also leave the teacher no room, and the room
+    // no hour.
     const char* noRoom = "TEACHER 1: 4 saat, en çok 0 saat yerleşebilir (0+0+0+0+0; günde en "
                          "çok 6 saat, açık ve sabit alanlarla).";
+    const char* noHour = "ROOM 1: 4 saat, en çok 0 saat yerleşebilir (sınıfların ders saatleri ve "
+                         "açık alanlarla).";
     const Case cases[] = {
         {"nothing closed", Closed::Nothing, {}},
         {"room closed all week",
          Closed::Room,
-         {"ROOM 1: 4 saat, en çok 0 saat yerleşebilir (sınıfların ders saatleri ve açık "
-          "alanlarla).",
-          "1 A LESSON 1: 2 saatlik blok, en uzun açık alan 0 saat (öğretmen ve derslik "
-          "alanlarıyla)."}},
+         {noHour, "1 A LESSON 1: 2 saatlik blok, en uzun açık alan 0 saat (öğretmen ve derslik "
+                  "alanlarıyla)."}},
         {"teacher at odd hours only",
          Closed::TeacherOddHours,
-         {noRoom, "1 A LESSON 1: 2 saatlik blok, en uzun açık alan 1 saat (öğretmen ve derslik "
-                  "alanlarıyla)."}},
+         {noRoom, noHour,
+          "1 A LESSON 1: 2 saatlik blok, en uzun açık alan 1 saat (öğretmen ve derslik "
+          "alanlarıyla)."}},
         {"teacher on Monday only",
          Closed::TeacherButMonday,
          {"1 A LESSON 1: 2 blok, sınıfların ortak 1 ders günü var (öğretmen ve derslik "
           "alanlarıyla)."}},
         {"class at odd hours only",
          Closed::ClassOddHours,
-         {noRoom, "1 A LESSON 1: 2 saatlik blok, en uzun açık alan 1 saat."}},
+         {noRoom, noHour, "1 A LESSON 1: 2 saatlik blok, en uzun açık alan 1 saat."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -690,7 +692,14 @@ TEST(Feasibility, CountsTheTeachersAndRoomsClosedHoursOfABlock) {
 // An hour locked in it keeps its cell. A lesson that may use two cells gives up the one
 // another lesson can only have.
 TEST(Feasibility, CountsTheHoursARoomCanHoldWithinItsClassesDays) {
-    enum class Shape { ThreeClasses, OneClass, ALockedHour, ClassesAtOtherHours, GivesWay };
+    enum class Shape {
+        ThreeClasses,
+        OneClass,
+        ALockedHour,
+        ClassesAtOtherHours,
+        GivesWay,
+        ShortRuns
+    };
     struct Case {
         const char* name;
         Shape shape;
@@ -706,18 +715,24 @@ TEST(Feasibility, CountsTheHoursARoomCanHoldWithinItsClassesDays) {
          "alanlarla)."},
         {"classes at other hours", Shape::ClassesAtOtherHours, ""},
         {"a lesson gives way", Shape::GivesWay, ""},
+        {"runs too short for a block of two", Shape::ShortRuns,
+         "ROOM 1: 4 saat, en çok 2 saat yerleşebilir (sınıfların ders saatleri ve açık "
+         "alanlarla)."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         School s;
         addLesson(s.db, 1, 0, 4, {1, 1, 1, 1, 0}, "L1", "LESSON 1", 1);
         addLesson(s.db, 2, 0, 1, {1, 0, 0, 0, 0}, "L2", "LESSON 2", 1);
+        addLesson(s.db, 3, 0, 2, {2, 0, 0, 0, 0}, "L3", "LESSON 3", 1);
         s.room(1);
-        const int classes = c.shape == Shape::OneClass ? 1 : c.shape == Shape::GivesWay ? 2 : 3;
+        const bool two = c.shape == Shape::GivesWay || c.shape == Shape::ShortRuns;
+        const int classes = c.shape == Shape::OneClass ? 1 : two ? 2 : 3;
+        const Id lesson = c.shape == Shape::GivesWay ? 2 : c.shape == Shape::ShortRuns ? 3 : 1;
         for (Id k = 1; k <= Id(classes); ++k) {
             const u8 hour = c.shape == Shape::ClassesAtOtherHours ? u8(k) : 1;
             s.klass(k).hours(k, hour, hour).teacher(k);
-            s.classLesson(k, c.shape == Shape::GivesWay ? 2 : 1, {k}, {1});
+            s.classLesson(k, lesson, {k}, {1});
         }
         if (c.shape == Shape::GivesWay) {
             // Class 1 may take Monday or Tuesday; class 2 Monday only.
@@ -725,6 +740,15 @@ TEST(Feasibility, CountsTheHoursARoomCanHoldWithinItsClassesDays) {
             s.ct(1).lastHour = {1, 1, 0, 0, 0};
             s.ct(2).firstHour = {1, 0, 0, 0, 0};
             s.ct(2).lastHour = {1, 0, 0, 0, 0};
+        }
+        if (c.shape == Shape::ShortRuns) {
+            // Monday 1-3 and Tuesday 1-2, the room closed at Monday 2: Monday's single
+            // hours take no block of two, so Tuesday's two hours are all the room holds.
+            for (Id k : {1, 2}) {
+                s.ct(k).firstHour = {1, 1, 0, 0, 0};
+                s.ct(k).lastHour = {3, 2, 0, 0, 0};
+            }
+            s.rt(1).planes[kOpenPlane][slotOf(1, 2) - 1] = 0;
         }
         if (c.shape == Shape::ALockedHour) {
             ASSERT_TRUE(Place(s.db, slotOf(1, 1), 1, 1));
