@@ -136,9 +136,8 @@ void checkClassLessons(const Database& db, Feasibility& f) {
         const Lesson* lesson = db.lessons.find(cl.lessonId);
         if (!lesson) continue;
         const Blocks b = blocksOf(cl);
-        // A two-hour block the settings may split takes single hours on two days.
-        const int fewest = db.settings.splitBlock == 1 ? std::min(b.shortest, 1) : b.shortest;
-        const Room r = roomFor(memberGrids(db, cl), otherOpenPlanes(db, cl), fewest);
+        const Room r =
+            roomFor(memberGrids(db, cl), otherOpenPlanes(db, cl), shortestBlock(db.settings, cl));
         const std::string who = className(db, cl.classId) + " " + lesson->name + ": ";
         const int needed = daysNeeded(db.settings, cl, *lesson);
         if (b.longest > r.longestOpenRun) {

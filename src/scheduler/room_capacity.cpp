@@ -34,15 +34,6 @@ bool mayStand(const Database& db, const GridsConcerned& g, int slot) {
     return true;
 }
 
-// The shortest block the lesson's hours come in: single hours where the settings may split
-// a two-hour block.
-int shortestBlock(const Database& db, const ClassLesson& cl) {
-    int shortest = kHoursPerDay;
-    for (int k = 0; k < std::min<int>(cl.blockCount, kPatternSize); ++k)
-        if (cl.pattern[k] > 0) shortest = std::min<int>(shortest, cl.pattern[k]);
-    return db.settings.splitBlock == 1 ? std::min(shortest, 1) : shortest;
-}
-
 // A cell in a run of the day shorter than every block holds none of the lesson's hours.
 void dropShortRuns(std::array<bool, kSlots>& cells, int shortest) {
     for (int day = 1; day <= kDays; ++day) {
@@ -58,6 +49,13 @@ void dropShortRuns(std::array<bool, kSlots>& cells, int shortest) {
 }
 
 } // namespace
+
+int shortestBlock(const Settings& settings, const ClassLesson& cl) {
+    int shortest = kHoursPerDay;
+    for (int k = 0; k < std::min<int>(cl.blockCount, kPatternSize); ++k)
+        if (cl.pattern[k] > 0) shortest = std::min<int>(shortest, cl.pattern[k]);
+    return settings.splitBlock == 1 ? std::min(shortest, 1) : shortest;
+}
 
 RoomLoad roomLoad(const Database& db, const RoomTimetable& room) {
     const auto& open = room.planes[kOpenPlane];
@@ -86,7 +84,7 @@ RoomLoad roomLoad(const Database& db, const RoomTimetable& room) {
         }
         // A block may still join an hour locked beside it, so only an unlocked lesson's
         // short runs are left out.
-        if (n.hours == weekly) dropShortRuns(n.cells, shortestBlock(db, cl));
+        if (n.hours == weekly) dropShortRuns(n.cells, shortestBlock(db.settings, cl));
         if (n.hours > 0) needs.push_back(n);
     }
     RoomLoad load;

@@ -14,6 +14,10 @@ struct RoomLoad {
     int capacity = 0; // the most of those hours its free cells can take at once
 };
 
+// The shortest run of hours a block of the class lesson takes: its shortest block, or a
+// single hour where the settings may split a two-hour block.
+int shortestBlock(const Settings& settings, const ClassLesson& cl);
+
 RoomLoad roomLoad(const Database& db, const RoomTimetable& room);
 
 } // namespace zs::sched
